@@ -1,0 +1,14 @@
+#pragma once
+// Generated texts for the benchmarks: deterministic, book-like.
+
+#include <cstddef>
+#include <string>
+
+namespace qw::bench {
+
+// A hard-wrapped novel of about `bytes` bytes: paragraphs of 5 to 15 lines of
+// at most 70 characters, blank lines between them, chapter headings, a few
+// tabs and long unbroken words. LF line ends when unixLines, else CR LF.
+std::string GenerateNovel(std::size_t bytes, bool unixLines = false, unsigned seed = 1);
+
+} // namespace qw::bench

@@ -1,0 +1,20 @@
+// Quirewell: a reader for long plain texts, shown as the two pages of a book.
+
+#include "controls/ui/qt_dialogs.h"
+#include "reader/ui/TForm1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quirewell"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quirewell"));
+
+    qw::QtDialogs dialogs;
+    qw::TForm1 form1(dialogs);
+    dialogs.setParent(&form1);
+    form1.show();
+    // The start-up open runs once, after the windows exist and before the loop.
+    form1.startupOpen(QApplication::arguments());
+    return app.exec();
+}

@@ -1,0 +1,107 @@
+// quirewell-convert: turns any file the reader opens into plain text (or a
+// Palm DOC file) without a window, with the reader's own converters.
+
+#include "import/convert.h"
+#include "import/cp1252.h"
+#include "import/plain_text.h"
+#include "import/read_file.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: quirewell-convert [OPTIONS] INPUT [OUTPUT]\n"
+    "Converts INPUT to the plain text Quirewell shows for it.\n"
+    "\n"
+    "  --to txt        write plain text (the default)\n"
+    "  --cp1252        write Windows-1252 bytes instead of UTF-8\n"
+    "  -h, --help      show this help\n"
+    "\n"
+    "OUTPUT missing or \"-\" writes to standard output. Line breaks are CR LF.\n";
+
+struct Arguments {
+    std::string input;
+    std::string output = "-";
+    std::string format = "txt";
+    bool cp1252 = false;
+};
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "quirewell-convert: %s\n", message.c_str());
+    return 1;
+}
+
+// Messages use "\r" as a line break, as in the reader's message boxes.
+std::string oneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r')
+            c = ' ';
+    return text;
+}
+
+bool writeAll(const std::string& path, const std::string& data, std::string& error) {
+    FILE* out = path == "-" ? stdout : std::fopen(path.c_str(), "wb");
+    if (out == nullptr) {
+        error = "Cannot write file " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    const bool ok = std::fwrite(data.data(), 1, data.size(), out) == data.size();
+    const bool closed = out == stdout ? std::fflush(out) == 0 : std::fclose(out) == 0;
+    if (!ok || !closed) {
+        error = "Cannot write file " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    Arguments args;
+    std::vector<std::string> positional;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (arg == "--cp1252") {
+            args.cp1252 = true;
+        } else if (arg == "--to") {
+            if (i + 1 >= argc)
+                return fail("--to needs a format (txt)");
+            args.format = argv[++i];
+        } else if (arg.rfind("--to=", 0) == 0) {
+            args.format = arg.substr(5);
+        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            return fail("unknown option " + arg + " (see --help)");
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (positional.empty() || positional.size() > 2)
+        return fail("expected INPUT [OUTPUT] (see --help)");
+    args.input = positional[0];
+    if (positional.size() == 2)
+        args.output = positional[1];
+    if (args.format != "txt")
+        return fail("unknown output format " + args.format + " (txt)");
+
+    qw::FileBytes file = qw::ReadWholeFile(args.input);
+    if (!file.ok())
+        return fail(oneLine(file.error));
+    qw::ConvertResult converted =
+        qw::ConvertToText(file.bytes, qw::UpperExtension(args.input), qw::ImportOptions{});
+    if (converted.failed)
+        return fail("Cannot open contents of " + args.input + "!");
+    std::string text = qw::NormalizeLineBreaks(converted.text, false);
+    if (!args.cp1252)
+        text = qw::Cp1252ToUtf8(text);
+    std::string error;
+    if (!writeAll(args.output, text, error))
+        return fail(error);
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The converter dispatch: the bytes of a file and its upper-cased extension
+// (with its dot, ".HTM") in, the book's plain text out.
+
+#include <string>
+#include <string_view>
+
+namespace qw {
+
+// The options of the "Import" section that converters read.
+struct ImportOptions {
+    bool htmlEmphasisAsCapitals = false; // "HTML emphasis as capitals"
+    bool htmlEmphasisMarks = false;      // "HTML bold,italic,underlined"
+    bool docBlankLine = false;           // "DOC blank line between paragraphs"
+};
+
+struct ConvertResult {
+    std::string text;
+    // Set when conversion met an error it could not turn into text; the
+    // loading flow then shows "Cannot open contents of ..." and loads nothing.
+    bool failed = false;
+};
+
+ConvertResult ConvertToText(std::string_view content, std::string_view upperExtension,
+                            const ImportOptions& options);
+
+// The plain-text branch: UTF-8 and UTF-16 input become Windows-1252, then the
+// plain-text pass runs.
+std::string PlainTextToText(std::string_view content);
+
+// The extension of a file name from its last dot, dot included, upper-cased;
+// empty when the name part has no dot.
+std::string UpperExtension(std::string_view path);
+
+} // namespace qw

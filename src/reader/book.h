@@ -1,0 +1,39 @@
+#pragma once
+// The one open book as the reader window holds it.
+
+#include <string>
+#include <vector>
+
+namespace qw {
+
+// A path, or for a member of a ZIP archive the archive path and the member
+// name as stored; written "archive|member" in lists and records.
+struct FileRef {
+    std::string path;
+    std::string entry;
+    bool operator==(const FileRef& other) const {
+        return path == other.path && entry == other.entry;
+    }
+};
+
+struct Book {
+    std::string FileName;     // empty: no book is open
+    std::string ArchiveEntry; // member the text came from; empty for plain and joined files
+    std::string RawText;      // as loaded, CR LF line breaks; never changed by removal
+    std::string WorkText;     // what fitting reads
+    std::vector<std::string> BookLines;
+
+    bool TextEdited = false;     // differs from any file on disk
+    bool AppendMode = false;     // the next loaded file is appended
+    bool BreaksAutoOff = false;  // removal switched off because of the file type
+    bool RestoreRawText = false; // the next fitting starts again from RawText
+    std::string ChangeReason;    // why a relayout runs; empty when idle
+
+    int PageCount = 0;
+    int LeftPage = 0; // 0 is the title page
+    int LinesPerPage = 0;
+
+    bool isOpen() const { return !FileName.empty(); }
+};
+
+} // namespace qw

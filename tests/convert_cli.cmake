@@ -1,0 +1,48 @@
+# Runs quirewell-convert on small files and checks its output and exit status.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+function(expect_run expected_status)
+    execute_process(COMMAND ${CONVERT} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out
+                    ERROR_VARIABLE err)
+    if(NOT status EQUAL expected_status)
+        message(FATAL_ERROR "quirewell-convert ${ARGN}: status ${status}, expected "
+                            "${expected_status}\n${out}\n${err}")
+    endif()
+    set(last_out "${out}" PARENT_SCOPE)
+    set(last_err "${err}" PARENT_SCOPE)
+endfunction()
+
+function(expect_file path expected_hex)
+    file(READ ${path} hex HEX)
+    if(NOT hex STREQUAL expected_hex)
+        message(FATAL_ERROR "${path}: got ${hex}, expected ${expected_hex}")
+    endif()
+endfunction()
+
+# LF text, a lone CR, Windows-1252 e-acute: normalised and written as UTF-8.
+file(WRITE ${WORK}/in.txt "a\nb\rc")
+file(APPEND ${WORK}/in.txt "\xe9")
+expect_run(0 ${WORK}/in.txt ${WORK}/out.txt)
+expect_file(${WORK}/out.txt "610d0a620d0a63c3a9")
+expect_run(0 --cp1252 ${WORK}/in.txt ${WORK}/out1252.txt)
+expect_file(${WORK}/out1252.txt "610d0a620d0a63e9")
+
+# Standard output when OUTPUT is missing or "-".
+expect_run(0 ${WORK}/in.txt)
+if(NOT last_out MATCHES "^a\r\nb\r\nc")
+    message(FATAL_ERROR "standard output: ${last_out}")
+endif()
+
+# A missing file and a folder: a clear message and status 1.
+expect_run(1 ${WORK}/missing.txt)
+if(NOT last_err MATCHES "Cannot open file .*missing.txt!")
+    message(FATAL_ERROR "missing file message: ${last_err}")
+endif()
+expect_run(1 ${WORK})
+expect_run(1 --to exe ${WORK}/in.txt)
+expect_run(1)
+expect_run(0 --help)
+if(NOT last_out MATCHES "Usage: quirewell-convert")
+    message(FATAL_ERROR "help: ${last_out}")
+endif()
