@@ -1,4 +1,6 @@
 // quirewell-bench: the speed and memory targets, with Google Benchmark.
+#include "import/allocator_tuning.h"
+
 #include <benchmark/benchmark.h>
 
 #ifdef QW_BENCH_WITH_QT
@@ -7,6 +9,7 @@
 #endif
 
 int main(int argc, char** argv) {
+    qw::TuneAllocatorForLargeTexts(); // as the reader does
 #ifdef QW_BENCH_WITH_QT
     // Window benchmarks render offscreen into images.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -28,15 +28,33 @@ void release(void* p) {
 }
 } // namespace
 
-void* operator new(std::size_t size) { return allocate(size); }
-void* operator new[](std::size_t size) { return allocate(size); }
-void operator delete(void* p) noexcept { release(p); }
-void operator delete[](void* p) noexcept { release(p); }
-void operator delete(void* p, std::size_t) noexcept { release(p); }
-void operator delete[](void* p, std::size_t) noexcept { release(p); }
+void* operator new(std::size_t size) {
+    return allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return allocate(size);
+}
+void operator delete(void* p) noexcept {
+    release(p);
+}
+void operator delete[](void* p) noexcept {
+    release(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    release(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    release(p);
+}
 
 namespace qw::bench {
-void ResetPeak() { peak = current.load(); }
-std::size_t CurrentBytes() { return current.load(); }
-std::size_t PeakBytes() { return peak.load(); }
+void ResetPeak() {
+    peak = current.load();
+}
+std::size_t CurrentBytes() {
+    return current.load();
+}
+std::size_t PeakBytes() {
+    return peak.load();
+}
 } // namespace qw::bench

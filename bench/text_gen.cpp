@@ -7,10 +7,14 @@ namespace qw::bench {
 
 std::string GenerateNovel(std::size_t bytes, bool unixLines, unsigned seed) {
     static const std::vector<std::string> words = {
-        "the", "and", "of", "to", "a", "in", "that", "was", "he", "she", "it", "with", "his",
-        "her", "had", "for", "which", "upon", "little", "great", "morning", "window", "letter",
-        "Elizabeth", "Darcy", "country", "carriage", "remember", "nevertheless", "extraordinary",
-        "said", "could", "would", "there", "been", "when", "again", "caf\xe9", "na\xefve"};
+        "the",     "and",      "of",       "to",           "a",
+        "in",      "that",     "was",      "he",           "she",
+        "it",      "with",     "his",      "her",          "had",
+        "for",     "which",    "upon",     "little",       "great",
+        "morning", "window",   "letter",   "Elizabeth",    "Darcy",
+        "country", "carriage", "remember", "nevertheless", "extraordinary",
+        "said",    "could",    "would",    "there",        "been",
+        "when",    "again",    "caf\xe9",  "na\xefve"};
     std::mt19937 rng(seed);
     const std::string eol = unixLines ? "\n" : "\r\n";
     std::string text;

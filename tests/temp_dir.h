@@ -9,7 +9,7 @@
 namespace qw::test {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "qwtest-XXXXXX").string();
         if (::mkdtemp(pattern.data()) != nullptr)
@@ -37,7 +37,7 @@ public:
         return file;
     }
 
-private:
+  private:
     std::string path_;
 };
 

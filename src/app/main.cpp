@@ -1,11 +1,13 @@
 // Quirewell: a reader for long plain texts, shown as the two pages of a book.
 
 #include "controls/ui/qt_dialogs.h"
+#include "import/allocator_tuning.h"
 #include "reader/ui/TForm1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    qw::TuneAllocatorForLargeTexts();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quirewell"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quirewell"));

@@ -11,9 +11,9 @@
 namespace qw {
 
 struct OpenFilesRequest {
-    std::string title;              // "Open" or "Append"
-    std::string filters;            // "Text files|*.txt|All files|*" pairs
-    int filterIndex = 1;            // 1-based filter preselected
+    std::string title;   // "Open" or "Append"
+    std::string filters; // "Text files|*.txt|All files|*" pairs
+    int filterIndex = 1; // 1-based filter preselected
     std::string initialFolder;
     std::string defaultName;
     bool multiple = true;
@@ -29,11 +29,11 @@ struct SaveFileRequest {
 
 struct SaveFileChoice {
     std::string path;
-    int filterIndex = 1;            // the filter the user left selected
+    int filterIndex = 1; // the filter the user left selected
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     virtual void information(const std::string& text) = 0;
@@ -44,8 +44,7 @@ public:
     virtual bool askOkCancel(const std::string& text) = 0;
     // The entered text, or nothing when cancelled. maxLength 0 means unlimited.
     virtual std::optional<std::string> inputLine(const std::string& prompt,
-                                                 const std::string& title,
-                                                 const std::string& value,
+                                                 const std::string& title, const std::string& value,
                                                  int maxLength) = 0;
     // The chosen paths; empty when cancelled.
     virtual std::vector<std::string> chooseOpenFiles(const OpenFilesRequest& request) = 0;

@@ -15,8 +15,12 @@ template <typename T> T takeFront(std::deque<T>& queue, T fallback) {
 void ScriptedDialogs::information(const std::string& text) {
     shown.push_back({Kind::Information, text});
 }
-void ScriptedDialogs::warning(const std::string& text) { shown.push_back({Kind::Warning, text}); }
-void ScriptedDialogs::error(const std::string& text) { shown.push_back({Kind::Error, text}); }
+void ScriptedDialogs::warning(const std::string& text) {
+    shown.push_back({Kind::Warning, text});
+}
+void ScriptedDialogs::error(const std::string& text) {
+    shown.push_back({Kind::Error, text});
+}
 
 bool ScriptedDialogs::askYesNo(const std::string& text) {
     shown.push_back({Kind::YesNo, text});
@@ -28,9 +32,8 @@ bool ScriptedDialogs::askOkCancel(const std::string& text) {
     return takeFront(answers, false);
 }
 
-std::optional<std::string> ScriptedDialogs::inputLine(const std::string& prompt,
-                                                      const std::string&, const std::string&,
-                                                      int maxLength) {
+std::optional<std::string> ScriptedDialogs::inputLine(const std::string& prompt, const std::string&,
+                                                      const std::string&, int maxLength) {
     shown.push_back({Kind::Input, prompt});
     auto answer = takeFront<std::optional<std::string>>(inputs, std::nullopt);
     if (answer && maxLength > 0 && static_cast<int>(answer->size()) > maxLength)

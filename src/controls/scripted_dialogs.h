@@ -10,9 +10,18 @@
 namespace qw {
 
 class ScriptedDialogs : public Dialogs {
-public:
-    enum class Kind { Information, Warning, Error, YesNo, OkCancel, Input, OpenFiles, SaveFile,
-                      Folder };
+  public:
+    enum class Kind {
+        Information,
+        Warning,
+        Error,
+        YesNo,
+        OkCancel,
+        Input,
+        OpenFiles,
+        SaveFile,
+        Folder
+    };
     struct Shown {
         Kind kind;
         std::string text; // message, prompt or title

@@ -97,7 +97,8 @@ int main(int argc, char* argv[]) {
         qw::ConvertToText(file.bytes, qw::UpperExtension(args.input), qw::ImportOptions{});
     if (converted.failed)
         return fail("Cannot open contents of " + args.input + "!");
-    std::string text = qw::NormalizeLineBreaks(converted.text, false);
+    std::string text = std::move(converted.text);
+    qw::NormalizeLineBreaksInPlace(text, false);
     if (!args.cp1252)
         text = qw::Cp1252ToUtf8(text);
     std::string error;

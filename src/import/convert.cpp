@@ -6,6 +6,9 @@
 namespace qw {
 
 std::string PlainTextToText(std::string_view content) {
+    // Windows-1252 input, the common case, is cleaned straight from the file's bytes.
+    if (DetectTextEncoding(content) == TextEncoding::Cp1252)
+        return CleanPlainText(content);
     return CleanPlainText(TranscodeToCp1252(content));
 }
 
@@ -15,7 +18,9 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
     (void)options;
     // The document converters (RTF, HTML, XML, Word, Palm DOC) are tested here
     // in that order before the plain-text pass, which takes everything else.
-    return {TrimConvertedText(PlainTextToText(content)), false};
+    std::string text = PlainTextToText(content);
+    TrimConvertedTextInPlace(text);
+    return {std::move(text), false};
 }
 
 std::string UpperExtension(std::string_view path) {

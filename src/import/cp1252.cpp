@@ -1,6 +1,8 @@
 #include "import/cp1252.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace qw {
 
@@ -102,13 +104,24 @@ std::string Utf8ToCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-            ++i;
-            continue;
+    const size_t n = text.size();
+    while (i < n) {
+        // Copy ASCII runs whole, testing eight bytes at a time.
+        size_t run = i;
+        while (run + 8 <= n) {
+            uint64_t word;
+            std::memcpy(&word, text.data() + run, 8);
+            if (word & 0x8080808080808080ull)
+                break;
+            run += 8;
         }
+        while (run < n && static_cast<unsigned char>(text[run]) < 0x80)
+            ++run;
+        out.append(text.data() + i, run - i);
+        i = run;
+        if (i >= n)
+            break;
+        const auto c = static_cast<unsigned char>(text[i]);
         char32_t cp = 0;
         size_t length = 0;
         if (!DecodeUtf8(text, i, cp, length)) {

@@ -54,6 +54,54 @@ std::string TrimConvertedText(std::string_view text) {
     return std::string(text.substr(begin, end - begin));
 }
 
+void TrimConvertedTextInPlace(std::string& text) {
+    size_t end = text.size();
+    while (end > 0) {
+        const char c = text[end - 1];
+        if (c != CR && c != LF && c != '\t' && c != ' ')
+            break;
+        --end;
+    }
+    text.resize(end);
+    size_t begin = 0;
+    while (begin < text.size() && (text[begin] == CR || text[begin] == LF))
+        ++begin;
+    text.erase(0, begin);
+}
+
+namespace {
+
+// True when NormalizeLineBreaks would change the text.
+bool needsNormalizing(std::string_view text, bool blankLines) {
+    const size_t n = text.size();
+    int breaks = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const char c = text[i];
+        if (c == LF) {
+            if (i > 0 && text[i - 1] != CR)
+                return true;
+            if (i == 0)
+                ++breaks;
+        } else if (c == CR) {
+            if (i + 1 < n && text[i + 1] != LF)
+                return true;
+            ++breaks;
+        } else if (blankLines) {
+            if (breaks == 1)
+                return true;
+            breaks = 0;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void NormalizeLineBreaksInPlace(std::string& text, bool blankLines) {
+    if (needsNormalizing(text, blankLines))
+        text = NormalizeLineBreaks(text, blankLines);
+}
+
 std::string NormalizeLineBreaks(std::string_view in, bool blankLines) {
     std::string out;
     out.reserve(in.size() + in.size() / (blankLines ? 8 : 32) + 16);

@@ -16,9 +16,16 @@ std::string CleanPlainText(std::string_view content);
 // Removes leading CR and LF, then trailing CR, LF, TAB and space.
 std::string TrimConvertedText(std::string_view text);
 
+// The same trimming on a text the caller owns, without copying it.
+void TrimConvertedTextInPlace(std::string& text);
+
 // Makes every line break CR LF as CleanPlainText does. With blankLines set a
 // single line break before text becomes a paragraph break with a blank line.
 std::string NormalizeLineBreaks(std::string_view text, bool blankLines);
+
+// The same on a text the caller owns; a text that needs no change (the usual
+// case after the plain-text pass) is left as it is, without a copy.
+void NormalizeLineBreaksInPlace(std::string& text, bool blankLines);
 
 // True when the text holds nothing but blanks and control characters.
 bool IsBlankText(std::string_view text);

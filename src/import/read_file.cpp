@@ -10,7 +10,7 @@ namespace qw {
 namespace {
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0)
@@ -20,11 +20,13 @@ public:
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 
-FileBytes failure(const std::string& path) { return {{}, "Cannot open file " + path + "!"}; }
+FileBytes failure(const std::string& path) {
+    return {{}, "Cannot open file " + path + "!"};
+}
 
 FileBytes tooLarge(const std::string& path, std::uint64_t limit) {
     return {{},

@@ -32,7 +32,7 @@ std::string fileNameOf(const std::string& path) {
 
 // Guards the busy cursor: whatever path leaves a load, the cursor comes back.
 class BusyGuard {
-public:
+  public:
     BusyGuard(LoadHost& host, bool active) : host_(host), active_(active) {
         if (active_)
             host_.setBusy(true);
@@ -44,7 +44,7 @@ public:
     BusyGuard(const BusyGuard&) = delete;
     BusyGuard& operator=(const BusyGuard&) = delete;
 
-private:
+  private:
     LoadHost& host_;
     bool active_;
 };
@@ -185,10 +185,9 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
     ConvertResult converted = ConvertToText(bytes, conversionExtension, host_.importOptions());
     std::string().swap(bytes);
     if (converted.failed) {
-        dialogs_.error(entry.empty()
-                           ? "Cannot open contents of " + path + "!"
-                           : "Cannot open contents of file [" + entry + "] from archive " + path +
-                                 "!");
+        dialogs_.error(entry.empty() ? "Cannot open contents of " + path + "!"
+                                     : "Cannot open contents of file [" + entry +
+                                           "] from archive " + path + "!");
         cleanupAfterFailure(count, index);
         return false;
     }
@@ -196,8 +195,8 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
     book_.FileName = path;
     book_.ArchiveEntry = entryIn; // an SXW file is a book of its own, not a member
 
-    std::string text = NormalizeLineBreaks(converted.text, false);
-    std::string().swap(converted.text);
+    std::string text = std::move(converted.text);
+    NormalizeLineBreaksInPlace(text, false);
     if (IsBlankText(text))
         text = kNoTextFound;
 

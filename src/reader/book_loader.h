@@ -19,7 +19,7 @@ extern const char* const kOpenFileFilters;
 constexpr int kOpenFileFilterAll = 10;
 
 class LoadHost {
-public:
+  public:
     virtual ~LoadHost() = default;
 
     // Progress text for the window caption ("Opening file ...").
@@ -59,7 +59,7 @@ public:
 };
 
 class BookLoader {
-public:
+  public:
     BookLoader(Book& book, LoadHost& host, Dialogs& dialogs);
 
     // Open (appending = false) or Append: asks for files and loads them.
@@ -75,7 +75,7 @@ public:
     // False when the user kept the edited book open.
     bool closeBook();
 
-private:
+  private:
     bool loadBatch(std::vector<FileRef> files);
     void cleanupAfterFailure(int count, int index);
 

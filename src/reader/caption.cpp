@@ -2,8 +2,7 @@
 
 namespace qw {
 
-const char* const kProgramVersionTitle =
-    "Quirewell Version 1.9.0 Release Candidate - January 2010";
+const char* const kProgramVersionTitle = "Quirewell Version 1.9.0 Release Candidate - January 2010";
 
 namespace {
 

@@ -10,7 +10,7 @@
 class ReaderWindowTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QString writeFile(const QString& name, const QByteArray& content) {
         const QString path = dir_.filePath(name);
         QFile file(path);
@@ -20,7 +20,7 @@ private:
     }
     QTemporaryDir dir_;
 
-private slots:
+  private slots:
     void opensTheFileGivenAsArgument() {
         const QString path = writeFile(QStringLiteral("Caf\u00e9 book.txt"),
                                        QByteArray("Chapter 1\nIt was a caf\xe9.\n"));
@@ -59,8 +59,8 @@ private slots:
         QTest::keyClick(&form, Qt::Key_W, Qt::ControlModifier);
         QVERIFY(!form.book().isOpen());
         QVERIFY(view->toPlainText().isEmpty());
-        QVERIFY(form.windowTitle().startsWith(
-            QStringLiteral("Quirewell Version 1.9.0 Release Candidate - January 2010 (Default font: ")));
+        QVERIFY(form.windowTitle().startsWith(QStringLiteral(
+            "Quirewell Version 1.9.0 Release Candidate - January 2010 (Default font: ")));
     }
 
     void missingArgumentFileIsReported() {

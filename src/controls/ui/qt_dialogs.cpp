@@ -9,8 +9,12 @@
 namespace qw {
 
 namespace {
-QString u(const std::string& s) { return QString::fromStdString(s); }
-QString title() { return QApplication::applicationDisplayName(); }
+QString u(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString title() {
+    return QApplication::applicationDisplayName();
+}
 } // namespace
 
 QString MessageText(const std::string& text) {

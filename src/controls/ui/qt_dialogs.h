@@ -10,7 +10,7 @@ class QWidget;
 namespace qw {
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -25,7 +25,7 @@ public:
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request) override;
     std::string chooseFolder(const std::string& title, const std::string& initial) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

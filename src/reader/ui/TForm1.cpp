@@ -91,16 +91,24 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-QString TForm1::fontName() const { return BookView->font().family(); }
-int TForm1::fontSize() const { return BookView->font().pointSize(); }
+QString TForm1::fontName() const {
+    return BookView->font().family();
+}
+int TForm1::fontSize() const {
+    return BookView->font().pointSize();
+}
 
 void TForm1::startupOpen(const QStringList& arguments) {
     if (arguments.size() > 1)
         loader_.openStartupFile(arguments.at(1).toStdString());
 }
 
-void TForm1::LadenClick() { loader_.openCommand(false, openFolder_); }
-void TForm1::AppendClick() { loader_.openCommand(true, openFolder_); }
+void TForm1::LadenClick() {
+    loader_.openCommand(false, openFolder_);
+}
+void TForm1::AppendClick() {
+    loader_.openCommand(true, openFolder_);
+}
 void TForm1::SchliessenClick() {
     if (book_.isOpen())
         loader_.closeBook();
@@ -157,9 +165,13 @@ std::optional<std::string> TForm1::extractArchiveMember(const std::string& archi
     return std::nullopt;
 }
 
-ImportOptions TForm1::importOptions() { return {}; }
+ImportOptions TForm1::importOptions() {
+    return {};
+}
 
-void TForm1::switchOffLineBreakRemoval() { removeSingleLineBreaks_ = false; }
+void TForm1::switchOffLineBreakRemoval() {
+    removeSingleLineBreaks_ = false;
+}
 
 void TForm1::firstFileLoaded(Book&, bool) {
     BookView->clear();

@@ -17,7 +17,7 @@ class Dialogs;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -30,17 +30,17 @@ public:
     QString fontName() const;
     int fontSize() const;
 
-public slots:
+  public slots:
     void LadenClick();
     void AppendClick();
     void SchliessenClick();
     void ReloadClick();
     void UpdateCaption();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     // LoadHost
     void showProgress(const std::string& caption) override;
     void setBusy(bool busy) override;

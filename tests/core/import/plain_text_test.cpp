@@ -17,7 +17,9 @@ struct PassCase {
 
 class CleanPlainTextTest : public testing::TestWithParam<PassCase> {};
 
-TEST_P(CleanPlainTextTest, Cleans) { EXPECT_EQ(qw::CleanPlainText(GetParam().in), GetParam().out); }
+TEST_P(CleanPlainTextTest, Cleans) {
+    EXPECT_EQ(qw::CleanPlainText(GetParam().in), GetParam().out);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CleanPlainTextTest,
@@ -57,16 +59,25 @@ TEST(CleanPlainText, NeverReadsBeyondTheGivenLength) {
 }
 
 class TrimTest : public testing::TestWithParam<PassCase> {};
-TEST_P(TrimTest, Trims) { EXPECT_EQ(qw::TrimConvertedText(GetParam().in), GetParam().out); }
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TrimTest,
-    testing::Values(PassCase{"Empty", "", ""}, PassCase{"OnlyBlanks", "\r\n \t\r\n", ""},
-                    PassCase{"LeadingBreaks", "\r\n\n\rabc", "abc"},
-                    PassCase{"LeadingBlanksKept", " \tabc", " \tabc"},
-                    PassCase{"Trailing", "abc \t\r\n \r\n", "abc"},
-                    PassCase{"Inner", "\r\na\r\n\r\nb\r\n", "a\r\n\r\nb"},
-                    PassCase{"OtherControlsKept", "\x7f" "a\x7f", "\x7f" "a\x7f"}),
-    [](const auto& info) { return string(info.param.name); });
+TEST_P(TrimTest, Trims) {
+    EXPECT_EQ(qw::TrimConvertedText(GetParam().in), GetParam().out);
+    string inPlace = GetParam().in;
+    qw::TrimConvertedTextInPlace(inPlace);
+    EXPECT_EQ(inPlace, GetParam().out);
+}
+INSTANTIATE_TEST_SUITE_P(Cases, TrimTest,
+                         testing::Values(PassCase{"Empty", "", ""},
+                                         PassCase{"OnlyBlanks", "\r\n \t\r\n", ""},
+                                         PassCase{"LeadingBreaks", "\r\n\n\rabc", "abc"},
+                                         PassCase{"LeadingBlanksKept", " \tabc", " \tabc"},
+                                         PassCase{"Trailing", "abc \t\r\n \r\n", "abc"},
+                                         PassCase{"Inner", "\r\na\r\n\r\nb\r\n", "a\r\n\r\nb"},
+                                         PassCase{"OtherControlsKept",
+                                                  "\x7f"
+                                                  "a\x7f",
+                                                  "\x7f"
+                                                  "a\x7f"}),
+                         [](const auto& info) { return string(info.param.name); });
 
 struct NormalizeCase {
     const char* name;
@@ -78,11 +89,15 @@ struct NormalizeCase {
 class NormalizeTest : public testing::TestWithParam<NormalizeCase> {};
 TEST_P(NormalizeTest, Normalizes) {
     EXPECT_EQ(qw::NormalizeLineBreaks(GetParam().in, GetParam().blankLines), GetParam().out);
+    string inPlace = GetParam().in;
+    qw::NormalizeLineBreaksInPlace(inPlace, GetParam().blankLines);
+    EXPECT_EQ(inPlace, GetParam().out);
 }
 INSTANTIATE_TEST_SUITE_P(
     Cases, NormalizeTest,
     testing::Values(
-        NormalizeCase{"Empty", "", false, ""}, NormalizeCase{"CrLfStays", "a\r\nb", false, "a\r\nb"},
+        NormalizeCase{"Empty", "", false, ""},
+        NormalizeCase{"CrLfStays", "a\r\nb", false, "a\r\nb"},
         NormalizeCase{"LoneLf", "a\nb\n", false, "a\r\nb\r\n"},
         NormalizeCase{"FirstLfStays", "\na", false, "\na"},
         NormalizeCase{"LastCrStays", "a\r", false, "a\r"},

@@ -31,7 +31,9 @@ TEST(ReadWholeFile, ZeroLengthFile) {
 
 TEST(ReadWholeFile, NonAsciiPathWithSpaces) {
     qw::test::TempDir dir;
-    const std::string path = dir.write("Gr\xc3\xbc\xc3\x9f" "e aus K\xc3\xb6ln.txt", "hallo");
+    const std::string path = dir.write("Gr\xc3\xbc\xc3\x9f"
+                                       "e aus K\xc3\xb6ln.txt",
+                                       "hallo");
     const qw::FileBytes file = qw::ReadWholeFile(path);
     ASSERT_TRUE(file.ok()) << file.error;
     EXPECT_EQ(file.bytes, "hallo");

@@ -33,22 +33,36 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"Utf8Accents", "caf\xc3\xa9", TextEncoding::Utf8, "caf\xe9"},
         DecodeCase{"Utf8Quotes", "\xe2\x80\x9cHi\xe2\x80\x9d \xe2\x80\x94 \xe2\x82\xac",
                    TextEncoding::Utf8, "\x93Hi\x94 \x97 \x80"},
-        DecodeCase{"Utf8OutsideCp1252", "\xce\xb1\xf0\x9f\x98\x80!", TextEncoding::Utf8, "?" "?!"},
+        DecodeCase{"Utf8OutsideCp1252", "\xce\xb1\xf0\x9f\x98\x80!", TextEncoding::Utf8,
+                   "?"
+                   "?!"},
         DecodeCase{"Utf8BomAscii", "\xef\xbb\xbfhello", TextEncoding::Utf8Bom, "hello"},
-        DecodeCase{"Utf8BomInvalidByteKept", "\xef\xbb\xbf" "a\xe9", TextEncoding::Utf8Bom,
-                   "a\xe9"},
+        DecodeCase{"Utf8BomInvalidByteKept",
+                   "\xef\xbb\xbf"
+                   "a\xe9",
+                   TextEncoding::Utf8Bom, "a\xe9"},
         DecodeCase{"Utf8C1Unassigned", "\xc2\x81\xc2\x9d", TextEncoding::Utf8, "\x81\x9d"},
         DecodeCase{"OverlongIsNotUtf8", "\xc0\xaf", TextEncoding::Cp1252, "\xc0\xaf"},
         DecodeCase{"SurrogateIsNotUtf8", "\xed\xa0\x80", TextEncoding::Cp1252, "\xed\xa0\x80"},
         DecodeCase{"TruncatedSequence", "ab\xc3", TextEncoding::Cp1252, "ab\xc3"},
         DecodeCase{"MixedInvalid", "\xc3\xa9 and \xe9", TextEncoding::Cp1252, "\xc3\xa9 and \xe9"},
-        DecodeCase{"Utf16LE", "\xff\xfe" "a\0\xe9\0\x20\x20"s, TextEncoding::Utf16LE,
-                   "a\xe9\x86"},
+        DecodeCase{"Utf16LE",
+                   "\xff\xfe"
+                   "a\0\xe9\0\x20\x20"s,
+                   TextEncoding::Utf16LE, "a\xe9\x86"},
         DecodeCase{"Utf16BE", "\xfe\xff\0a\0\r\0\n"s, TextEncoding::Utf16BE, "a\r\n"},
-        DecodeCase{"Utf16SurrogatePair", "\xff\xfe\x3d\xd8\x00\xde" "b\0"s, TextEncoding::Utf16LE,
-                   "?b"},
-        DecodeCase{"Utf16LoneSurrogate", "\xff\xfe\x00\xdc" "b\0"s, TextEncoding::Utf16LE, "?b"},
-        DecodeCase{"Utf16OddByteDropped", "\xff\xfe" "a\0b"s, TextEncoding::Utf16LE, "a"}),
+        DecodeCase{"Utf16SurrogatePair",
+                   "\xff\xfe\x3d\xd8\x00\xde"
+                   "b\0"s,
+                   TextEncoding::Utf16LE, "?b"},
+        DecodeCase{"Utf16LoneSurrogate",
+                   "\xff\xfe\x00\xdc"
+                   "b\0"s,
+                   TextEncoding::Utf16LE, "?b"},
+        DecodeCase{"Utf16OddByteDropped",
+                   "\xff\xfe"
+                   "a\0b"s,
+                   TextEncoding::Utf16LE, "a"}),
     [](const auto& info) { return string(info.param.name); });
 
 TEST(Cp1252, EveryByteSurvivesTheUnicodeRoundTrip) {
@@ -70,8 +84,12 @@ TEST(Cp1252, KnownCodePoints) {
 
 TEST(PlainTextToText, TranscodesBeforeTheControlPass) {
     // UTF-16 holds NUL bytes that the plain-text pass would drop: decode first.
-    EXPECT_EQ(qw::PlainTextToText("\xff\xfe" "a\0\n\0b\0"s), "a\r\nb");
-    EXPECT_EQ(qw::PlainTextToText("\xef\xbb\xbf" "a\nb"), "a\r\nb");
+    EXPECT_EQ(qw::PlainTextToText("\xff\xfe"
+                                  "a\0\n\0b\0"s),
+              "a\r\nb");
+    EXPECT_EQ(qw::PlainTextToText("\xef\xbb\xbf"
+                                  "a\nb"),
+              "a\r\nb");
 }
 
 TEST(UpperExtension, TakesTheLastDotOfTheNamePart) {

@@ -16,13 +16,13 @@ using std::string;
 
 // Stands in for the reader window: records what the loading flow asks of it.
 class FakeHost : public qw::LoadHost {
-public:
+  public:
     std::vector<string> progress;
     int busyDepth = 0;
     int maxBusyDepth = 0;
-    std::map<string, std::vector<string>> archives;       // archive -> members to open
-    std::map<string, std::optional<string>> memberBytes;  // "archive|member" -> bytes
-    std::optional<std::vector<FileRef>> ordering;          // what the ordering dialog returns
+    std::map<string, std::vector<string>> archives;      // archive -> members to open
+    std::map<string, std::optional<string>> memberBytes; // "archive|member" -> bytes
+    std::optional<std::vector<FileRef>> ordering;        // what the ordering dialog returns
     bool removalSwitchedOff = false;
     int firstFileCalls = 0, layOutCalls = 0, loadedCalls = 0, closedCalls = 0, captionCalls = 0;
     std::vector<FileRef> lastRead;
@@ -56,7 +56,7 @@ public:
 };
 
 class BookLoaderTest : public testing::Test {
-protected:
+  protected:
     qw::test::TempDir dir;
     Book book;
     FakeHost host;
@@ -86,8 +86,8 @@ TEST_F(BookLoaderTest, OpensOnePlainFile) {
 
 TEST_F(BookLoaderTest, LineEndStylesGiveTheSameText) {
     const string crlf = "first line\r\nsecond\r\n\r\nthird";
-    for (const string& variant : {crlf, string("first line\nsecond\n\nthird"),
-                                  string("first line\rsecond\r\rthird")}) {
+    for (const string& variant :
+         {crlf, string("first line\nsecond\n\nthird"), string("first line\rsecond\r\rthird")}) {
         ASSERT_TRUE(loader.loadFiles({file("v.txt", variant)}));
         EXPECT_EQ(book.RawText, crlf);
     }
@@ -104,7 +104,8 @@ TEST_F(BookLoaderTest, TwoFilesAreJoinedWithHeadings) {
     const string a = file("a.txt", "Alpha");
     const string b = file("b.txt", "Beta\n");
     ASSERT_TRUE(loader.loadFiles({a, b}));
-    EXPECT_EQ(book.RawText, " ~ a.txt\r\n\r\n\r\nAlpha\r\n\r\n\r\n\r\n\r\n\r\n ~ b.txt\r\n\r\n\r\nBeta");
+    EXPECT_EQ(book.RawText,
+              " ~ a.txt\r\n\r\n\r\nAlpha\r\n\r\n\r\n\r\n\r\n\r\n ~ b.txt\r\n\r\n\r\nBeta");
     EXPECT_EQ(book.FileName, dir.path() + "/Unnamed.txt");
     EXPECT_TRUE(book.TextEdited);
     EXPECT_FALSE(book.AppendMode);
@@ -228,8 +229,8 @@ TEST_F(BookLoaderTest, DocumentFormatsSwitchOffLineBreakRemoval) {
         bool switchesOff;
     };
     for (const Case& c : {Case{"page.htm", true}, Case{"page.HTML", true}, Case{"doc.rtf", true},
-                          Case{"word.doc", true}, Case{"plain.txt", false},
-                          Case{"book.qwl", false}, Case{"data.xml", false}}) {
+                          Case{"word.doc", true}, Case{"plain.txt", false}, Case{"book.qwl", false},
+                          Case{"data.xml", false}}) {
         book = Book{};
         host.removalSwitchedOff = false;
         ASSERT_TRUE(loader.loadFiles({file(c.name, "text")})) << c.name;
