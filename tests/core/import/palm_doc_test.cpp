@@ -1,0 +1,398 @@
+#include "import/palm_doc.h"
+#include "import/palm_doc_writer.h"
+#include "import/plain_text.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+namespace {
+
+using std::string;
+using namespace std::string_literals;
+
+unsigned U16(const string& s, size_t at) {
+    return (static_cast<unsigned char>(s[at]) << 8) | static_cast<unsigned char>(s[at + 1]);
+}
+unsigned long U32(const string& s, size_t at) {
+    return (static_cast<unsigned long>(U16(s, at)) << 16) | U16(s, at + 2);
+}
+
+string Decompress(const string& record) {
+    string out;
+    EXPECT_TRUE(qw::DecompressPalmDocRecord(record, out));
+    return out;
+}
+
+// A hand-made database with the given record 0 fields and text records.
+string MakeDatabase(unsigned compression, const std::vector<string>& records,
+                    const string& type = "TEXt") {
+    const size_t n = records.size();
+    string out(78 + 8 * (n + 1) + 2, '\0');
+    out.replace(0, 4, "Book");
+    out.replace(60, 4, type);
+    out.replace(64, 4, "REAd");
+    out[76] = static_cast<char>((n + 1) >> 8);
+    out[77] = static_cast<char>(n + 1);
+    auto put32 = [&](size_t at, size_t v) {
+        for (int b = 0; b < 4; ++b)
+            out[at + b] = static_cast<char>(v >> (24 - 8 * b));
+    };
+    put32(78, out.size());
+    string record0(16, '\0');
+    record0[1] = static_cast<char>(compression);
+    record0[9] = static_cast<char>(n);
+    out += record0;
+    for (size_t k = 0; k < n; ++k) {
+        put32(78 + 8 * (k + 1), out.size());
+        out += records[k];
+    }
+    return out;
+}
+
+struct CodecCase {
+    const char* name;
+    string text;
+    string compressed;
+};
+
+class CompressTest : public testing::TestWithParam<CodecCase> {};
+
+TEST_P(CompressTest, EncodesAndDecodesBack) {
+    EXPECT_EQ(qw::CompressPalmDocRecord(GetParam().text), GetParam().compressed);
+    EXPECT_EQ(Decompress(GetParam().compressed), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CompressTest,
+    testing::Values(CodecCase{"Empty", "", ""}, CodecCase{"SpaceLetterShareAByte", " A", "\xC1"},
+                    CodecCase{"TwoSpaces", "  ", "  "}, CodecCase{"SpaceDigit", " 1", " 1"},
+                    CodecCase{"TrailingSpace", "a ", "a "},
+                    CodecCase{"SpaceBeforeHighByte", " \xe9", " \x01\xe9"},
+                    CodecCase{"HighByteEscaped", "\x85", "\x01\x85"},
+                    CodecCase{"EscapesJoined", "\x85\x86\x87", "\x03\x85\x86\x87"},
+                    CodecCase{"NineEscapesSplit", "\x80\x81\x82\x83\x84\x85\x86\x87\x88",
+                              "\x08\x80\x81\x82\x83\x84\x85\x86\x87\x01\x88"},
+                    CodecCase{"LowControlEscaped", "a\x01"s + "b", "a\x01\x01"s + "b"},
+                    CodecCase{"NulLiteral", "a\0b"s, "a\0b"s}, CodecCase{"TabLiteral", "\t", "\t"},
+                    // "abcdefghij" again at distance 10: one copy of length 10.
+                    CodecCase{"TenByteRepeat", "abcdefghijabcdefghijX", "abcdefghij\x80\x57X"},
+                    CodecCase{"ThreeByteRepeatStaysLiteral", "abcXabc", "abcXabc"}),
+    [](const auto& info) { return string(info.param.name); });
+
+TEST(CompressPalmDocRecord, LongerRepeatStartsWithCopyOfTen) {
+    const string part = "0123456789ABCDEFGHIJ";
+    const string text = part + "-" + part;
+    const string packed = qw::CompressPalmDocRecord(text);
+    // The literal part and the dash, then a copy of ten bytes from distance 21.
+    ASSERT_GE(packed.size(), 23u);
+    EXPECT_EQ(packed.substr(0, 21), part + "-");
+    const unsigned code = U16(packed, 21) & 0x3FFF;
+    EXPECT_EQ(U16(packed, 21) & 0xC000, 0x8000u);
+    EXPECT_EQ(code >> 3, 21u);
+    EXPECT_EQ((code & 7) + 3, 10u);
+    EXPECT_EQ(Decompress(packed), text);
+}
+
+TEST(CompressPalmDocRecord, WindowIsAtMost2047Back) {
+    std::mt19937 random(7);
+    string noise;
+    for (int i = 0; i < 3000; ++i)
+        noise.push_back(static_cast<char>('a' + random() % 26));
+    const string text = "QUIREWELL!" + noise + "QUIREWELL!";
+    const string packed = qw::CompressPalmDocRecord(text);
+    EXPECT_EQ(Decompress(packed), text);
+    EXPECT_GT(packed.size(), text.size() * 9 / 10); // the far repeat cannot be copied
+}
+
+TEST(CompressPalmDocRecord, RoundTripsRandomRecordsOfEveryByte) {
+    std::mt19937 random(42);
+    for (int round = 0; round < 300; ++round) {
+        const size_t length = random() % 4097;
+        string text;
+        const int alphabet = round % 3 == 0 ? 256 : (round % 3 == 1 ? 4 : 40);
+        for (size_t i = 0; i < length; ++i) {
+            if (alphabet == 256)
+                text.push_back(static_cast<char>(random() % 256));
+            else
+                text.push_back(
+                    static_cast<char>((alphabet == 4 ? 'a' : ' ') + random() % alphabet));
+        }
+        const string packed = qw::CompressPalmDocRecord(text);
+        ASSERT_EQ(Decompress(packed), text) << "round " << round;
+        if (alphabet == 4 && length > 1000) {
+            EXPECT_LT(packed.size(), text.size() * 3 / 4);
+        }
+    }
+}
+
+TEST(CompressPalmDocRecord, CompressesProse) {
+    string text;
+    while (text.size() < 4096)
+        text += "It was the best of times, it was the worst of times, it was the age of wisdom. ";
+    text.resize(4096);
+    const string packed = qw::CompressPalmDocRecord(text);
+    EXPECT_EQ(Decompress(packed), text);
+    EXPECT_LT(packed.size(), 4096u / 4);
+}
+
+TEST(DecompressPalmDocRecord, OverlappingCopyRepeatsBytes) {
+    // "ab" then a copy of length 6 from distance 2: "abababab".
+    const unsigned code = 2 * 8 + (6 - 3);
+    string record = "ab";
+    record += static_cast<char>(0x80 + (code >> 8));
+    record += static_cast<char>(code & 0xFF);
+    EXPECT_EQ(Decompress(record), "abababab");
+}
+
+TEST(DecompressPalmDocRecord, CopyReachesIntoEarlierRecords) {
+    string out = "hello";
+    const unsigned code = 5 * 8 + (5 - 3);
+    const string record = {static_cast<char>(0x80 + (code >> 8)), static_cast<char>(code & 0xFF)};
+    ASSERT_TRUE(qw::DecompressPalmDocRecord(record, out));
+    EXPECT_EQ(out, "hellohello");
+}
+
+struct BadRecord {
+    const char* name;
+    string record;
+};
+
+class BadRecordTest : public testing::TestWithParam<BadRecord> {};
+
+TEST_P(BadRecordTest, IsRefused) {
+    string out = "x";
+    EXPECT_FALSE(qw::DecompressPalmDocRecord(GetParam().record, out));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BadRecordTest,
+                         testing::Values(BadRecord{"DistanceZero", "\x80\x00"s},
+                                         BadRecord{"BeforeTheStart",
+                                                   "\x80\x10"s}, // distance 2, one byte decoded
+                                         BadRecord{"CutInsideCopy", "ab\x80"s},
+                                         BadRecord{"LiteralRunPastEnd", "\x05"
+                                                                        "ab"s}),
+                         [](const auto& info) { return string(info.param.name); });
+
+TEST(PreparePalmDocText, MakesLfLinesAndDropsLowBytes) {
+    EXPECT_EQ(qw::PreparePalmDocText("a\r\nb\rc\nd\x0c"
+                                     "e\x01\x08\tf\x0b"),
+              "a\nb\nc\nd\ne\tf\x0b");
+}
+
+TEST(BuildPalmDoc, HeaderFieldsAsWritten) {
+    const string db = qw::BuildPalmDoc("Hello", "My Title", 0x12345678);
+    EXPECT_EQ(db.substr(0, 9), "My Title"s + '\0');
+    EXPECT_EQ(db.substr(8, 24), string(24, '\0'));
+    EXPECT_EQ(U32(db, 36), 0x12345678u);
+    EXPECT_EQ(U32(db, 40), 0x12345678u);
+    EXPECT_EQ(U32(db, 44), 0u);
+    EXPECT_EQ(db.substr(60, 8), "TEXtREAd");
+    EXPECT_EQ(U16(db, 76), 2u);
+    const size_t record0 = 78 + 8 * 2 + 2;
+    EXPECT_EQ(U32(db, 78), record0);
+    EXPECT_EQ(static_cast<unsigned char>(db[82]), 0x40);
+    EXPECT_EQ(U32(db, 86), record0 + 16);
+    EXPECT_EQ(U16(db, 94), 0u); // the two NUL bytes after the list
+    EXPECT_EQ(U16(db, record0), 2u);
+    EXPECT_EQ(U32(db, record0 + 4), 5u);
+    EXPECT_EQ(U16(db, record0 + 8), 1u);
+    EXPECT_EQ(U16(db, record0 + 10), 4096u);
+    EXPECT_EQ(U32(db, record0 + 12), 0u);
+    EXPECT_EQ(db.substr(record0 + 16), "Hello");
+}
+
+TEST(BuildPalmDoc, TextOfExactly4096BytesEndsWithEmptyRecord) {
+    const string db = qw::BuildPalmDoc(string(4096, 'x'), "t", 0);
+    EXPECT_EQ(U16(db, 76), 3u);
+    const size_t record0 = 78 + 8 * 3 + 2;
+    EXPECT_EQ(U16(db, record0 + 8), 2u);
+    EXPECT_EQ(U32(db, record0 + 4), 4096u);
+    EXPECT_EQ(U32(db, 78 + 16), db.size()); // the second text record is empty
+}
+
+TEST(BuildPalmDoc, EmptyTextHasOneEmptyRecord) {
+    const string db = qw::BuildPalmDoc("", "t", 0);
+    EXPECT_EQ(U16(db, 76), 2u);
+    EXPECT_EQ(U32(db, 86), db.size());
+    EXPECT_EQ(qw::PalmDocToText(db, false).text, "");
+}
+
+TEST(BuildPalmDoc, TitleOf31LeavesOneNulAndLongerIsCut) {
+    const string title31(31, 'T');
+    string db = qw::BuildPalmDoc("x", title31, 0);
+    EXPECT_EQ(db.substr(0, 32), title31 + '\0');
+    db = qw::BuildPalmDoc("x", string(40, 'U'), 0);
+    EXPECT_EQ(db.substr(0, 32), string(31, 'U') + '\0');
+    EXPECT_EQ(qw::PalmDocToText(db, false).title, string(31, 'U'));
+}
+
+TEST(PalmDocToText, ReadsBackWhatWasWritten) {
+    const string text = "Chapter 1\r\n\r\nIt was a dark\r\nand stormy night.\x0c\tEnd\x01\x85";
+    const qw::PalmDocText read = qw::PalmDocToText(qw::BuildPalmDoc(text, "Storm", 0), false);
+    EXPECT_FALSE(read.failed);
+    EXPECT_EQ(read.title, "Storm");
+    EXPECT_EQ(read.text, "Chapter 1\r\n\r\nIt was a dark\r\nand stormy night.\r\n\tEnd\x85");
+}
+
+TEST(PalmDocToText, BlankLineOptionDoublesSingleBreaks) {
+    const string db = qw::BuildPalmDoc("one\ntwo\n\nthree", "", 0);
+    EXPECT_EQ(qw::PalmDocToText(db, true).text, "one\r\n\r\ntwo\r\n\r\nthree");
+    EXPECT_EQ(qw::PalmDocToText(db, false).text, "one\r\ntwo\r\n\r\nthree");
+}
+
+TEST(PalmDocToText, RoundTripsEveryByteOfRandomTexts) {
+    std::mt19937 random(1234);
+    for (int round = 0; round < 40; ++round) {
+        const size_t length = random() % 20000;
+        string text;
+        for (size_t i = 0; i < length; ++i) {
+            int c = 9 + static_cast<int>(random() % 247);
+            if (c == '\r' || c == '\x0c')
+                c = '\n';
+            if (round % 2 == 0 && random() % 3 != 0)
+                c = "etaoin shrdlu"[random() % 13];
+            text.push_back(static_cast<char>(c));
+        }
+        const qw::PalmDocText read = qw::PalmDocToText(qw::BuildPalmDoc(text, "r", 0), false);
+        ASSERT_FALSE(read.failed);
+        // Reading makes the line breaks CR LF; nothing else changes.
+        string expected;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n' && i > 0)
+                expected += '\r';
+            expected += text[i];
+        }
+        ASSERT_EQ(read.text, expected) << "round " << round;
+    }
+}
+
+TEST(PalmDocToText, UncompressedRecordsWithCompressionOne) {
+    const string db = MakeDatabase(1, {"Plain ", "text\nhere"});
+    const qw::PalmDocText read = qw::PalmDocToText(db, false);
+    EXPECT_EQ(read.text, "Plain text\r\nhere");
+    EXPECT_EQ(read.title, "Book");
+}
+
+TEST(PalmDocToText, CompressedCopiesReachAcrossRecords) {
+    const unsigned code = 6 * 8 + (6 - 3);
+    const string copy = {static_cast<char>(0x80 + (code >> 8)), static_cast<char>(code & 0xFF)};
+    EXPECT_EQ(qw::PalmDocToText(MakeDatabase(2, {"Hello ", copy}), false).text, "Hello Hello ");
+}
+
+TEST(PalmDocToText, RecordsAfterTheTextAreIgnored) {
+    string db = MakeDatabase(1, {"abc", "def"});
+    // Say only one text record: the second record is not text.
+    db[78 + 8 * 3 + 2 + 9] = 1;
+    EXPECT_EQ(qw::PalmDocToText(db, false).text, "abc");
+}
+
+TEST(PalmDocToText, OtherTypesAreNotSupported) {
+    const qw::PalmDocText read = qw::PalmDocToText(MakeDatabase(1, {"x"}, "BOOK"), false);
+    EXPECT_EQ(read.text, qw::kPalmDocNotText);
+    EXPECT_FALSE(read.failed);
+}
+
+const string kFailurePrefix = "Error opening pdb file (";
+const string kFailureSuffix = ")\r\n=> The file might be encrypted.";
+
+struct BadFile {
+    const char* name;
+    string file;
+    string message;
+};
+
+class BadPalmFileTest : public testing::TestWithParam<BadFile> {};
+
+TEST_P(BadPalmFileTest, GivesTheErrorText) {
+    const qw::PalmDocText read = qw::PalmDocToText(GetParam().file, false);
+    EXPECT_TRUE(read.failed);
+    EXPECT_EQ(read.text, kFailurePrefix + GetParam().message + kFailureSuffix);
+}
+
+string WithU32(string s, size_t at, unsigned long v) {
+    for (int b = 0; b < 4; ++b)
+        s[at + b] = static_cast<char>(v >> (24 - 8 * b));
+    return s;
+}
+
+const string kGood = MakeDatabase(2, {"abc", "defgh"});
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadPalmFileTest,
+    testing::Values(
+        BadFile{"Empty", "", "File is shorter than its header"},
+        BadFile{"HeaderOnly", kGood.substr(0, 80), "File is shorter than its header"},
+        BadFile{"NoRecords",
+                [] {
+                    string s = kGood;
+                    s[76] = s[77] = 0;
+                    return s;
+                }(),
+                "No records"},
+        BadFile{"Record0PastEnd", WithU32(kGood, 78, 100000), "Record offset outside the file"},
+        BadFile{"TextRecordPastEnd", WithU32(kGood, 86, 100000), "Record offset outside the file"},
+        BadFile{"OffsetsOutOfOrder", WithU32(kGood, 94, 90), "Record offsets out of order"},
+        BadFile{"MoreTextRecordsThanRecords",
+                [] {
+                    string s = kGood;
+                    s[78 + 8 * 3 + 2 + 9] = 9;
+                    return s;
+                }(),
+                "More text records than records"},
+        BadFile{"CopyBeforeStart", MakeDatabase(2, {"\x80\x50"s}), "Invalid data"},
+        BadFile{"CopyDistanceZero", MakeDatabase(2, {"abc\x80\x03"s}), "Invalid data"}),
+    [](const auto& info) { return string(info.param.name); });
+
+TEST(PalmDocToText, RecordExpandingBeyondARecordIsStillBounded) {
+    // 2000 bytes of copies expand to 10 bytes each; the output stays within
+    // five times the input.
+    string record = "abcdefghij";
+    for (int i = 0; i < 1000; ++i)
+        record += "\x80\x57"s;
+    const qw::PalmDocText read = qw::PalmDocToText(MakeDatabase(2, {record}), false);
+    EXPECT_FALSE(read.failed);
+    EXPECT_EQ(read.text.size(), 10u + 10000u);
+}
+
+TEST(PalmDocToText, TruncationsAndBitFlipsNeverCrash) {
+    string text;
+    for (int i = 0; i < 3000; ++i)
+        text += "Line " + std::to_string(i) + " of the book.\n";
+    const string db = qw::BuildPalmDoc(text, "Book", 0);
+    for (size_t cut : {size_t{0}, size_t{100}, db.size() / 2, db.size() - 1}) {
+        const qw::PalmDocText read = qw::PalmDocToText(db.substr(0, cut), false);
+        EXPECT_TRUE(read.failed || read.text.size() <= text.size() * 2) << cut;
+    }
+    std::mt19937 random(99);
+    for (int round = 0; round < 500; ++round) {
+        string broken = db;
+        for (int flips = 0; flips < 4; ++flips)
+            broken[random() % broken.size()] ^= static_cast<char>(1 << (random() % 8));
+        const qw::PalmDocText read = qw::PalmDocToText(broken, false);
+        EXPECT_LE(read.text.size(), broken.size() * 10);
+    }
+}
+
+TEST(WritePalmDoc, WritesAFileThatReadsBack) {
+    qw::test::TempDir dir;
+    const string path = dir.path() + "/book.pdb";
+    ASSERT_TRUE(qw::WritePalmDoc(path, "Saved text\r\nline two", "Saved").ok);
+    std::ifstream in(path, std::ios::binary);
+    const string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const qw::PalmDocText read = qw::PalmDocToText(bytes, false);
+    EXPECT_EQ(read.text, "Saved text\r\nline two");
+    EXPECT_EQ(read.title, "Saved");
+}
+
+TEST(PalmDocTimestampNow, CountsFrom1904) {
+    // 2020-01-01 is 3,660,681,600 seconds after 1904-01-01; a day of time
+    // zone either way is allowed.
+    EXPECT_GT(qw::PalmDocTimestampNow(), 3660681600u - 86400u);
+}
+
+} // namespace
