@@ -1,0 +1,359 @@
+#include "settings/config_file.h"
+
+#include "import/cp1252.h"
+#include "settings/ini_case.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace qw {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view Trim(std::string_view s) {
+    const size_t b = s.find_first_not_of(kBlanks);
+    if (b == std::string_view::npos)
+        return {};
+    const size_t e = s.find_last_not_of(kBlanks);
+    return s.substr(b, e - b + 1);
+}
+
+bool IsValidUtf8(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size()) {
+        if (static_cast<unsigned char>(s[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t cp = 0;
+        size_t length = 0;
+        if (!DecodeUtf8(s, i, cp, length))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// A name or value written by the program stays on its own line: line breaks
+// inside it would otherwise split it into new keys or sections.
+std::string OneLine(std::string_view text, bool trim) {
+    std::string out(trim ? Trim(text) : text);
+    for (char& c : out)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return trim ? std::string(Trim(out)) : out;
+}
+
+std::string ReadError(const std::string& path, const std::string& reason) {
+    return "The configuration file " + path + " could not be read: " + reason + ".";
+}
+
+} // namespace
+
+bool ParseIniInteger(std::string_view text, int& value) {
+    const std::string_view v = Trim(text);
+    size_t i = 0;
+    bool negative = false;
+    if (i < v.size() && (v[i] == '-' || v[i] == '+'))
+        negative = v[i++] == '-';
+    if (i == v.size())
+        return false;
+    long long n = 0;
+    for (; i < v.size(); ++i) {
+        if (v[i] < '0' || v[i] > '9')
+            return false;
+        n = n * 10 + (v[i] - '0');
+        if (n > static_cast<long long>(INT_MAX) + 1)
+            return false;
+    }
+    if (negative)
+        n = -n;
+    if (n < INT_MIN || n > INT_MAX)
+        return false;
+    value = static_cast<int>(n);
+    return true;
+}
+
+bool ConfigFile::Open(const std::string& path) {
+    path_ = path;
+    openError_.clear();
+    lastWriteError_.clear();
+    writeBlocked_ = false;
+    Parse({});
+
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return true; // no file yet: an empty store
+        openError_ = ReadError(path, std::strerror(errno));
+    } else if (!S_ISREG(info.st_mode)) {
+        openError_ = ReadError(path, "not a regular file");
+    } else if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize) {
+        openError_ = ReadError(path, "the file is too large");
+    } else if (FILE* f = std::fopen(path.c_str(), "rb")) {
+        std::string bytes;
+        bytes.reserve(static_cast<size_t>(info.st_size));
+        char buffer[65536];
+        size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0 && bytes.size() <= kMaxFileSize)
+            bytes.append(buffer, n);
+        const bool failed = std::ferror(f) != 0;
+        std::fclose(f);
+        if (failed)
+            openError_ = ReadError(path, "read error");
+        else if (bytes.size() > kMaxFileSize)
+            openError_ = ReadError(path, "the file is too large");
+        else
+            Parse(bytes);
+    } else {
+        openError_ = ReadError(path, std::strerror(errno));
+    }
+    if (!openError_.empty()) {
+        writeBlocked_ = true;
+        Parse({});
+        return false;
+    }
+    return true;
+}
+
+void ConfigFile::Parse(std::string_view bytes) {
+    sections_.clear();
+    sections_.emplace_back();
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        size_t end = bytes.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        std::string_view raw = bytes.substr(pos, end - pos);
+        pos = end;
+        if (pos < bytes.size())
+            pos += bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n' ? 2 : 1;
+
+        std::string text = IsValidUtf8(raw) ? std::string(raw) : Cp1252ToUtf8(raw);
+        const std::string_view trimmed = Trim(text);
+        if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
+            Section s;
+            s.name = std::string(Trim(trimmed.substr(1, trimmed.size() - 2)));
+            s.header = std::move(text);
+            sections_.push_back(std::move(s));
+            continue;
+        }
+        Line line;
+        line.text = std::move(text);
+        const size_t eq = line.text.find('=');
+        const std::string_view t = Trim(line.text);
+        // Lines before the first section are kept but never looked up.
+        if (sections_.size() > 1 && eq != std::string::npos && !t.empty() && t.front() != ';' &&
+            t.front() != '#') {
+            const std::string_view before = std::string_view(line.text).substr(0, eq);
+            const std::string_view key = Trim(before);
+            if (!key.empty() && line.text.size() < UINT32_MAX) {
+                line.isEntry = true;
+                line.keyBegin = static_cast<std::uint32_t>(key.data() - line.text.data());
+                line.keyLength = static_cast<std::uint32_t>(key.size());
+                line.valueBegin = static_cast<std::uint32_t>(eq + 1);
+            }
+        }
+        sections_.back().lines.push_back(std::move(line));
+    }
+    RebuildIndex();
+}
+
+void ConfigFile::RebuildIndex() {
+    index_.clear();
+    index_.reserve(sections_.size());
+    for (size_t i = 1; i < sections_.size(); ++i)
+        index_.emplace(FoldCase(sections_[i].name), i); // keeps the first of duplicates
+}
+
+const ConfigFile::Section* ConfigFile::Find(std::string_view section) const {
+    const auto it = index_.find(FoldCase(Trim(section)));
+    return it == index_.end() ? nullptr : &sections_[it->second];
+}
+
+ConfigFile::Section* ConfigFile::Find(std::string_view section) {
+    return const_cast<Section*>(static_cast<const ConfigFile*>(this)->Find(section));
+}
+
+const ConfigFile::Line* ConfigFile::FindKey(const Section& s, std::string_view key) {
+    key = Trim(key);
+    for (const Line& line : s.lines)
+        if (line.isEntry && EqualsNoCase(line.key(), key))
+            return &line;
+    return nullptr;
+}
+
+std::string ConfigFile::ReadString(std::string_view section, std::string_view key,
+                                   const std::string& defaultValue) const {
+    const Section* s = Find(section);
+    const Line* line = s ? FindKey(*s, key) : nullptr;
+    return line ? std::string(line->value()) : defaultValue;
+}
+
+int ConfigFile::ReadInteger(std::string_view section, std::string_view key,
+                            int defaultValue) const {
+    const Section* s = Find(section);
+    const Line* line = s ? FindKey(*s, key) : nullptr;
+    if (!line)
+        return defaultValue;
+    int n = 0;
+    return ParseIniInteger(line->value(), n) ? n : defaultValue;
+}
+
+bool ConfigFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
+    const Section* s = Find(section);
+    const Line* line = s ? FindKey(*s, key) : nullptr;
+    return line ? line->value() == "Yes" : defaultValue;
+}
+
+void ConfigFile::WriteString(std::string_view section, std::string_view key,
+                             std::string_view value) {
+    const std::string name = OneLine(section, true);
+    const std::string k = OneLine(key, true);
+    const std::string v = OneLine(value, false);
+    if (k.empty())
+        return;
+    Section* s = Find(name);
+    if (!s) {
+        Section fresh;
+        fresh.name = name;
+        fresh.header = "[" + name + "]";
+        sections_.push_back(std::move(fresh));
+        index_.emplace(FoldCase(name), sections_.size() - 1);
+        s = &sections_.back();
+    }
+    if (Line* line = const_cast<Line*>(FindKey(*s, k))) {
+        // Keeps the user's spelling of the key and any blanks around it.
+        line->text.resize(line->valueBegin);
+        line->text += v;
+        return;
+    }
+    Line line;
+    line.text = k + "=" + v;
+    line.isEntry = true;
+    line.keyBegin = 0;
+    line.keyLength = static_cast<std::uint32_t>(k.size());
+    line.valueBegin = static_cast<std::uint32_t>(k.size() + 1);
+    size_t at = 0;
+    for (size_t i = 0; i < s->lines.size(); ++i)
+        if (s->lines[i].isEntry)
+            at = i + 1;
+    s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+}
+
+void ConfigFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+void ConfigFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+    WriteString(section, key, value ? "Yes" : "No");
+}
+
+bool ConfigFile::SectionExists(std::string_view section) const {
+    return Find(section) != nullptr;
+}
+
+bool ConfigFile::ValueExists(std::string_view section, std::string_view key) const {
+    const Section* s = Find(section);
+    return s && FindKey(*s, key);
+}
+
+std::vector<std::string> ConfigFile::ReadSection(std::string_view section) const {
+    std::vector<std::string> keys;
+    if (const Section* s = Find(section))
+        for (const Line& line : s->lines)
+            if (line.isEntry)
+                keys.emplace_back(line.key());
+    return keys;
+}
+
+std::vector<std::string> ConfigFile::ReadSections() const {
+    std::vector<std::string> names;
+    names.reserve(sections_.size());
+    for (size_t i = 1; i < sections_.size(); ++i)
+        names.push_back(sections_[i].name);
+    return names;
+}
+
+std::vector<std::string> ConfigFile::ReadSectionValues(std::string_view section) const {
+    std::vector<std::string> lines;
+    if (const Section* s = Find(section))
+        for (const Line& line : s->lines)
+            if (line.isEntry)
+                lines.push_back(std::string(line.key()) + "=" + std::string(line.value()));
+    return lines;
+}
+
+void ConfigFile::EraseSection(std::string_view section) {
+    const std::string folded = FoldCase(Trim(section));
+    if (index_.find(folded) == index_.end())
+        return;
+    std::vector<Section> kept;
+    kept.reserve(sections_.size());
+    for (size_t i = 0; i < sections_.size(); ++i)
+        if (i == 0 || FoldCase(sections_[i].name) != folded)
+            kept.push_back(std::move(sections_[i]));
+    sections_ = std::move(kept);
+    RebuildIndex();
+}
+
+void ConfigFile::DeleteKey(std::string_view section, std::string_view key) {
+    const std::string folded = FoldCase(Trim(section));
+    key = Trim(key);
+    for (size_t i = 1; i < sections_.size(); ++i) {
+        Section& s = sections_[i];
+        if (!EqualsNoCase(s.name, folded))
+            continue;
+        std::vector<Line> kept;
+        kept.reserve(s.lines.size());
+        for (Line& line : s.lines)
+            if (!line.isEntry || !EqualsNoCase(line.key(), key))
+                kept.push_back(std::move(line));
+        s.lines = std::move(kept);
+    }
+}
+
+std::string ConfigFile::Text() const {
+    size_t size = 0;
+    for (const Section& s : sections_) {
+        size += s.header.size() + 1;
+        for (const Line& line : s.lines)
+            size += line.text.size() + 1;
+    }
+    std::string out;
+    out.reserve(size);
+    for (size_t i = 0; i < sections_.size(); ++i) {
+        const Section& s = sections_[i];
+        if (i > 0) {
+            out += s.header;
+            out += '\n';
+        }
+        for (const Line& line : s.lines) {
+            out += line.text;
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+bool ConfigFile::UpdateFile() {
+    const bool wasFailing = !lastWriteError_.empty();
+    if (path_.empty())
+        lastWriteError_ = "No configuration file is open.";
+    else if (writeBlocked_)
+        lastWriteError_ = openError_ + " It is not overwritten.";
+    else
+        lastWriteError_ = WriteFileAtomically(path_, Text(), faults_);
+    if (!lastWriteError_.empty() && !wasFailing && onWriteFailure_)
+        onWriteFailure_(lastWriteError_);
+    return lastWriteError_.empty();
+}
+
+} // namespace qw

@@ -1,0 +1,129 @@
+#pragma once
+// ConfigFile: the in-memory INI store behind Quirewell.ini.
+//
+// The whole file is read when the store is opened (a missing file is an empty
+// store) and rewritten as a whole by UpdateFile. Sections and keys keep their
+// order; look-ups ignore letter case; a new key goes to the end of its section
+// and a new section to the end of the file. Comments, blank lines and lines the
+// store does not understand (also lines before the first section) are kept and
+// written back unchanged. Where a section or key occurs twice, the first one is
+// read and written; EraseSection and DeleteKey remove every occurrence.
+//
+// The file is UTF-8; a line that is not valid UTF-8 is taken as Windows-1252.
+// Reading accepts LF, CR LF and CR line ends and a byte-order mark; writing
+// uses LF.
+
+#include "settings/atomic_write.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace qw {
+
+// A decimal integer with optional blanks around it and an optional sign;
+// false for anything else or a number outside the int range.
+bool ParseIniInteger(std::string_view text, int& value);
+
+class ConfigFile {
+  public:
+    // Files larger than this are not taken as a configuration file.
+    static constexpr std::uintmax_t kMaxFileSize = 256u * 1024 * 1024;
+
+    ConfigFile() = default;
+    explicit ConfigFile(const std::string& path) { Open(path); }
+
+    // Reads the file into the store, replacing its content. False when an
+    // existing file could not be read: the store is then empty and refuses to
+    // write, so that the unread content is never overwritten.
+    bool Open(const std::string& path);
+    // Parses text as if it had been read from a file (no file attached).
+    void Parse(std::string_view bytes);
+
+    const std::string& FileName() const { return path_; }
+    const std::string& OpenError() const { return openError_; }
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           const std::string& defaultValue) const;
+    // The stored decimal number, or the default when the key is missing or
+    // does not hold a number in the int range.
+    int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+    // True only for the exact text "Yes"; the default when the key is missing.
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, int value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+    // Key names of the section, in file order.
+    std::vector<std::string> ReadSection(std::string_view section) const;
+    // All section names, in file order.
+    std::vector<std::string> ReadSections() const;
+    // The name=value lines of the section, in file order.
+    std::vector<std::string> ReadSectionValues(std::string_view section) const;
+    void EraseSection(std::string_view section);
+    void DeleteKey(std::string_view section, std::string_view key);
+
+    // Rewrites the whole file. False, with LastWriteError() set, when the file
+    // could not be written; the previous file is then left as it was.
+    bool UpdateFile();
+    const std::string& LastWriteError() const { return lastWriteError_; }
+
+    // The file content UpdateFile writes.
+    std::string Text() const;
+
+    // Called with the message when a write fails after the previous one
+    // succeeded (a failing disk is reported once, not on every page turn).
+    void SetWriteFailureListener(std::function<void(const std::string&)> listener) {
+        onWriteFailure_ = std::move(listener);
+    }
+    // Called by the write helpers when they created a new section.
+    void SetNewSectionListener(std::function<void(const std::string&)> listener) {
+        onNewSection_ = std::move(listener);
+    }
+    void NotifyNewSection(const std::string& section) const {
+        if (onNewSection_)
+            onNewSection_(section);
+    }
+    // Test seam: faults injected into every following UpdateFile.
+    void SetWriteFaults(const WriteFaults* faults) { faults_ = faults; }
+
+  private:
+    struct Line {
+        std::string text;           // the line as written to the file
+        std::uint32_t keyBegin = 0; // key = text[keyBegin, keyBegin + keyLength)
+        std::uint32_t keyLength = 0;
+        std::uint32_t valueBegin = 0; // value = text[valueBegin, end)
+        bool isEntry = false;
+
+        std::string_view key() const { return std::string_view(text).substr(keyBegin, keyLength); }
+        std::string_view value() const { return std::string_view(text).substr(valueBegin); }
+    };
+    struct Section {
+        std::string name;
+        std::string header; // "[name]" as it stands in the file; empty for the lines before any
+        std::vector<Line> lines;
+    };
+
+    const Section* Find(std::string_view section) const;
+    Section* Find(std::string_view section);
+    static const Line* FindKey(const Section& s, std::string_view key);
+    void RebuildIndex();
+
+    std::string path_;
+    std::string openError_;
+    std::string lastWriteError_;
+    bool writeBlocked_ = false;
+    std::vector<Section> sections_; // sections_[0] holds the lines before the first section
+    std::unordered_map<std::string, size_t> index_; // folded name -> first section
+    std::function<void(const std::string&)> onWriteFailure_;
+    std::function<void(const std::string&)> onNewSection_;
+    const WriteFaults* faults_ = nullptr;
+};
+
+} // namespace qw
