@@ -1,0 +1,221 @@
+#include "reader/ui/PageView.h"
+
+#include "import/cp1252.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace qw {
+
+PageView::PageView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::IBeamCursor);
+    setFocusPolicy(Qt::ClickFocus);
+    font_.setKerning(false);
+}
+
+void PageView::setPageText(const std::string& cp1252Text) {
+    const std::string utf8 = Cp1252ToUtf8(cp1252Text);
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    lines_ = text.isEmpty() ? QStringList() : text.split(QStringLiteral("\r\n"));
+    anchor_ = cursor_ = 0;
+    update();
+}
+
+void PageView::clearPage() {
+    lines_.clear();
+    anchor_ = cursor_ = 0;
+    update();
+}
+
+QString PageView::pageText() const {
+    return lines_.join(QLatin1Char('\n'));
+}
+
+void PageView::setPageFont(const QFont& font) {
+    font_ = font;
+    font_.setKerning(false);
+    update();
+}
+
+void PageView::setColors(const QColor& background, const QColor& text) {
+    background_ = background;
+    text_ = text;
+    update();
+}
+
+void PageView::setTabStopDistance(double pixels) {
+    tabStop_ = pixels > 0 ? pixels : 1;
+    update();
+}
+
+double PageView::lineHeight() const {
+    return QFontMetricsF(font_, this).height();
+}
+
+void PageView::setSelection(int start, int end) {
+    const int size = static_cast<int>(pageText().size());
+    anchor_ = std::clamp(start, 0, size);
+    cursor_ = std::clamp(end, 0, size);
+    update();
+    emit selectionChanged();
+}
+
+void PageView::collapseSelection() {
+    setSelection(0, 0);
+}
+
+QString PageView::selectedText() const {
+    const int from = std::min(anchor_, cursor_);
+    const int to = std::max(anchor_, cursor_);
+    return pageText().mid(from, to - from);
+}
+
+void PageView::copy() const {
+    if (hasSelection())
+        QApplication::clipboard()->setText(selectedText());
+}
+
+int PageView::lineStart(int line) const {
+    int start = 0;
+    for (int i = 0; i < line && i < lines_.size(); ++i)
+        start += static_cast<int>(lines_[i].size()) + 1;
+    return start;
+}
+
+std::vector<double> PageView::boundaries(int line) const {
+    const QFontMetricsF metrics(font_, this);
+    const QString& text = lines_[line];
+    std::vector<double> xs;
+    xs.reserve(static_cast<size_t>(text.size()) + 1);
+    double x = 0;
+    xs.push_back(x);
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\t'))
+            x = (std::floor(x / tabStop_ + 1e-9) + 1) * tabStop_;
+        else
+            x += metrics.horizontalAdvance(text[i]);
+        xs.push_back(x);
+    }
+    return xs;
+}
+
+void PageView::drawRuns(QPainter& painter, const QString& line, double baseline) const {
+    // Runs between tabs, each starting at its tab stop.
+    const QFontMetricsF metrics(font_, this);
+    double x = 0;
+    int runStart = 0;
+    for (int k = 0; k <= line.size(); ++k) {
+        if (k < line.size() && line[k] != QLatin1Char('\t'))
+            continue;
+        const QString run = line.mid(runStart, k - runStart);
+        if (!run.isEmpty()) {
+            painter.drawText(QPointF(x, baseline), run);
+            x += metrics.horizontalAdvance(run);
+        }
+        if (k < line.size())
+            x = (std::floor(x / tabStop_ + 1e-9) + 1) * tabStop_;
+        runStart = k + 1;
+    }
+}
+
+void PageView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), background_);
+    painter.setFont(font_);
+    const QFontMetricsF metrics(font_, this);
+    const double pitch = metrics.height();
+    const int from = std::min(anchor_, cursor_);
+    const int to = std::max(anchor_, cursor_);
+    int start = 0;
+    for (int i = 0; i < lines_.size(); ++i) {
+        const double top = i * pitch;
+        if (top > height())
+            break;
+        const QString& line = lines_[i];
+        const int end = start + static_cast<int>(line.size());
+        const double baseline = top + metrics.ascent();
+        painter.setPen(text_);
+        drawRuns(painter, line, baseline);
+        if (from < to && to > start && from <= end) {
+            // The selected part: highlight, and its characters again on top.
+            const std::vector<double> xs = boundaries(i);
+            const double left = xs[static_cast<size_t>(std::max(from, start) - start)];
+            double right = xs[static_cast<size_t>(std::min(to, end) - start)];
+            if (to > end)
+                right += metrics.horizontalAdvance(QLatin1Char(' ')); // the line break
+            const QRectF area(left, top, right - left, pitch);
+            painter.fillRect(area, palette().color(QPalette::Highlight));
+            painter.save();
+            painter.setClipRect(area);
+            painter.setPen(palette().color(QPalette::HighlightedText));
+            drawRuns(painter, line, baseline);
+            painter.restore();
+        }
+        start = end + 1;
+    }
+}
+
+int PageView::positionAt(const QPointF& point) const {
+    if (lines_.isEmpty())
+        return 0;
+    const double pitch = lineHeight();
+    const int line =
+        std::clamp(static_cast<int>(point.y() / pitch), 0, static_cast<int>(lines_.size()) - 1);
+    const std::vector<double> xs = boundaries(line);
+    int column = static_cast<int>(xs.size()) - 1;
+    for (size_t k = 0; k + 1 < xs.size(); ++k) {
+        if (point.x() < (xs[k] + xs[k + 1]) / 2) {
+            column = static_cast<int>(k);
+            break;
+        }
+    }
+    return lineStart(line) + column;
+}
+
+void PageView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const int position = positionAt(event->position());
+    anchor_ = (event->modifiers() & Qt::ShiftModifier) ? anchor_ : position;
+    cursor_ = position;
+    update();
+    emit selectionChanged();
+}
+
+void PageView::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    cursor_ = positionAt(event->position());
+    update();
+    emit selectionChanged();
+}
+
+void PageView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QString text = pageText();
+    int start = positionAt(event->position());
+    int end = start;
+    while (start > 0 && text[start - 1].isLetterOrNumber())
+        --start;
+    while (end < text.size() && text[end].isLetterOrNumber())
+        ++end;
+    setSelection(start, end);
+}
+
+void PageView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+        return;
+    }
+    QWidget::keyPressEvent(event); // page keys belong to the window
+}
+
+} // namespace qw

@@ -1,0 +1,65 @@
+#pragma once
+// One page of the open book: draws the fitted display lines exactly as fitting
+// counted them (no wrapping of its own), with selection and copying.
+
+#include <QWidget>
+
+class QPainter;
+
+#include <string>
+#include <vector>
+
+namespace qw {
+
+class PageView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PageView(QWidget* parent = nullptr);
+
+    // The page text in Windows-1252, lines separated by CR LF.
+    void setPageText(const std::string& cp1252Text);
+    void clearPage();
+    QString pageText() const; // the shown lines joined with "\n"
+
+    void setPageFont(const QFont& font);
+    void setColors(const QColor& background, const QColor& text);
+    void setTabStopDistance(double pixels);
+    // Distance from one display line to the next.
+    double lineHeight() const;
+
+    // Selection as positions in pageText(); empty when start == end.
+    void setSelection(int start, int end);
+    void collapseSelection();
+    QString selectedText() const;
+    bool hasSelection() const { return anchor_ != cursor_; }
+
+  public slots:
+    void copy() const;
+
+  signals:
+    void selectionChanged();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    int positionAt(const QPointF& point) const;
+    // x offset of each character boundary of line `line` (size + 1 entries).
+    std::vector<double> boundaries(int line) const;
+    int lineStart(int line) const;
+    void drawRuns(QPainter& painter, const QString& line, double baseline) const;
+
+    QStringList lines_;
+    QFont font_;
+    QColor background_{0xfb, 0xf7, 0xee};
+    QColor text_{0x1e, 0x1a, 0x14};
+    double tabStop_ = 48;
+    int anchor_ = 0;
+    int cursor_ = 0;
+};
+
+} // namespace qw

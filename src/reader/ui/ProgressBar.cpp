@@ -1,0 +1,57 @@
+#include "reader/ui/ProgressBar.h"
+
+#include "reader/page_moves.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace qw {
+
+ProgressBar::ProgressBar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Fortschritt"));
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);
+    setMinimumHeight(8);
+}
+
+void ProgressBar::setPosition(int leftPage, int pageCount) {
+    leftPage_ = leftPage;
+    pageCount_ = pageCount;
+    update();
+}
+
+void ProgressBar::setColors(const QColor& bar, const QColor& filled) {
+    bar_ = bar;
+    filled_ = filled;
+    update();
+}
+
+int ProgressBar::filledWidth() const {
+    return ProgressFilledWidth(leftPage_, pageCount_, width() - 2 * kMargin);
+}
+
+int ProgressBar::pageAt(int x) const {
+    return ProgressClickPage(x - kMargin, pageCount_, width(), kMargin);
+}
+
+void ProgressBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), bar_);
+    if (pageCount_ > 0)
+        painter.fillRect(QRect(kMargin, kMargin, filledWidth(), height() - 2 * kMargin), filled_);
+}
+
+void ProgressBar::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && pageCount_ > 0)
+        emit pageClicked(pageAt(static_cast<int>(event->position().x())));
+}
+
+void ProgressBar::mouseMoveEvent(QMouseEvent* event) {
+    if (pageCount_ <= 0)
+        return;
+    const QPoint at = event->globalPosition().toPoint() + QPoint(10, 10);
+    QToolTip::showText(at, QString::number(pageAt(static_cast<int>(event->position().x()))), this);
+}
+
+} // namespace qw

@@ -1,0 +1,37 @@
+#pragma once
+// Fortschritt: the clickable progress bar. Its filled part FortschrittTeil
+// shows how far the left page is into the book; a click jumps there.
+
+#include <QWidget>
+
+namespace qw {
+
+class ProgressBar : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ProgressBar(QWidget* parent = nullptr);
+
+    void setPosition(int leftPage, int pageCount);
+    int filledWidth() const;
+    static constexpr int kMargin = 2; // the filled part's offset inside the bar
+
+    void setColors(const QColor& bar, const QColor& filled);
+
+  signals:
+    void pageClicked(int page);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    int pageAt(int x) const;
+
+    int leftPage_ = 0;
+    int pageCount_ = 0;
+    QColor bar_{0xe4, 0xdc, 0xcb};
+    QColor filled_{0x8a, 0x6d, 0x45};
+};
+
+} // namespace qw
