@@ -1,7 +1,9 @@
 #include "import/convert.h"
 
+#include "import/html_to_text.h"
 #include "import/plain_text.h"
 #include "import/text_decoding.h"
+#include "import/xml_to_text.h"
 
 namespace qw {
 
@@ -12,15 +14,41 @@ std::string PlainTextToText(std::string_view content) {
     return CleanPlainText(TranscodeToCp1252(content));
 }
 
-ConvertResult ConvertToText(std::string_view content, std::string_view upperExtension,
-                            const ImportOptions& options) {
-    (void)upperExtension;
-    (void)options;
-    // The document converters (RTF, HTML, XML, Word, Palm DOC) are tested here
-    // in that order before the plain-text pass, which takes everything else.
-    std::string text = PlainTextToText(content);
+namespace {
+
+ConvertResult Trimmed(std::string text) {
     TrimConvertedTextInPlace(text);
     return {std::move(text), false};
+}
+
+} // namespace
+
+ConvertResult ConvertToText(std::string_view content, std::string_view upperExtension,
+                            const ImportOptions& options) {
+    // The converters are tried in this order; the plain-text pass takes
+    // whatever no converter claims and never fails.
+
+    // 1. RTF, by the extension ".RTF" or by the "{\rtf" signature whatever the
+    //    extension: the RTF converter's branch goes here.
+
+    // 2. HTML. Files saved as UTF-8 are read as such.
+    if (upperExtension == ".HTM" || upperExtension == ".HTML") {
+        if (DetectTextEncoding(content) == TextEncoding::Cp1252)
+            return Trimmed(HtmlToText(content, options));
+        return Trimmed(HtmlToText(TranscodeToCp1252(content), options));
+    }
+
+    // 3. XML, also the content.xml of .sxw and .odt documents.
+    if (upperExtension == ".XML")
+        return Trimmed(XmlToText(content));
+
+    // 4. ".DOC" that the Word reader recognises, its result returned untrimmed
+    //    (an unrecognised ".DOC" goes on): the Word converter's branch goes here.
+
+    // 5. Palm DOC ".PDB": the Palm DOC reader's branch goes here.
+
+    // 6. Everything else is plain text.
+    return Trimmed(PlainTextToText(content));
 }
 
 std::string UpperExtension(std::string_view path) {

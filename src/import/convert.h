@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qw {
 
@@ -12,6 +13,9 @@ struct ImportOptions {
     bool htmlEmphasisAsCapitals = false; // "HTML emphasis as capitals"
     bool htmlEmphasisMarks = false;      // "HTML bold,italic,underlined"
     bool docBlankLine = false;           // "DOC blank line between paragraphs"
+    // The "Ignored files" patterns and "Hide ignored files in archives".
+    std::vector<std::string> ignoredFiles = {"*.lit"};
+    bool hideIgnoredInArchives = false;
 };
 
 struct ConvertResult {

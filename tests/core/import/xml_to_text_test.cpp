@@ -1,0 +1,176 @@
+#include "import/plain_text.h"
+#include "import/xml_to_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using std::string;
+
+string Xml(const string& in) {
+    return qw::TrimConvertedText(qw::XmlToText(in));
+}
+
+const string kUtf8 = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+
+string Body(const string& content) {
+    return kUtf8 + "<office:document-content><office:body>" + content +
+           "</office:body></office:document-content>";
+}
+
+struct XmlCase {
+    const char* name;
+    string in;
+    string out;
+};
+
+class XmlRules : public testing::TestWithParam<XmlCase> {};
+
+TEST_P(XmlRules, Converts) {
+    EXPECT_EQ(Xml(GetParam().in), GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plain, XmlRules,
+    testing::Values(
+        XmlCase{"PlainXmlOneParagraph",
+                "<book>\n  <title>A  tale</title>\n  <p>of\ttwo</p>\n</book>", "A tale of two"},
+        XmlCase{"Comment", "a<!-- <x> > -->b", "ab"},
+        XmlCase{"CommentWithQuote", "a<!-- say \"hi -->b", "ab"},
+        XmlCase{"QuotedGreaterThan", "<a t=\"x>y\">b</a>", "b"}, XmlCase{"Amp", "AT&amp;T", "AT&T"},
+        XmlCase{"Apos", "don&apos;t", "don't"}, XmlCase{"UnknownStays", "&foo; x", "&foo; x"},
+        XmlCase{"QuoteDoesNotEndName", "&foo\"x y", "&foo\"x y"},
+        XmlCase{"ReferenceInTagIgnored", "<a t=\"&amp;\">b</a>", "b"},
+        XmlCase{"HexStays", "&#x41;", "&#x41;"}, XmlCase{"Decimal", "&#65;", "A"},
+        XmlCase{"UnclosedTag", "a<b", "a"}, XmlCase{"UnclosedComment", "a<!--b", "a"},
+        XmlCase{"ParagraphOutsideOfficeIgnored", "<text:p>a</text:p><text:p>b", "a\r\nb"}),
+    [](const auto& info) { return string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Office, XmlRules,
+    testing::Values(
+        XmlCase{"HeadBeforeBodyDropped",
+                kUtf8 + "<office:document-content><office:meta>Meta</office:meta>"
+                        "<office:body><text:p>x</text:p></office:body>"
+                        "<after>tail</after></office:document-content>",
+                "x"},
+        XmlCase{"Paragraphs",
+                Body("<text:p text:style-name=\"P1\">one</text:p>"
+                     "<text:p/><text:p>two</text:p>"),
+                "one\r\n\r\ntwo"},
+        XmlCase{"EmptyParagraphsGiveEmptyLines",
+                Body("<text:p>a</text:p><text:p></text:p>"
+                     "<text:p></text:p><text:p>b</text:p>"),
+                "a\r\n\r\n\r\nb"},
+        XmlCase{"HeadingStartsALine",
+                Body("<text:p>a</text:p><text:h text:outline-level=\"1\">"
+                     "H</text:h><text:p>b</text:p>"),
+                "a\r\nH\r\nb"},
+        XmlCase{"SpaceCount", Body("<text:p>a<text:s text:c=\"3\"/>b</text:p>"), "a   b"},
+        XmlCase{"SpaceWithoutCount", Body("<text:p>a <text:s/>b</text:p>"), "a  b"},
+        XmlCase{"SpaceBadCount", Body("<text:p>a<text:s text:c=\"x\"/>b</text:p>"), "ab"},
+        XmlCase{"SpaceNegativeCount", Body("<text:p>a<text:s text:c=\"-4\"/>b</text:p>"), "ab"},
+        XmlCase{"Tab", Body("<text:p>a<text:tab/>b<text:tab-stop/>c</text:p>"), "a\tb\tc"},
+        XmlCase{"LineBreak", Body("<text:p>a<text:line-break/>b</text:p>"), "a\r\nb"},
+        XmlCase{"DrawName",
+                Body("<text:p><draw:frame draw:style-name=\"fr1\" "
+                     "draw:name=\"Graphics1\"><draw:image/></draw:frame>x</text:p>"),
+                "{GRAPHICS1}x"},
+        XmlCase{"DrawWithoutName", Body("<text:p><draw:image xlink:href=\"a.png\"/>x</text:p>"),
+                "x"},
+        XmlCase{"TagNameEndsAtSpaceOnly", Body("<text:p\n>a</text:p><text:p>b</text:p>"), "a\r\nb"},
+        XmlCase{"Utf8Decoded", Body("<text:p>caf\xC3\xA9 \xE2\x80\x99x\xE2\x80\x9C</text:p>"),
+                "caf\xE9 \x92x\x93"},
+        XmlCase{"Utf8OutsideCp1252", Body("<text:p>\xE4\xB8\xAD</text:p>"), "?"},
+        XmlCase{"ReferencesSurviveDecoding", Body("<text:p>&#233;&ndash;&eacute;</text:p>"),
+                "\xE9\x96\xE9"}),
+    [](const auto& info) { return string(info.param.name); });
+
+TEST(XmlEncoding, DeclaredEncoding) {
+    EXPECT_EQ(qw::DeclaredXmlEncoding("<?xml version=\"1.0\" encoding=\"utf-8\"?><a/>"), "UTF-8");
+    EXPECT_EQ(qw::DeclaredXmlEncoding("<?xml version='1.0' encoding='ISO-8859-1'?>"), "ISO-8859-1");
+    EXPECT_EQ(qw::DeclaredXmlEncoding("\xEF\xBB\xBF<?xml encoding = \"UTF-8\" ?>"), "UTF-8");
+    EXPECT_EQ(qw::DeclaredXmlEncoding("<?xml version=\"1.0\"?>"), "");
+    EXPECT_EQ(qw::DeclaredXmlEncoding("<a encoding=\"UTF-8\"/>"), "");
+    EXPECT_EQ(qw::DeclaredXmlEncoding("<?xml encoding=\"UTF-8\""), ""); // unterminated
+}
+
+TEST(XmlEncoding, Latin1DeclaredIsTakenAsItIs) {
+    EXPECT_EQ(Xml("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a>caf\xE9</a>"), "caf\xE9");
+}
+
+TEST(XmlEncoding, SingleQuotedUtf8IsDecodedToo) {
+    EXPECT_EQ(Xml("<?xml version='1.0' encoding='UTF-8'?><a>\xC3\xA9</a>"), "\xE9");
+}
+
+TEST(XmlEncoding, UndeclaredValidUtf8IsDecoded) {
+    EXPECT_EQ(Xml("<a>\xC3\xA9</a>"), "\xE9");
+    EXPECT_EQ(Xml("<a>\xE9t\xE9</a>"), "\xE9t\xE9"); // not UTF-8: Windows-1252
+}
+
+TEST(XmlEncoding, InvalidBytesInUtf8DocumentSurvive) {
+    EXPECT_EQ(Xml(kUtf8 + "<a>\xE9 \xC3\xA9</a>"), "\xE9 \xE9");
+}
+
+TEST(XmlAttributes, Quoted) {
+    EXPECT_EQ(qw::GetQuotedAttribute("DRAW:FRAME DRAW:NAME=\"X\"", "DRAW:NAME"), "X");
+    EXPECT_EQ(qw::GetQuotedAttribute("A K=\"\"", "K"), "");
+    EXPECT_FALSE(qw::GetQuotedAttribute("A K='x'", "K"));
+    EXPECT_FALSE(qw::GetQuotedAttribute("A K=\"x", "K"));
+    EXPECT_FALSE(qw::GetQuotedAttribute("A", "K"));
+    // The first quotes after the key, wherever they stand.
+    EXPECT_EQ(qw::GetQuotedAttribute("A K B=\"v\"", "K"), "v");
+}
+
+TEST(XmlAttributes, Integer) {
+    EXPECT_EQ(qw::GetIntegerAttribute("S C=\"3\"", "C"), 3);
+    EXPECT_EQ(qw::GetIntegerAttribute("S C=\"-12\"", "C"), -12);
+    EXPECT_EQ(qw::GetIntegerAttribute("S C=\"+7\"", "C"), 7);
+    EXPECT_FALSE(qw::GetIntegerAttribute("S C=\"\"", "C"));
+    EXPECT_FALSE(qw::GetIntegerAttribute("S C=\"3x\"", "C"));
+    EXPECT_FALSE(qw::GetIntegerAttribute("S C=\" 3\"", "C"));
+    EXPECT_FALSE(qw::GetIntegerAttribute("S C=\"-\"", "C"));
+    EXPECT_FALSE(qw::GetIntegerAttribute("S C=\"99999999999\"", "C"));
+    EXPECT_FALSE(qw::GetIntegerAttribute("S C=\"2147483648\"", "C"));
+    EXPECT_EQ(qw::GetIntegerAttribute("S C=\"2147483647\"", "C"), 2147483647);
+}
+
+// Bad input.
+
+TEST(XmlBadInput, HugeSpaceCountsAreBounded) {
+    string in;
+    for (int k = 0; k < 1000; ++k)
+        in += "<text:s text:c=\"2000000000\"/>";
+    const string out = qw::XmlToText(Body(in));
+    EXPECT_LE(out.size(), 3 * in.size() + 2 * qw::kMaxSpaceRun + 200);
+    EXPECT_GE(out.size(), qw::kMaxSpaceRun);
+}
+
+TEST(XmlBadInput, DeepNesting) {
+    string in;
+    for (int k = 0; k < 200000; ++k)
+        in += "<a>";
+    in += "x";
+    for (int k = 0; k < 200000; ++k)
+        in += "</a>";
+    EXPECT_EQ(Xml(in), "x");
+}
+
+TEST(XmlBadInput, HugeTagAndEndlessReference) {
+    EXPECT_EQ(Xml("a<" + string(10 << 20, 'x') + ">b"), "ab");
+    EXPECT_EQ(Xml("a<!-- " + string(1 << 20, '>')), "a");
+    const string name(1 << 20, 'n');
+    EXPECT_TRUE(Xml("&" + name) == "&" + name);
+    EXPECT_EQ(Xml("a &amp"), "a &");
+}
+
+TEST(XmlBadInput, EveryByteValue) {
+    string in;
+    for (int c = 0; c < 256; ++c)
+        in += static_cast<char>(c);
+    EXPECT_LE(qw::XmlToText(in + in).size(), 2 * in.size());
+}
+
+} // namespace
