@@ -41,12 +41,13 @@ bool IsValidUtf8(std::string_view s) {
 
 // A name or value written by the program stays on its own line: line breaks
 // inside it would otherwise split it into new keys or sections.
-std::string OneLine(std::string_view text, bool trim) {
-    std::string out(trim ? Trim(text) : text);
+// A key cannot hold "=" either.
+std::string OneLine(std::string_view text, bool isName, bool isKey = false) {
+    std::string out(text);
     for (char& c : out)
-        if (c == '\r' || c == '\n')
+        if (c == '\r' || c == '\n' || (isKey && c == '='))
             c = ' ';
-    return trim ? std::string(Trim(out)) : out;
+    return isName ? std::string(Trim(out)) : out;
 }
 
 std::string ReadError(const std::string& path, const std::string& reason) {
@@ -216,7 +217,7 @@ bool ConfigFile::ReadBool(std::string_view section, std::string_view key, bool d
 void ConfigFile::WriteString(std::string_view section, std::string_view key,
                              std::string_view value) {
     const std::string name = OneLine(section, true);
-    const std::string k = OneLine(key, true);
+    const std::string k = OneLine(key, true, true);
     const std::string v = OneLine(value, false);
     if (k.empty())
         return;

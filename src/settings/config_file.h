@@ -119,7 +119,8 @@ class ConfigFile {
     std::string openError_;
     std::string lastWriteError_;
     bool writeBlocked_ = false;
-    std::vector<Section> sections_; // sections_[0] holds the lines before the first section
+    // sections_[0] holds the lines before the first section.
+    std::vector<Section> sections_ = std::vector<Section>(1);
     std::unordered_map<std::string, size_t> index_; // folded name -> first section
     std::function<void(const std::string&)> onWriteFailure_;
     std::function<void(const std::string&)> onNewSection_;
