@@ -1,0 +1,142 @@
+// Re-joining hard-wrapped paragraphs: the rules as a table of texts.
+
+#include "reader/remove_line_breaks.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace qw {
+namespace {
+
+struct Case {
+    const char* name;
+    std::string input;
+    std::string expected;
+    bool notAfterPunctuation = false;
+    bool notBeforeIndentation = false;
+};
+
+class RemoveLineBreaksTable : public ::testing::TestWithParam<Case> {};
+
+TEST_P(RemoveLineBreaksTable, GivesTheExpectedText) {
+    const Case& c = GetParam();
+    LineBreakOptions options;
+    options.notAfterPunctuation = c.notAfterPunctuation;
+    options.notBeforeIndentation = c.notBeforeIndentation;
+    EXPECT_EQ(RemoveLineBreaks(c.input, options), c.expected);
+}
+
+const std::vector<Case> kCases = {
+    {"JoinsParagraphLinesKeepsEmptyLine", "one\r\ntwo\r\n\r\nthree\r\n",
+     "one two\r\n\r\nthree\r\n"},
+    {"HyphenatedWordStaysJoined", "some-\r\nthing", "some-thing"},
+    {"DashAfterBlankKeepsItsBlank", "word --\r\nnext", "word -- next"},
+    {"SingleHyphenAfterBlank", "word -\r\nnext", "word - next"},
+    {"HyphensAtTextStartGetBlank", "--\r\nnext", "-- next"},
+    {"TrailingBlankGivesOneBlank", "end \r\nnext", "end next"},
+    {"TrailingBlanksStay", "end   \r\nnext", "end   next"},
+    {"IndentationDroppedWhenJoined", "a\r\n  b", "a b"},
+    {"IndentationKeepsBreak", "a\r\n  b", "a\r\n  b", false, true},
+    {"TabIndentationKeepsBreak", "a\r\n\tb", "a\r\n\tb", false, true},
+    {"TabIndentationDroppedWhenJoined", "a\r\n\t b", "a b"},
+    {"PunctuationKeepsBreak", "Stop.\r\nNext", "Stop.\r\nNext", true},
+    {"PunctuationThenBlanksKeepsBreak", "Stop.  \r\nNext", "Stop.  \r\nNext", true},
+    {"NoPunctuationJoins", "Stop\r\nNext", "Stop Next", true},
+    {"PunctuationOptionOffJoins", "Stop.\r\nNext", "Stop. Next"},
+    {"CurlyQuoteIsAMark", "\x93Yes!\x94\r\nNext", "\x93Yes!\x94\r\nNext", true},
+    {"PunctuationInsideLineDoesNotProtect", "a. b\r\nc", "a. b c", true},
+    {"BlankNextLineKeepsBreak", "a\r\n   \r\nb", "a\r\n   \r\nb"},
+    // A line of one tab is blank to the line before it, but the tab is
+    // content of its own line, whose break then goes.
+    {"TabOnlyLineIsBlankButJoinsNext", "a\r\n\t\r\nb", "a\r\n\t b"},
+    {"LastLineOfBlanksKeepsBreak", "abc\r\n   ", "abc\r\n   "},
+    {"LastLineSingleCharacter", "abc\r\nd", "abc d"},
+    {"BreakAtTextEndStays", "abc\r\n", "abc\r\n"},
+    {"TwoCharactersUnchanged", "\r\n", "\r\n"},
+    {"EmptyUnchanged", "", ""},
+    {"ThreeCharacters", "a\r\n", "a\r\n"},
+    {"LeadingEmptyLinesStay", "\r\n\r\nabc\r\ndef", "\r\n\r\nabc def"},
+    {"IndentedFirstLineStays", "  abc\r\ndef", "  abc def"},
+    {"LoneCrIsText", "a\rb\r\nc", "a\rb c"},
+    {"ThreeLinesJoin", "a\r\nb\r\nc\r\n", "a b c\r\n"},
+    {"ParagraphsByIndentation", "one\r\ntwo\r\n    three\r\nfour",
+     "one two\r\n    three four", false, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rules, RemoveLineBreaksTable, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(RemoveLineBreaks, DefaultPunctuationMarksAreTheNineteen) {
+    const std::string marks = kDefaultPunctuationMarks;
+    EXPECT_EQ(marks.size(), 19u);
+    EXPECT_EQ(marks, std::string(".:;!?\xBF\xA1\x8B\x9B\xAB\xBB\"\x93\x94\x84\x91\x92\xB4'"));
+}
+
+TEST(RemoveLineBreaks, UsesTheConfiguredMarks) {
+    LineBreakOptions options;
+    options.notAfterPunctuation = true;
+    options.notBeforeIndentation = false;
+    options.punctuationMarks = "#";
+    EXPECT_EQ(RemoveLineBreaks("a#\r\nb.\r\nc", options), "a#\r\nb. c");
+}
+
+TEST(RemoveLineBreaks, ReportsProgressTenTimesAtMostAndEndsAtHundred) {
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "line\r\n";
+    std::vector<std::string> captions;
+    RemoveLineBreaks(text, {}, [&](const std::string& c) { captions.push_back(c); });
+    ASSERT_GE(captions.size(), 2u);
+    EXPECT_LE(captions.size(), 11u);
+    EXPECT_EQ(captions.front(), "Removing line breaks: 10% done");
+    EXPECT_EQ(captions.back(), "Removing line breaks: 100% done");
+}
+
+TEST(RemoveLineBreaks, ShortTextShowsNoProgress) {
+    int calls = 0;
+    EXPECT_EQ(RemoveLineBreaks("ab", {}, [&](const std::string&) { ++calls; }), "ab");
+    EXPECT_EQ(calls, 0);
+}
+
+TEST(RemoveLineBreaks, NeverGrowsAndSurvivesHostileInput) {
+    // Every mix of the characters the scan looks at, up to length 7.
+    const std::string alphabet = "\r\n -a.\t";
+    LineBreakOptions options;
+    options.notAfterPunctuation = true;
+    for (int length = 0; length <= 7; ++length) {
+        std::vector<int> digits(static_cast<size_t>(length), 0);
+        while (true) {
+            std::string s;
+            for (int d : digits)
+                s += alphabet[static_cast<size_t>(d)];
+            const std::string out = RemoveLineBreaks(s, options);
+            ASSERT_LE(out.size(), s.size()) << testing::PrintToString(s);
+            int k = 0;
+            while (k < length && ++digits[static_cast<size_t>(k)] ==
+                                     static_cast<int>(alphabet.size())) {
+                digits[static_cast<size_t>(k)] = 0;
+                ++k;
+            }
+            if (k == length)
+                break;
+        }
+    }
+}
+
+TEST(RemoveLineBreaks, RunningAgainOnJoinedTextJoinsMore) {
+    LineBreakOptions with;
+    with.notAfterPunctuation = true;
+    with.notBeforeIndentation = false;
+    const std::string once = RemoveLineBreaks("Stop.\r\nNext\r\nline", with);
+    EXPECT_EQ(once, "Stop.\r\nNext line");
+    LineBreakOptions without = with;
+    without.notAfterPunctuation = false;
+    EXPECT_EQ(RemoveLineBreaks(once, without), "Stop. Next line");
+}
+
+} // namespace
+} // namespace qw
