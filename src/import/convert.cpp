@@ -1,8 +1,11 @@
 #include "import/convert.h"
 
 #include "import/html_to_text.h"
+#include "import/palm_doc.h"
 #include "import/plain_text.h"
+#include "import/rtf_to_text.h"
 #include "import/text_decoding.h"
+#include "import/word_doc.h"
 #include "import/xml_to_text.h"
 
 namespace qw {
@@ -29,7 +32,9 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
     // whatever no converter claims and never fails.
 
     // 1. RTF, by the extension ".RTF" or by the "{\rtf" signature whatever the
-    //    extension: the RTF converter's branch goes here.
+    //    extension.
+    if (upperExtension == ".RTF" || content.substr(0, 5) == "{\\rtf")
+        return Trimmed(RtfToText(content));
 
     // 2. HTML. Files saved as UTF-8 are read as such.
     if (upperExtension == ".HTM" || upperExtension == ".HTML") {
@@ -43,12 +48,30 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
         return Trimmed(XmlToText(content));
 
     // 4. ".DOC" that the Word reader recognises, its result returned untrimmed
-    //    (an unrecognised ".DOC" goes on): the Word converter's branch goes here.
+    //    (an unrecognised ".DOC" goes on, with the reader's messages).
+    std::vector<std::string> messages;
+    if (upperExtension == ".DOC") {
+        WordDocument document = IsWordDocument(content);
+        messages = std::move(document.messages);
+        if (document.isWord()) {
+            ConvertResult result{WordDocToText(content, document, options.docBlankLine), false};
+            result.messages = std::move(messages);
+            return result;
+        }
+    }
 
-    // 5. Palm DOC ".PDB": the Palm DOC reader's branch goes here.
+    // 5. Palm DOC ".PDB".
+    if (upperExtension == ".PDB") {
+        PalmDocText palm = PalmDocToText(content, options.docBlankLine);
+        ConvertResult result = Trimmed(std::move(palm.text));
+        result.palmDocTitle = std::move(palm.title);
+        return result;
+    }
 
     // 6. Everything else is plain text.
-    return Trimmed(PlainTextToText(content));
+    ConvertResult result = Trimmed(PlainTextToText(content));
+    result.messages = std::move(messages);
+    return result;
 }
 
 std::string UpperExtension(std::string_view path) {

@@ -23,6 +23,12 @@ struct ConvertResult {
     // Set when conversion met an error it could not turn into text; the
     // loading flow then shows "Cannot open contents of ..." and loads nothing.
     bool failed = false;
+    // Messages the converter has for the user, shown in order before the
+    // book (the Word reader's "Error in FAT" and the like).
+    std::vector<std::string> messages;
+    // The database name of a Palm DOC file (Windows-1252), the book title
+    // when the book's record has none; empty for other formats.
+    std::string palmDocTitle;
 };
 
 ConvertResult ConvertToText(std::string_view content, std::string_view upperExtension,
