@@ -3,6 +3,8 @@
 
 #include "import/convert.h"
 #include "import/cp1252.h"
+#include "import/palm_doc.h"
+#include "import/palm_doc_writer.h"
 #include "import/plain_text.h"
 #include "import/read_file.h"
 
@@ -18,6 +20,8 @@ const char* const kUsage =
     "Converts INPUT to the plain text Quirewell shows for it.\n"
     "\n"
     "  --to txt        write plain text (the default)\n"
+    "  --to pdb        write a Palm DOC database\n"
+    "  --title TITLE   its title, at most 31 characters (default: OUTPUT's name)\n"
     "  --cp1252        write Windows-1252 bytes instead of UTF-8\n"
     "  -h, --help      show this help\n"
     "\n"
@@ -27,6 +31,8 @@ struct Arguments {
     std::string input;
     std::string output = "-";
     std::string format = "txt";
+    std::string title;
+    bool hasTitle = false;
     bool cp1252 = false;
 };
 
@@ -58,6 +64,34 @@ bool writeAll(const std::string& path, const std::string& data, std::string& err
     return true;
 }
 
+// The name of a path without its folder and extension.
+std::string bareName(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot > 0)
+        name.resize(dot);
+    return name;
+}
+
+int writePalmDoc(const Arguments& args, const std::string& text) {
+    std::string title = qw::Utf8ToCp1252(
+        args.hasTitle ? args.title : bareName(args.output == "-" ? args.input : args.output));
+    if (title.size() > qw::kPalmDocMaxTitle)
+        title.resize(qw::kPalmDocMaxTitle);
+    if (args.output == "-") {
+        const std::string database = qw::BuildPalmDoc(text, title, qw::PalmDocTimestampNow());
+        std::string error;
+        if (database.empty())
+            return fail("the text is too long for a Palm Doc file");
+        return writeAll("-", database, error) ? 0 : fail(error);
+    }
+    const qw::WriteOutcome written = qw::WritePalmDoc(args.output, text, title);
+    if (!written.ok)
+        return fail(written.detail);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -76,6 +110,11 @@ int main(int argc, char* argv[]) {
             args.format = argv[++i];
         } else if (arg.rfind("--to=", 0) == 0) {
             args.format = arg.substr(5);
+        } else if (arg == "--title") {
+            if (i + 1 >= argc)
+                return fail("--title needs a text");
+            args.title = argv[++i];
+            args.hasTitle = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             return fail("unknown option " + arg + " (see --help)");
         } else {
@@ -87,18 +126,22 @@ int main(int argc, char* argv[]) {
     args.input = positional[0];
     if (positional.size() == 2)
         args.output = positional[1];
-    if (args.format != "txt")
-        return fail("unknown output format " + args.format + " (txt)");
+    if (args.format != "txt" && args.format != "pdb")
+        return fail("unknown output format " + args.format + " (txt, pdb)");
 
     qw::FileBytes file = qw::ReadWholeFile(args.input);
     if (!file.ok())
         return fail(oneLine(file.error));
     qw::ConvertResult converted =
         qw::ConvertToText(file.bytes, qw::UpperExtension(args.input), qw::ImportOptions{});
+    for (const std::string& message : converted.messages)
+        std::fprintf(stderr, "quirewell-convert: %s\n", oneLine(message).c_str());
     if (converted.failed)
         return fail("Cannot open contents of " + args.input + "!");
     std::string text = std::move(converted.text);
     qw::NormalizeLineBreaksInPlace(text, false);
+    if (args.format == "pdb")
+        return writePalmDoc(args, text);
     if (!args.cp1252)
         text = qw::Cp1252ToUtf8(text);
     std::string error;
