@@ -1,5 +1,6 @@
 #include "reader/book_loader.h"
 
+#include "import/archive.h"
 #include "import/plain_text.h"
 
 #include <climits>
@@ -154,7 +155,7 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
 
     std::string entry = entryIn;
     std::string conversionExtension = extension;
-    if (extension == ".SXW") {
+    if (IsZippedXmlDocument(extension)) { // .sxw, .odt
         entry = "content.xml";
         book_.BreaksAutoOff = true;
         host_.switchOffLineBreakRemoval();
@@ -201,7 +202,7 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
         text = kNoTextFound;
 
     if (book_.AppendMode || count >= 2) {
-        const std::string heading = entry.empty() || extension == ".SXW"
+        const std::string heading = entry.empty() || IsZippedXmlDocument(extension)
                                         ? " ~ " + fileNameOf(path)
                                         : " ~ [" + entry + "] from " + fileNameOf(path);
         text = heading + "\r\n\r\n\r\n" + text;

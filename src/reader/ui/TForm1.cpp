@@ -2,6 +2,9 @@
 
 #include "controls/dialogs.h"
 #include "import/cp1252.h"
+#include "import/natural_sort.h"
+#include "import/ui/TZipForm.h"
+#include "import/zip_archive.h"
 #include "reader/caption.h"
 
 #include <QApplication>
@@ -155,14 +158,23 @@ void TForm1::setBusy(bool busy) {
 }
 
 std::vector<std::string> TForm1::archiveMembersToOpen(const std::string& archivePath) {
-    (void)archivePath;
-    return {};
+    const ImportOptions options = importOptions();
+    std::vector<std::string> entries =
+        ListArchive(archivePath, options.hideIgnoredInArchives, options.ignoredFiles).entries;
+    entries = SortArchiveListing(std::move(entries));
+    if (entries.size() > 1)
+        entries = ShowArchiveContents(this, archivePath, entries);
+    return entries;
 }
 
 std::optional<std::string> TForm1::extractArchiveMember(const std::string& archivePath,
                                                         const std::string& entry) {
-    dialogs_.error("Error unzipping file " + entry + " from archive " + archivePath);
-    return std::nullopt;
+    ArchiveEntryBytes member = ExtractArchiveEntry(archivePath, entry);
+    if (!member.ok()) {
+        dialogs_.error(member.error);
+        return std::nullopt;
+    }
+    return std::move(member.bytes);
 }
 
 ImportOptions TForm1::importOptions() {
