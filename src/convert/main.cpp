@@ -1,12 +1,15 @@
 // quirewell-convert: turns any file the reader opens into plain text (or a
 // Palm DOC file) without a window, with the reader's own converters.
 
+#include "import/archive.h"
 #include "import/convert.h"
 #include "import/cp1252.h"
+#include "import/natural_sort.h"
 #include "import/palm_doc.h"
 #include "import/palm_doc_writer.h"
 #include "import/plain_text.h"
 #include "import/read_file.h"
+#include "import/zip_archive.h"
 
 #include <cstdio>
 #include <cstring>
@@ -23,9 +26,13 @@ const char* const kUsage =
     "  --to pdb        write a Palm DOC database\n"
     "  --title TITLE   its title, at most 31 characters (default: OUTPUT's name)\n"
     "  --cp1252        write Windows-1252 bytes instead of UTF-8\n"
+    "  --emphasis MODE HTML emphasis as caps (the default), marks (*bold*\n"
+    "                  /italic/ _underlined_) or none\n"
     "  -h, --help      show this help\n"
     "\n"
-    "OUTPUT missing or \"-\" writes to standard output. Line breaks are CR LF.\n";
+    "OUTPUT missing or \"-\" writes to standard output. Line breaks are CR LF.\n"
+    "INPUT may name a member of a ZIP archive as ARCHIVE.zip|MEMBER; a ZIP\n"
+    "archive alone is converted when it holds one file that is not ignored.\n";
 
 struct Arguments {
     std::string input;
@@ -34,6 +41,7 @@ struct Arguments {
     std::string title;
     bool hasTitle = false;
     bool cp1252 = false;
+    std::string emphasis = "caps";
 };
 
 int fail(const std::string& message) {
@@ -92,6 +100,51 @@ int writePalmDoc(const Arguments& args, const std::string& text) {
     return 0;
 }
 
+struct InputBytes {
+    std::string bytes;
+    std::string extension; // the upper-cased extension that picks the converter
+    std::string error;
+};
+
+// A plain file, a ZIP archive member ("archive.zip|member"), a ZIP archive of
+// one file that is not ignored, or an OpenOffice / OpenDocument text.
+InputBytes readInput(const std::string& input, const qw::ImportOptions& options) {
+    InputBytes result;
+    qw::ArchiveReference ref;
+    if (std::FILE* whole = std::fopen(input.c_str(), "rb")) { // a name with "|" in it
+        std::fclose(whole);
+        ref.path = input;
+    } else {
+        ref = qw::SplitFileReference(input);
+    }
+    const std::string extension = qw::UpperExtension(ref.path);
+    if (ref.entry.empty() && qw::IsZippedXmlDocument(extension)) {
+        ref.entry = "content.xml";
+    } else if (ref.entry.empty() && extension == ".ZIP") {
+        const std::vector<std::string> entries =
+            qw::SortArchiveListing(qw::ListArchive(ref.path, true, options.ignoredFiles).entries);
+        if (entries.size() != 1) {
+            result.error = "archive " + ref.path + " holds " + std::to_string(entries.size()) +
+                           " files that are not ignored; name one as ARCHIVE|MEMBER";
+            for (const std::string& entry : entries)
+                result.error += "\n  " + entry;
+            return result;
+        }
+        ref.entry = entries.front();
+    } else if (ref.entry.empty()) {
+        qw::FileBytes file = qw::ReadWholeFile(ref.path);
+        result.bytes = std::move(file.bytes);
+        result.error = std::move(file.error);
+        result.extension = extension;
+        return result;
+    }
+    qw::ArchiveEntryBytes member = qw::ExtractArchiveEntry(ref.path, ref.entry);
+    result.bytes = std::move(member.bytes);
+    result.error = std::move(member.error);
+    result.extension = qw::UpperExtension(ref.entry);
+    return result;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -115,6 +168,10 @@ int main(int argc, char* argv[]) {
                 return fail("--title needs a text");
             args.title = argv[++i];
             args.hasTitle = true;
+        } else if (arg == "--emphasis") {
+            if (i + 1 >= argc)
+                return fail("--emphasis needs a mode (caps, marks, none)");
+            args.emphasis = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             return fail("unknown option " + arg + " (see --help)");
         } else {
@@ -129,11 +186,16 @@ int main(int argc, char* argv[]) {
     if (args.format != "txt" && args.format != "pdb")
         return fail("unknown output format " + args.format + " (txt, pdb)");
 
-    qw::FileBytes file = qw::ReadWholeFile(args.input);
-    if (!file.ok())
+    if (args.emphasis != "caps" && args.emphasis != "marks" && args.emphasis != "none")
+        return fail("unknown emphasis mode " + args.emphasis + " (caps, marks, none)");
+    qw::ImportOptions options;
+    options.htmlEmphasisAsCapitals = args.emphasis == "caps";
+    options.htmlEmphasisMarks = args.emphasis == "marks";
+
+    InputBytes file = readInput(args.input, options);
+    if (!file.error.empty())
         return fail(oneLine(file.error));
-    qw::ConvertResult converted =
-        qw::ConvertToText(file.bytes, qw::UpperExtension(args.input), qw::ImportOptions{});
+    qw::ConvertResult converted = qw::ConvertToText(file.bytes, file.extension, options);
     for (const std::string& message : converted.messages)
         std::fprintf(stderr, "quirewell-convert: %s\n", oneLine(message).c_str());
     if (converted.failed)
