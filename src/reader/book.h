@@ -1,6 +1,9 @@
 #pragma once
 // The one open book as the reader window holds it.
 
+#include "reader/fit_lines_types.h"
+
+#include <array>
 #include <string>
 #include <vector>
 
@@ -21,7 +24,21 @@ struct Book {
     std::string ArchiveEntry; // member the text came from; empty for plain and joined files
     std::string RawText;      // as loaded, CR LF line breaks; never changed by removal
     std::string WorkText;     // what fitting reads
-    std::vector<std::string> BookLines;
+    BookLineIndex BookLines;  // logical lines of WorkText, rebuilt by every fitting
+
+    // Fitted line tables (see fit_lines.h).
+    std::vector<int> LineHeights; // display lines per logical line, at least 1
+    std::vector<int> LineEnds;    // running sum of LineHeights
+    int LineCount = 0;            // display lines; at least 1 after fitting
+    std::vector<BlankRun> BlankRuns;
+    int TocLineCount = 0; // LineCount as the table of contents last saw it
+    FitSnapshot Snapshot; // settings of the last fitting
+    // WorkText holds removal's result, made with these two check options.
+    bool BreaksRemoved = false;
+    bool BreaksPunctuation = false;
+    bool BreaksIndentation = false;
+    int StoredLinesPerPage = 0; // lines per page the stored position was counted with
+    std::array<int, 3> Bookmarks{}; // left pages; 0 = not set
 
     bool TextEdited = false;     // differs from any file on disk
     bool AppendMode = false;     // the next loaded file is appended

@@ -102,13 +102,15 @@ std::size_t ParaWrap::layOutLine(const unsigned char* p, std::size_t start, std:
         }
         std::size_t end = i + 1;
         std::int64_t word = advance_[c];
+        const std::int64_t room = width_ - lineWidth - pending;
         if (!anywhere) {
-            while (end < n && p[end] != ' ' && p[end] != '\t') {
+            // Measure the word, but stop as soon as it is known not to fit.
+            while (end < n && p[end] != ' ' && p[end] != '\t' && word <= room) {
                 word += advance_[p[end]];
                 ++end;
             }
         }
-        if (lineWidth + pending + word + overhang_[p[end - 1]] > width_) {
+        if (word + overhang_[p[end - 1]] > room) {
             if (hasContent)
                 return i; // the word starts the next line; the blanks before it hang
             overflow = true;

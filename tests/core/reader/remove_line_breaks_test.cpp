@@ -61,8 +61,8 @@ const std::vector<Case> kCases = {
     {"IndentedFirstLineStays", "  abc\r\ndef", "  abc def"},
     {"LoneCrIsText", "a\rb\r\nc", "a\rb c"},
     {"ThreeLinesJoin", "a\r\nb\r\nc\r\n", "a b c\r\n"},
-    {"ParagraphsByIndentation", "one\r\ntwo\r\n    three\r\nfour",
-     "one two\r\n    three four", false, true},
+    {"ParagraphsByIndentation", "one\r\ntwo\r\n    three\r\nfour", "one two\r\n    three four",
+     false, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, RemoveLineBreaksTable, ::testing::ValuesIn(kCases),
@@ -116,8 +116,8 @@ TEST(RemoveLineBreaks, NeverGrowsAndSurvivesHostileInput) {
             const std::string out = RemoveLineBreaks(s, options);
             ASSERT_LE(out.size(), s.size()) << testing::PrintToString(s);
             int k = 0;
-            while (k < length && ++digits[static_cast<size_t>(k)] ==
-                                     static_cast<int>(alphabet.size())) {
+            while (k < length &&
+                   ++digits[static_cast<size_t>(k)] == static_cast<int>(alphabet.size())) {
                 digits[static_cast<size_t>(k)] = 0;
                 ++k;
             }

@@ -1,0 +1,239 @@
+#include "reader/fit_lines.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qw {
+
+namespace {
+
+// Rounds to the nearest integer, halves to the even neighbour.
+long roundHalfEven(double value) {
+    return std::lround(std::nearbyint(value));
+}
+
+class BusyCursor {
+  public:
+    explicit BusyCursor(FitHost& host) : host_(host) { host_.setBusy(true); }
+    ~BusyCursor() { host_.setBusy(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+  private:
+    FitHost& host_;
+};
+
+// Applies line-break removal to WorkText when the options ask for it,
+// restoring RawText first when the joined text cannot serve.
+void prepareWorkText(Book& book, const FitOptions& options, FitHost& host) {
+    const LineBreakOptions& lb = options.lineBreaks;
+    // Turning a check option on needs the unjoined text; turning one off
+    // simply joins more of the already joined text.
+    const bool restore = book.RestoreRawText || (book.BreaksRemoved && !options.removeLineBreaks) ||
+                         (!book.BreaksPunctuation && lb.notAfterPunctuation) ||
+                         (!book.BreaksIndentation && lb.notBeforeIndentation);
+    bool changed = false;
+    if (restore) {
+        book.WorkText = book.RawText;
+        book.BreaksRemoved = false;
+        book.BreaksPunctuation = false;
+        book.BreaksIndentation = false;
+        book.RestoreRawText = false;
+        changed = true;
+    }
+    if (options.removeLineBreaks &&
+        (!book.BreaksRemoved || lb.notAfterPunctuation != book.BreaksPunctuation ||
+         lb.notBeforeIndentation != book.BreaksIndentation)) {
+        book.WorkText = RemoveLineBreaks(
+            book.WorkText, lb, [&host](const std::string& caption) { host.showProgress(caption); });
+        book.BreaksRemoved = true;
+        book.BreaksPunctuation = lb.notAfterPunctuation;
+        book.BreaksIndentation = lb.notBeforeIndentation;
+        changed = true;
+    }
+    if (changed)
+        host.workTextChanged();
+}
+
+// Wraps every logical line: LineHeights, LineEnds, LineCount and BlankRuns.
+void wrapLines(Book& book, const ParaWrap& wrap, FitHost& host) {
+    const std::string_view text = book.WorkText;
+    book.BookLines.build(text);
+    const std::size_t n = book.BookLines.size();
+    book.LineHeights.assign(n, 0);
+    book.LineEnds.assign(n, 0);
+    book.BlankRuns.clear();
+    book.BlankRuns.reserve(n / 8 + 1);
+    book.LineCount = 0;
+    const std::size_t step = n / 10 + 1;
+    int percent = 0;
+    bool inRun = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string_view line = book.BookLines.line(text, i);
+        int h = line.empty() ? 0 : wrap.countLines(line);
+        if (h == 0)
+            h = 1;
+        book.LineHeights[i] = h;
+        book.LineCount += h;
+        if (h == 1 && line.empty()) {
+            if (inRun)
+                ++book.BlankRuns.back().count;
+            else
+                book.BlankRuns.push_back({book.LineCount, 1});
+            inRun = true;
+        } else {
+            inRun = false;
+        }
+        book.LineEnds[i] = book.LineCount;
+        if (i % step == 0) {
+            percent += 10;
+            host.showProgress("Fitting lines: " + std::to_string(percent) + "% done");
+        }
+    }
+    // A run still open at the end of the text is not closed by a line.
+    if (inRun)
+        book.BlankRuns.pop_back();
+    book.BlankRuns.shrink_to_fit();
+    if (book.LineCount == 0)
+        book.LineCount = 1;
+}
+
+} // namespace
+
+bool FitLines(Book& book, const FitOptions& options, const ParaWrap& wrap, FitHost& host) {
+    if (!book.isOpen())
+        return true;
+    BusyCursor busy(host);
+    if (book.ChangeReason == "DateiLaden")
+        host.clearSections();
+
+    const int linesPerPage = std::max(1, book.LinesPerPage);
+    const int storedLinesPerPage =
+        book.StoredLinesPerPage > 0 ? book.StoredLinesPerPage : linesPerPage;
+    // The first display line of the left page, in the previous numbering.
+    const double first =
+        book.LeftPage == 0 ? 0.0 : (book.LeftPage - 1.0) * storedLinesPerPage + 1.0;
+    const int oldLineCount = book.LineCount;
+
+    prepareWorkText(book, options, host);
+    host.showProgress("Fitting lines:  0% done");
+    wrapLines(book, wrap, host);
+
+    const int lineCount = book.LineCount;
+    double newFirst = 0;
+    if (oldLineCount > 0) {
+        newFirst = std::trunc(first * lineCount / oldLineCount);
+        newFirst = std::clamp(newFirst, 0.0, static_cast<double>(lineCount));
+    }
+    book.PageCount = (lineCount - 1) / linesPerPage + 1;
+    if (!book.AppendMode)
+        book.LeftPage =
+            newFirst < 1 ? 0 : static_cast<int>(roundHalfEven((newFirst - 1) / linesPerPage) + 1);
+    if (book.LeftPage > book.PageCount)
+        book.LeftPage = book.PageCount;
+    if (!book.AppendMode && oldLineCount > 0) {
+        for (int& mark : book.Bookmarks) {
+            if (mark <= 0)
+                continue;
+            const double line = (mark - 1.0) * storedLinesPerPage + 1.0;
+            mark =
+                static_cast<int>(roundHalfEven(line * lineCount / oldLineCount / linesPerPage) + 1);
+        }
+    }
+    // The position is now counted in this fitting's lines per page.
+    book.StoredLinesPerPage = linesPerPage;
+    book.TocLineCount = lineCount;
+
+    if (options.automaticToc) {
+        if (!host.createToc())
+            return false;
+    } else {
+        host.clearToc();
+    }
+    host.showPages();
+    if (!book.AppendMode)
+        host.writeBookRecord();
+
+    FitSnapshot& snap = book.Snapshot;
+    snap.fontName = options.fontName;
+    snap.fontSize = options.fontSize;
+    snap.removeLineBreaks = options.removeLineBreaks;
+    snap.bookStyle = options.bookStyle;
+    snap.pageWidth = options.pageWidth;
+    snap.applyMargins = options.applyMargins;
+    for (int k = 0; k < 4; ++k)
+        snap.margins[k] = options.applyMargins ? options.margins[k] : 0;
+    return true;
+}
+
+bool NeedsRefit(const FitSnapshot& snapshot, int pageWidth, const std::string& fontName,
+                int fontSize, bool removeLineBreaks) {
+    return !(snapshot.pageWidth == pageWidth && snapshot.fontName == fontName &&
+             snapshot.fontSize == fontSize && snapshot.removeLineBreaks == removeLineBreaks);
+}
+
+std::optional<DisplayLinePlace> FindDisplayLine(const Book& book, int n) {
+    if (n < 1 || book.LineEnds.empty() || n > book.LineEnds.back())
+        return std::nullopt;
+    const auto it = std::lower_bound(book.LineEnds.begin(), book.LineEnds.end(), n);
+    const auto j = static_cast<std::size_t>(it - book.LineEnds.begin());
+    return DisplayLinePlace{j, n - (book.LineEnds[j] - book.LineHeights[j]) - 1};
+}
+
+namespace {
+
+// A wrapped line as a page shows it: without its trailing blanks (a line of
+// blanks keeps its first one) and line-end characters.
+std::string shownLine(std::string_view line) {
+    std::size_t end = line.size();
+    while (end > 0 && (line[end - 1] == '\r' || line[end - 1] == '\n'))
+        --end;
+    std::size_t trimmed = end;
+    while (trimmed > 0 && line[trimmed - 1] == ' ')
+        --trimmed;
+    if (trimmed == 0 && end > 0)
+        trimmed = 1;
+    return std::string(line.substr(0, trimmed));
+}
+
+} // namespace
+
+std::optional<std::string> DisplayLineText(const Book& book, const ParaWrap& wrap, int n) {
+    const std::optional<DisplayLinePlace> place = FindDisplayLine(book, n);
+    if (!place)
+        return std::nullopt;
+    const std::string_view line = book.BookLines.line(book.WorkText, place->logicalLine);
+    if (line.empty())
+        return std::string();
+    return shownLine(wrap.wrappedLine(line, place->wrappedLine));
+}
+
+std::vector<std::string> DisplayLines(const Book& book, const ParaWrap& wrap, int first,
+                                      int count) {
+    std::vector<std::string> lines;
+    std::optional<DisplayLinePlace> place = FindDisplayLine(book, first);
+    if (!place || count <= 0)
+        return lines;
+    lines.reserve(static_cast<std::size_t>(count));
+    std::size_t j = place->logicalLine;
+    int skip = place->wrappedLine;
+    while (static_cast<int>(lines.size()) < count && j < book.BookLines.size()) {
+        const std::string_view line = book.BookLines.line(book.WorkText, j);
+        if (line.empty()) {
+            lines.emplace_back();
+        } else {
+            std::size_t start = 0;
+            for (int k = 0; start < line.size() && static_cast<int>(lines.size()) < count; ++k) {
+                const std::size_t end = wrap.nextLineStart(line, start);
+                if (k >= skip)
+                    lines.push_back(shownLine(line.substr(start, end - start)));
+                start = end;
+            }
+        }
+        skip = 0;
+        ++j;
+    }
+    return lines;
+}
+
+} // namespace qw

@@ -1,0 +1,164 @@
+// The wrap engine with a fixed-width measurer: every character is 1 pixel
+// wide unless a test says otherwise.
+
+#include "reader/para_wrap.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace qw {
+namespace {
+
+std::vector<std::string> Wrap(const std::string& text, double width, int tabWidth = 32,
+                              const TextMeasurer* measurer = nullptr) {
+    FixedWidthMeasurer fixed(1.0);
+    ParaWrap wrap;
+    wrap.setFont(measurer ? *measurer : fixed);
+    wrap.setBounds(width, 100);
+    wrap.setTabStops(tabWidth);
+    wrap.setText(text);
+    std::vector<std::string> lines;
+    for (int k = 0; k < wrap.lineCount(); ++k)
+        lines.emplace_back(wrap.line(k));
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+struct WrapCase {
+    const char* name;
+    std::string text;
+    double width;
+    Lines expected;
+};
+
+class ParaWrapTable : public ::testing::TestWithParam<WrapCase> {};
+
+TEST_P(ParaWrapTable, BreaksAsThePageDisplay) {
+    const WrapCase& c = GetParam();
+    EXPECT_EQ(Wrap(c.text, c.width), c.expected);
+}
+
+const std::vector<WrapCase> kWrapCases = {
+    {"EmptyLineHasNoWrappedLines", "", 10, {}},
+    {"FitsExactly", "abcde", 5, {"abcde"}},
+    {"BreaksAfterBlank", "aaa bbb", 5, {"aaa ", "bbb"}},
+    {"BlankRunHangs", "aaa   bbb", 5, {"aaa   ", "bbb"}},
+    {"TrailingBlanksNeverWrap", "aaaaa      ", 5, {"aaaaa      "}},
+    {"BlankRunWiderThanLineEndsIt", "a       bb", 5, {"a       ", "bb"}},
+    {"LeadingBlanksWiderThanLineFormALine",
+     "       aaaaaaaaaaaa bb",
+     5,
+     {"       ", "aaaaa", "aaaaa", "aa bb"}},
+    {"LongWordBreaksAtLastCharacterThatFits", "aaaaaaaaaaaa bb", 5, {"aaaaa", "aaaaa", "aa bb"}},
+    {"LongWordMovesToItsOwnLineFirst", "aa aaaaaaaaaaaa bb", 5, {"aa ", "aaaaa", "aaaaa", "aa bb"}},
+    {"IndentedLongWordKeepsIndentation",
+     "   aaaaaaaaaaaa bb",
+     5,
+     {"   aa", "aaaaa", "aaaaa ", "bb"}},
+    {"IndentationPushingFirstWordOverBreaksIt", "    aaa bb", 5, {"    a", "aa bb"}},
+    {"OneCharacterPerLineAtLeast", "abc", 0.5, {"a", "b", "c"}},
+    {"NoBreakSpaceIsNoBreak",
+     "aa\xa0"
+     "bb cc",
+     5,
+     {"aa\xa0"
+      "bb ",
+      "cc"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rules, ParaWrapTable, ::testing::ValuesIn(kWrapCases),
+                         [](const ::testing::TestParamInfo<WrapCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(ParaWrap, HyphenatedWordLongerThanLineBreaksLikeAnyWord) {
+    // "some-thing" does not fit in 7: the page display breaks it where it
+    // runs out of room, not at the hyphen.
+    EXPECT_EQ(Wrap("some-thing else", 7), (Lines{"some-th", "ing ", "else"}));
+}
+
+TEST(ParaWrap, TabAdvancesToTheNextStop) {
+    // Tab width 16 = 4 average characters: stops at 4, 8, 12 ...
+    EXPECT_EQ(Wrap("ab\tcd", 6, 16), (Lines{"ab\tcd"}));
+    EXPECT_EQ(Wrap("ab\tcde", 6, 16), (Lines{"ab\t", "cde"}));
+    // A tab that reaches past the edge ends the line and hangs.
+    EXPECT_EQ(Wrap("abcde\tx", 7, 16), (Lines{"abcde\t", "x"}));
+    // From a stop exactly, the tab goes to the next one.
+    EXPECT_EQ(Wrap("abcd\tx", 20, 16), (Lines{"abcd\tx"}));
+    FixedWidthMeasurer fixed(1.0);
+    ParaWrap wrap;
+    wrap.setFont(fixed);
+    wrap.setTabStops(16);
+    EXPECT_DOUBLE_EQ(wrap.tabStopDistance(), 4.0);
+    wrap.setTabStops(32);
+    EXPECT_DOUBLE_EQ(wrap.tabStopDistance(), 8.0);
+}
+
+TEST(ParaWrap, BlanksBeforeATabThatOverflowEndTheLine) {
+    EXPECT_EQ(Wrap("aaa   \t  bbb", 5, 16), (Lines{"aaa   ", "\t  ", "bbb"}));
+}
+
+TEST(ParaWrap, LeavesRoomForTheInkOfTheLastGlyph) {
+    FixedWidthMeasurer m(1.0);
+    m.setRightBearing('f', -0.5); // the f reaches half a pixel past its advance
+    EXPECT_EQ(Wrap("aaaa aaaf", 9, 32, &m), (Lines{"aaaa ", "aaaf"}));
+    EXPECT_EQ(Wrap("aaaa aaaf", 9.5, 32, &m), (Lines{"aaaa aaaf"}));
+    EXPECT_EQ(Wrap("aaaa fa", 7, 32, &m), (Lines{"aaaa fa"}));
+}
+
+TEST(ParaWrap, UsesEachCharactersAdvance) {
+    FixedWidthMeasurer m(1.0);
+    m.setAdvance('W', 3.0);
+    EXPECT_EQ(Wrap("WW aW", 6, 32, &m), (Lines{"WW ", "aW"}));
+    EXPECT_EQ(Wrap("WW aW", 11, 32, &m), (Lines{"WW aW"}));
+}
+
+TEST(ParaWrap, FractionalWidthsAddUpExactly) {
+    // Ten characters of 0.1 px: a float sum would drift past 1.0.
+    FixedWidthMeasurer m(0.1);
+    EXPECT_EQ(Wrap("aaaaaaaaaa aa", 1.0, 32, &m).size(), 2u);
+    FixedWidthMeasurer quarter(0.25);
+    EXPECT_EQ(Wrap("aaaa", 1.0, 32, &quarter), (Lines{"aaaa"}));
+}
+
+TEST(ParaWrap, WrappedLineOutOfRangeIsEmptyAndClearForgetsText) {
+    FixedWidthMeasurer fixed(1.0);
+    ParaWrap wrap;
+    wrap.setFont(fixed);
+    wrap.setBounds(3, 10);
+    const std::string text = "aa bb cc";
+    wrap.setText(text);
+    EXPECT_EQ(wrap.lineCount(), 3);
+    EXPECT_EQ(wrap.line(2), "cc");
+    EXPECT_EQ(wrap.line(3), "");
+    EXPECT_EQ(wrap.line(-1), "");
+    wrap.clear();
+    EXPECT_EQ(wrap.lineCount(), 0);
+}
+
+TEST(ParaWrap, HostileWidthsNeverHang) {
+    const std::string word(20000, 'x');
+    const std::string text = word + " " + word;
+    FixedWidthMeasurer fixed(1.0);
+    ParaWrap wrap;
+    wrap.setFont(fixed);
+    for (double width : {-5.0, 0.0, 1e-9, 3.0, 1e12}) {
+        wrap.setBounds(width, 10);
+        size_t lines = 0;
+        size_t start = 0;
+        while (start < text.size()) {
+            const size_t end = wrap.nextLineStart(text, start);
+            ASSERT_GT(end, start) << width;
+            start = end;
+            ++lines;
+        }
+        EXPECT_EQ(lines, static_cast<size_t>(wrap.countLines(text))) << width;
+        EXPECT_GE(lines, width > 1e6 ? 1u : 2u) << width;
+    }
+}
+
+} // namespace
+} // namespace qw
