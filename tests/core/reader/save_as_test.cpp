@@ -1,0 +1,238 @@
+#include "reader/save_as.h"
+
+#include "controls/scripted_dialogs.h"
+#include "import/palm_doc.h"
+#include "import/palm_doc_writer.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+using std::string;
+using Kind = qw::ScriptedDialogs::Kind;
+
+string ReadAll(const string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+class FakeHost : public qw::SaveHost {
+  public:
+    bool removal = false;
+    string title;
+    std::vector<string> calls;
+    std::vector<qw::FileRef> recent;
+
+    void closePanels() override { calls.push_back("closePanels"); }
+    bool removeLineBreaksChecked() override { return removal; }
+    void uncheckLineBreakRemoval() override {
+        removal = false;
+        calls.push_back("uncheck");
+    }
+    string bookTitle() override { return title; }
+    void showProgress(const string& caption) override { calls.push_back(caption); }
+    void addRecentFile(const qw::FileRef& file) override { recent.push_back(file); }
+    void bookSaved(const qw::Book& book) override { calls.push_back("saved " + book.FileName); }
+    void updateCaption() override { calls.push_back("caption"); }
+};
+
+class SaveAsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        book.FileName = dir.path() + "/novel.txt";
+        book.RawText = "Line one\r\nline two.\r\n\r\nNext";
+        book.WorkText = "Line one line two.\r\n\r\nNext";
+        book.TextEdited = true;
+    }
+    void choose(const string& name) {
+        dialogs.saveChoices.push_back(qw::SaveFileChoice{dir.path() + "/" + name, 2});
+    }
+
+    qw::test::TempDir dir;
+    qw::Book book;
+    FakeHost host;
+    qw::ScriptedDialogs dialogs;
+};
+
+TEST_F(SaveAsTest, NoBookNothingHappens) {
+    qw::Book none;
+    EXPECT_EQ(qw::SaveAs(none, host, dialogs), qw::SaveOutcome::NothingToSave);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(SaveAsTest, DialogProposesTheBooksNameInItsFolder) {
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Cancelled);
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    const qw::SaveFileRequest& request = dialogs.saveRequests[0];
+    EXPECT_EQ(request.title, "Save as ...");
+    EXPECT_EQ(request.filters,
+              "Quirewell files|*.qwl|Text files|*.txt|Palm Doc files|*.pdb|All files|*");
+    EXPECT_EQ(request.filterIndex, 2);
+    EXPECT_EQ(request.initialFolder, dir.path());
+    EXPECT_EQ(request.defaultName, "novel");
+    // Cancelled: untouched.
+    EXPECT_EQ(book.FileName, dir.path() + "/novel.txt");
+    EXPECT_TRUE(book.TextEdited);
+    EXPECT_EQ(host.calls, std::vector<string>{"closePanels"});
+}
+
+TEST_F(SaveAsTest, SavesPlainTextAndSwitchesToTheNewFile) {
+    choose("copy.txt");
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
+    const string path = dir.path() + "/copy.txt";
+    EXPECT_EQ(ReadAll(path), book.RawText);
+    EXPECT_EQ(book.FileName, path);
+    EXPECT_FALSE(book.TextEdited);
+    EXPECT_EQ(host.recent, (std::vector<qw::FileRef>{{path, ""}}));
+    EXPECT_EQ(host.calls, (std::vector<string>{"closePanels", "Saving file " + path + " ...",
+                                               "saved " + path}));
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(SaveAsTest, NameWithoutExtensionGetsTxt) {
+    choose("plain");
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
+    EXPECT_EQ(book.FileName, dir.path() + "/plain.txt");
+    EXPECT_EQ(ReadAll(dir.path() + "/plain.txt"), book.RawText);
+}
+
+TEST_F(SaveAsTest, ArchiveMemberProposesItsNameAndBecomesAPlainFile) {
+    book.FileName = dir.path() + "/set.zip";
+    book.ArchiveEntry = "books/part1.txt";
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Cancelled);
+    EXPECT_EQ(dialogs.saveRequests.at(0).defaultName, "part1");
+    EXPECT_EQ(dialogs.saveRequests.at(0).initialFolder, dir.path());
+    EXPECT_EQ(book.ArchiveEntry, "books/part1.txt");
+    choose("part1.txt");
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
+    EXPECT_EQ(book.FileName, dir.path() + "/part1.txt");
+    EXPECT_TRUE(book.ArchiveEntry.empty());
+}
+
+TEST_F(SaveAsTest, ExistingFileAsksAndCancelKeepsIt) {
+    const string path = dir.write("old.txt", "keep me");
+    choose("old.txt");
+    dialogs.answers.push_back(false);
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Cancelled);
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<string>{"File " + path + " already exists! Overwrite?"});
+    EXPECT_EQ(ReadAll(path), "keep me");
+    EXPECT_NE(book.FileName, path);
+
+    choose("old.txt");
+    dialogs.answers.push_back(true);
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
+    EXPECT_EQ(ReadAll(path), book.RawText);
+}
+
+TEST_F(SaveAsTest, WithRemovalOnAnswerNoKeepsTheLineBreaks) {
+    host.removal = true;
+    choose("a.txt");
+    dialogs.answers.push_back(false);
+    const string raw = book.RawText;
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
+    EXPECT_EQ(ReadAll(dir.path() + "/a.txt"), raw);
+    EXPECT_EQ(book.RawText, raw);
+    EXPECT_TRUE(host.removal);
+    EXPECT_EQ(dialogs.messages(), std::vector<string>{qw::kSaveWithoutBreaksQuestion});
+}
+
+TEST_F(SaveAsTest, WithRemovalOnAnswerYesSavesOneLinePerParagraph) {
+    host.removal = true;
+    choose("b.txt");
+    dialogs.answers.push_back(true);
+    const string work = book.WorkText;
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
+    EXPECT_EQ(ReadAll(dir.path() + "/b.txt"), work);
+    EXPECT_EQ(book.RawText, work);
+    EXPECT_FALSE(host.removal);
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<string>{qw::kSaveWithoutBreaksQuestion, qw::kSavedWithoutBreaksInfo}));
+}
+
+TEST_F(SaveAsTest, PalmDocAsksForTheTitleAndWrites) {
+    host.title = "My Novel";
+    choose("novel.pdb");
+    dialogs.inputs.push_back(string("Typed Title"));
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
+    ASSERT_EQ(dialogs.shown.at(1).kind, Kind::Input);
+    EXPECT_EQ(dialogs.shown.at(1).text, "Title of the Palm Doc file (max. 31 characters)");
+    const qw::PalmDocText read = qw::PalmDocToText(ReadAll(dir.path() + "/novel.pdb"), false);
+    EXPECT_EQ(read.title, "Typed Title");
+    EXPECT_EQ(read.text, book.RawText);
+    EXPECT_EQ(book.FileName, dir.path() + "/novel.pdb");
+}
+
+// A dialog that records the proposed title.
+class TitleDialogs : public qw::ScriptedDialogs {
+  public:
+    string proposed;
+    string caption;
+    int maxLength = 0;
+    std::optional<string> inputLine(const string& prompt, const string& title, const string& value,
+                                    int max) override {
+        proposed = value;
+        caption = title;
+        maxLength = max;
+        return ScriptedDialogs::inputLine(prompt, title, value, max);
+    }
+};
+
+TEST_F(SaveAsTest, PalmDocTitleProposalIsCutTo31Characters) {
+    TitleDialogs titles;
+    titles.saveChoices.push_back(
+        qw::SaveFileChoice{dir.path() + "/A very long file name of many words.pdb", 3});
+    titles.inputs.push_back(string(40, 'x')); // the field takes 31 at most
+    EXPECT_EQ(qw::SaveAs(book, host, titles), qw::SaveOutcome::Saved);
+    EXPECT_EQ(titles.proposed, "A very long file name of many w");
+    EXPECT_EQ(titles.caption, "Palm Doc title");
+    EXPECT_EQ(titles.maxLength, 31);
+    const qw::PalmDocText read =
+        qw::PalmDocToText(ReadAll(dir.path() + "/A very long file name of many words.pdb"), false);
+    EXPECT_EQ(read.title, string(31, 'x'));
+
+    host.title = "\xc3\xa9" + string(35, 'e'); // UTF-8: cut by characters, not bytes
+    titles.saveChoices.push_back(qw::SaveFileChoice{dir.path() + "/t.pdb", 3});
+    titles.inputs.push_back(std::nullopt);
+    EXPECT_EQ(qw::SaveAs(book, host, titles), qw::SaveOutcome::Cancelled);
+    EXPECT_EQ(titles.proposed, "\xc3\xa9" + string(30, 'e'));
+}
+
+TEST_F(SaveAsTest, CancelledTitleLeavesTheBook) {
+    choose("x.PDB");
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Cancelled);
+    EXPECT_EQ(book.FileName, dir.path() + "/novel.txt");
+    EXPECT_TRUE(book.TextEdited);
+}
+
+TEST_F(SaveAsTest, WriteFailureIsShownAndTheBookStaysEdited) {
+    dialogs.saveChoices.push_back(qw::SaveFileChoice{dir.path() + "/missing/out.txt", 2});
+    book.TextEdited = false;
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::WriteFailed);
+    EXPECT_EQ(dialogs.messages(), std::vector<string>{"Error saving this file - (disk full?)"});
+    EXPECT_EQ(book.FileName, dir.path() + "/missing/out.txt");
+    EXPECT_TRUE(book.TextEdited);
+    EXPECT_TRUE(host.recent.empty());
+
+    dialogs.clear();
+    dialogs.saveChoices.push_back(qw::SaveFileChoice{dir.path() + "/missing/out.pdb", 3});
+    dialogs.inputs.push_back(string("t"));
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::WriteFailed);
+    EXPECT_EQ(dialogs.shown.back().text, "Error saving this file - (disk full?)");
+}
+
+TEST(FirstCharacters, CountsCharactersNotBytes) {
+    EXPECT_EQ(qw::FirstCharacters("abc", 2), "ab");
+    EXPECT_EQ(qw::FirstCharacters("\xc3\xa9\xe2\x82\xac!", 2), "\xc3\xa9\xe2\x82\xac");
+    EXPECT_EQ(qw::FirstCharacters("ab", 5), "ab");
+    EXPECT_EQ(qw::FirstCharacters("\xff\xfe", 1), "\xff");
+}
+
+} // namespace
