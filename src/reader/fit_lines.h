@@ -22,6 +22,7 @@ struct FitOptions {
     bool removeLineBreaks = true; // "Remove single line breaks"
     LineBreakOptions lineBreaks;  // "Not after punctuation marks", "Not before indentation"
     bool automaticToc = false;    // "Automatically create table of contents"
+    int tabWidth = 32;            // "Tab width", in quarters of the average character width
     // Recorded in the snapshot.
     std::string fontName;
     int fontSize = 0;

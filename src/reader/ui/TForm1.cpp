@@ -6,6 +6,8 @@
 #include "import/ui/TZipForm.h"
 #include "import/zip_archive.h"
 #include "reader/caption.h"
+#include "reader/ui/save_as_glue.h"
+#include "reader/ui/fit_lines_view.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -73,6 +75,9 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     layout->setSpacing(0);
     layout->addLayout(buttons);
     layout->addWidget(BookView, 1);
+    fitView_ = new FitLinesView(
+        book_, BookView, [this](const QString& caption) { setWindowTitle(caption); },
+        [this] { UpdateCaption(); });
 
     connect(Laden, &QPushButton::clicked, this, &TForm1::LadenClick);
     connect(Append, &QPushButton::clicked, this, &TForm1::AppendClick);
@@ -86,6 +91,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_A), &TForm1::AppendClick);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_W), &TForm1::SchliessenClick);
     shortcut(QKeySequence(Qt::Key_F5), &TForm1::ReloadClick);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &TForm1::SpeichernClick);
 
     Append->setEnabled(false);
     Schliessen->setEnabled(false);
@@ -119,6 +125,11 @@ void TForm1::SchliessenClick() {
 void TForm1::ReloadClick() {
     if (book_.isOpen())
         loader_.openKnownFile(book_.FileName, book_.ArchiveEntry);
+}
+
+void TForm1::SpeichernClick() {
+    WindowSaveHost host(*this, removeSingleLineBreaks_, [this] { UpdateCaption(); });
+    SaveAs(book_, host, dialogs_);
 }
 
 void TForm1::UpdateCaption() {
@@ -191,10 +202,10 @@ void TForm1::firstFileLoaded(Book&, bool) {
     Schliessen->setEnabled(true);
 }
 
-void TForm1::layOutBook(Book& book) {
-    // Until fitting and pagination exist the book is shown as one scrolling text.
-    book.WorkText = book.RawText;
-    showBookText();
+void TForm1::layOutBook(Book&) {
+    // Until pagination exists the fitted display lines are shown as one scrolling text.
+    fitView_->options().removeLineBreaks = removeSingleLineBreaks_;
+    fitView_->fit();
 }
 
 void TForm1::bookLoaded(Book&) {}

@@ -14,6 +14,7 @@ class QPushButton;
 namespace qw {
 
 class Dialogs;
+class FitLinesView;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
@@ -35,6 +36,7 @@ class TForm1 : public QWidget, private LoadHost {
     void AppendClick();
     void SchliessenClick();
     void ReloadClick();
+    void SpeichernClick(); // save as (Ctrl+S)
     void UpdateCaption();
 
   protected:
@@ -69,6 +71,7 @@ class TForm1 : public QWidget, private LoadHost {
     QPushButton* Append;
     QPushButton* Schliessen;
     QPlainTextEdit* BookView;
+    FitLinesView* fitView_; // fits the book to BookView and shows its display lines
 };
 
 } // namespace qw
