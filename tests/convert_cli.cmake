@@ -101,3 +101,18 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf doc.odt --format=zip content.
                 WORKING_DIRECTORY ${WORK})
 expect_run(0 ${WORK}/doc.odt ${WORK}/odt.txt)
 expect_file(${WORK}/odt.txt "50617261206f6e650d0a506172612074776f")
+
+# Line-break removal: paragraph lines joined, the empty line kept; the two
+# check options keep the break after "Stop." and before the indented line.
+execute_process(COMMAND printf "Stop.\\r\\nNext\\r\\n  in-\\r\\nline\\r\\n\\r\\nEnd"
+                OUTPUT_FILE ${WORK}/wrapped.txt)
+# "Stop. Next in-line" CR LF CR LF "End"
+expect_run(0 --remove-line-breaks ${WORK}/wrapped.txt ${WORK}/joined.txt)
+expect_file(${WORK}/joined.txt "53746f702e204e65787420696e2d6c696e650d0a0d0a456e64")
+# "Stop." CR LF "Next" CR LF "  in-line" CR LF CR LF "End"
+expect_run(0 --remove-line-breaks --not-after-punctuation --not-before-indentation
+           ${WORK}/wrapped.txt ${WORK}/joined2.txt)
+expect_file(${WORK}/joined2.txt "53746f702e0d0a4e6578740d0a2020696e2d6c696e650d0a0d0a456e64")
+# Without removal the text keeps every break.
+expect_run(0 ${WORK}/wrapped.txt ${WORK}/kept.txt)
+expect_file(${WORK}/kept.txt "53746f702e0d0a4e6578740d0a2020696e2d0d0a6c696e650d0a0d0a456e64")

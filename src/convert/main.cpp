@@ -10,6 +10,7 @@
 #include "import/plain_text.h"
 #include "import/read_file.h"
 #include "import/zip_archive.h"
+#include "reader/remove_line_breaks.h"
 
 #include <cstdio>
 #include <cstring>
@@ -26,6 +27,9 @@ const char* const kUsage =
     "  --to pdb        write a Palm DOC database\n"
     "  --title TITLE   its title, at most 31 characters (default: OUTPUT's name)\n"
     "  --cp1252        write Windows-1252 bytes instead of UTF-8\n"
+    "  --remove-line-breaks      join the lines of hard-wrapped paragraphs\n"
+    "  --not-after-punctuation   with it: keep breaks after punctuation marks\n"
+    "  --not-before-indentation  with it: keep breaks before indented lines\n"
     "  --emphasis MODE HTML emphasis as caps (the default), marks (*bold*\n"
     "                  /italic/ _underlined_) or none\n"
     "  -h, --help      show this help\n"
@@ -42,6 +46,9 @@ struct Arguments {
     bool hasTitle = false;
     bool cp1252 = false;
     std::string emphasis = "caps";
+    bool removeLineBreaks = false;
+    bool notAfterPunctuation = false;
+    bool notBeforeIndentation = false;
 };
 
 int fail(const std::string& message) {
@@ -157,6 +164,12 @@ int main(int argc, char* argv[]) {
             return 0;
         } else if (arg == "--cp1252") {
             args.cp1252 = true;
+        } else if (arg == "--remove-line-breaks") {
+            args.removeLineBreaks = true;
+        } else if (arg == "--not-after-punctuation") {
+            args.notAfterPunctuation = true;
+        } else if (arg == "--not-before-indentation") {
+            args.notBeforeIndentation = true;
         } else if (arg == "--to") {
             if (i + 1 >= argc)
                 return fail("--to needs a format (txt)");
@@ -202,6 +215,12 @@ int main(int argc, char* argv[]) {
         return fail("Cannot open contents of " + args.input + "!");
     std::string text = std::move(converted.text);
     qw::NormalizeLineBreaksInPlace(text, false);
+    if (args.removeLineBreaks) {
+        qw::LineBreakOptions lineBreaks;
+        lineBreaks.notAfterPunctuation = args.notAfterPunctuation;
+        lineBreaks.notBeforeIndentation = args.notBeforeIndentation;
+        text = qw::RemoveLineBreaks(text, lineBreaks);
+    }
     if (args.format == "pdb")
         return writePalmDoc(args, text);
     if (!args.cp1252)
