@@ -122,47 +122,107 @@ bool ConfigFile::Open(const std::string& path) {
     return true;
 }
 
+void ConfigFile::Section::append(std::string_view lineText) {
+    Line l = ParseLine(lineText, !header.empty());
+    l.begin = static_cast<std::uint32_t>(text.size());
+    text.append(lineText);
+    text += '\n';
+    lines.push_back(l);
+}
+
+void ConfigFile::Section::replace(size_t index, std::string_view lineText) {
+    Line& old = lines[index];
+    const std::uint32_t begin = old.begin;
+    const auto delta = static_cast<std::int64_t>(lineText.size()) - old.length;
+    text.replace(begin, old.length, lineText);
+    Line l = ParseLine(lineText, !header.empty());
+    l.begin = begin;
+    old = l;
+    for (size_t j = index + 1; j < lines.size(); ++j)
+        lines[j].begin = static_cast<std::uint32_t>(lines[j].begin + delta);
+}
+
+void ConfigFile::Section::insert(size_t index, std::string_view lineText) {
+    const auto begin =
+        index < lines.size() ? lines[index].begin : static_cast<std::uint32_t>(text.size());
+    text.insert(begin, std::string(lineText) + '\n');
+    Line l = ParseLine(lineText, !header.empty());
+    l.begin = begin;
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(index), l);
+    const auto delta = static_cast<std::uint32_t>(lineText.size() + 1);
+    for (size_t j = index + 1; j < lines.size(); ++j)
+        lines[j].begin += delta;
+}
+
+template <typename Keep> void ConfigFile::Section::keepLines(Keep keep) {
+    std::string kept;
+    kept.reserve(text.size());
+    std::vector<Line> keptLines;
+    keptLines.reserve(lines.size());
+    for (const Line& l : lines) {
+        if (!keep(l))
+            continue;
+        Line moved = l;
+        moved.begin = static_cast<std::uint32_t>(kept.size());
+        kept.append(line(l));
+        kept += '\n';
+        keptLines.push_back(moved);
+    }
+    text = std::move(kept);
+    lines = std::move(keptLines);
+}
+
+ConfigFile::Line ConfigFile::ParseLine(std::string_view text, bool inSection) {
+    Line line;
+    line.length = static_cast<std::uint32_t>(text.size());
+    // Lines before the first section are kept but never looked up.
+    if (!inSection)
+        return line;
+    const size_t eq = text.find('=');
+    if (eq == std::string_view::npos)
+        return line;
+    const std::string_view t = Trim(text);
+    if (t.front() == ';' || t.front() == '#')
+        return line;
+    const std::string_view key = Trim(text.substr(0, eq));
+    if (key.empty())
+        return line;
+    line.isEntry = true;
+    line.keyBegin = static_cast<std::uint32_t>(key.data() - text.data());
+    line.keyLength = static_cast<std::uint32_t>(key.size());
+    line.valueBegin = static_cast<std::uint32_t>(eq + 1);
+    return line;
+}
+
 void ConfigFile::Parse(std::string_view bytes) {
     sections_.clear();
     sections_.emplace_back();
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
+    std::string converted;
     size_t pos = 0;
     while (pos < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        std::string_view raw = bytes.substr(pos, end - pos);
+        size_t end = pos;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        std::string_view text = bytes.substr(pos, end - pos);
         pos = end;
         if (pos < bytes.size())
             pos += bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n' ? 2 : 1;
 
-        std::string text = IsValidUtf8(raw) ? std::string(raw) : Cp1252ToUtf8(raw);
+        if (!IsValidUtf8(text)) {
+            converted = Cp1252ToUtf8(text);
+            text = converted;
+        }
         const std::string_view trimmed = Trim(text);
         if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
             Section s;
             s.name = std::string(Trim(trimmed.substr(1, trimmed.size() - 2)));
-            s.header = std::move(text);
+            s.header = std::string(text);
             sections_.push_back(std::move(s));
             continue;
         }
-        Line line;
-        line.text = std::move(text);
-        const size_t eq = line.text.find('=');
-        const std::string_view t = Trim(line.text);
-        // Lines before the first section are kept but never looked up.
-        if (sections_.size() > 1 && eq != std::string::npos && !t.empty() && t.front() != ';' &&
-            t.front() != '#') {
-            const std::string_view before = std::string_view(line.text).substr(0, eq);
-            const std::string_view key = Trim(before);
-            if (!key.empty() && line.text.size() < UINT32_MAX) {
-                line.isEntry = true;
-                line.keyBegin = static_cast<std::uint32_t>(key.data() - line.text.data());
-                line.keyLength = static_cast<std::uint32_t>(key.size());
-                line.valueBegin = static_cast<std::uint32_t>(eq + 1);
-            }
-        }
-        sections_.back().lines.push_back(std::move(line));
+        sections_.back().append(text);
     }
     RebuildIndex();
 }
@@ -186,7 +246,7 @@ ConfigFile::Section* ConfigFile::Find(std::string_view section) {
 const ConfigFile::Line* ConfigFile::FindKey(const Section& s, std::string_view key) {
     key = Trim(key);
     for (const Line& line : s.lines)
-        if (line.isEntry && EqualsNoCase(line.key(), key))
+        if (line.isEntry && EqualsNoCase(s.key(line), key))
             return &line;
     return nullptr;
 }
@@ -195,7 +255,7 @@ std::string ConfigFile::ReadString(std::string_view section, std::string_view ke
                                    const std::string& defaultValue) const {
     const Section* s = Find(section);
     const Line* line = s ? FindKey(*s, key) : nullptr;
-    return line ? std::string(line->value()) : defaultValue;
+    return line ? std::string(s->value(*line)) : defaultValue;
 }
 
 int ConfigFile::ReadInteger(std::string_view section, std::string_view key,
@@ -205,13 +265,13 @@ int ConfigFile::ReadInteger(std::string_view section, std::string_view key,
     if (!line)
         return defaultValue;
     int n = 0;
-    return ParseIniInteger(line->value(), n) ? n : defaultValue;
+    return ParseIniInteger(s->value(*line), n) ? n : defaultValue;
 }
 
 bool ConfigFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
     const Section* s = Find(section);
     const Line* line = s ? FindKey(*s, key) : nullptr;
-    return line ? line->value() == "Yes" : defaultValue;
+    return line ? s->value(*line) == "Yes" : defaultValue;
 }
 
 void ConfigFile::WriteString(std::string_view section, std::string_view key,
@@ -230,23 +290,21 @@ void ConfigFile::WriteString(std::string_view section, std::string_view key,
         index_.emplace(FoldCase(name), sections_.size() - 1);
         s = &sections_.back();
     }
-    if (Line* line = const_cast<Line*>(FindKey(*s, k))) {
+    if (const Line* line = FindKey(*s, k)) {
         // Keeps the user's spelling of the key and any blanks around it.
-        line->text.resize(line->valueBegin);
-        line->text += v;
+        const size_t index = static_cast<size_t>(line - s->lines.data());
+        std::string text(s->line(*line).substr(0, line->valueBegin));
+        text += v;
+        s->replace(index, text);
         return;
     }
-    Line line;
-    line.text = k + "=" + v;
-    line.isEntry = true;
-    line.keyBegin = 0;
-    line.keyLength = static_cast<std::uint32_t>(k.size());
-    line.valueBegin = static_cast<std::uint32_t>(k.size() + 1);
+    // After the last key, so that comments or blank lines that close the
+    // section stay where they are.
     size_t at = 0;
     for (size_t i = 0; i < s->lines.size(); ++i)
         if (s->lines[i].isEntry)
             at = i + 1;
-    s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    s->insert(at, k + "=" + v);
 }
 
 void ConfigFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -271,7 +329,7 @@ std::vector<std::string> ConfigFile::ReadSection(std::string_view section) const
     if (const Section* s = Find(section))
         for (const Line& line : s->lines)
             if (line.isEntry)
-                keys.emplace_back(line.key());
+                keys.emplace_back(s->key(line));
     return keys;
 }
 
@@ -288,7 +346,7 @@ std::vector<std::string> ConfigFile::ReadSectionValues(std::string_view section)
     if (const Section* s = Find(section))
         for (const Line& line : s->lines)
             if (line.isEntry)
-                lines.push_back(std::string(line.key()) + "=" + std::string(line.value()));
+                lines.push_back(std::string(s->key(line)) + "=" + std::string(s->value(line)));
     return lines;
 }
 
@@ -312,34 +370,23 @@ void ConfigFile::DeleteKey(std::string_view section, std::string_view key) {
         Section& s = sections_[i];
         if (!EqualsNoCase(s.name, folded))
             continue;
-        std::vector<Line> kept;
-        kept.reserve(s.lines.size());
-        for (Line& line : s.lines)
-            if (!line.isEntry || !EqualsNoCase(line.key(), key))
-                kept.push_back(std::move(line));
-        s.lines = std::move(kept);
+        s.keepLines(
+            [&](const Line& line) { return !line.isEntry || !EqualsNoCase(s.key(line), key); });
     }
 }
 
 std::string ConfigFile::Text() const {
     size_t size = 0;
-    for (const Section& s : sections_) {
-        size += s.header.size() + 1;
-        for (const Line& line : s.lines)
-            size += line.text.size() + 1;
-    }
+    for (const Section& s : sections_)
+        size += s.header.size() + 1 + s.text.size();
     std::string out;
     out.reserve(size);
     for (size_t i = 0; i < sections_.size(); ++i) {
-        const Section& s = sections_[i];
         if (i > 0) {
-            out += s.header;
+            out += sections_[i].header;
             out += '\n';
         }
-        for (const Line& line : s.lines) {
-            out += line.text;
-            out += '\n';
-        }
+        out += sections_[i].text;
     }
     return out;
 }

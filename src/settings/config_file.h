@@ -94,25 +94,40 @@ class ConfigFile {
     void SetWriteFaults(const WriteFaults* faults) { faults_ = faults; }
 
   private:
+    // A line of a section: its place in the section's text (which holds the
+    // lines one after another, each followed by "\n") and, for a key line,
+    // where its key and value are, relative to the line's start.
     struct Line {
-        std::string text;           // the line as written to the file
-        std::uint32_t keyBegin = 0; // key = text[keyBegin, keyBegin + keyLength)
+        std::uint32_t begin = 0;
+        std::uint32_t length = 0;
+        std::uint32_t keyBegin = 0;
         std::uint32_t keyLength = 0;
-        std::uint32_t valueBegin = 0; // value = text[valueBegin, end)
+        std::uint32_t valueBegin = 0;
         bool isEntry = false;
-
-        std::string_view key() const { return std::string_view(text).substr(keyBegin, keyLength); }
-        std::string_view value() const { return std::string_view(text).substr(valueBegin); }
     };
     struct Section {
         std::string name;
         std::string header; // "[name]" as it stands in the file; empty for the lines before any
+        std::string text;   // the lines, each ending in "\n"
         std::vector<Line> lines;
+
+        std::string_view line(const Line& l) const {
+            return std::string_view(text).substr(l.begin, l.length);
+        }
+        std::string_view key(const Line& l) const {
+            return line(l).substr(l.keyBegin, l.keyLength);
+        }
+        std::string_view value(const Line& l) const { return line(l).substr(l.valueBegin); }
+        void append(std::string_view lineText);
+        void replace(size_t index, std::string_view lineText);
+        void insert(size_t index, std::string_view lineText);
+        template <typename Keep> void keepLines(Keep keep);
     };
 
     const Section* Find(std::string_view section) const;
     Section* Find(std::string_view section);
     static const Line* FindKey(const Section& s, std::string_view key);
+    static Line ParseLine(std::string_view text, bool inSection);
     void RebuildIndex();
 
     std::string path_;

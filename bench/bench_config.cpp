@@ -1,0 +1,96 @@
+// Quirewell.ini with 5,000 book records (about 2 MB): open and parse, one
+// write with the whole-file rewrite that every page turn causes, and a look-up
+// of a key in the last record.
+
+#include "settings/config_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kRecords = 5000;
+
+std::string RecordName(int i) {
+    return "/home/reader/Books/Author " + std::to_string(i % 97) + "/Book number " +
+           std::to_string(i) + ".txt";
+}
+
+std::string BigIni() {
+    std::string ini = "[Options]\nBook style=Yes\nAuto-open=No\n[Recent]\nRecent 0=/a.txt\n";
+    for (int i = 0; i < kRecords; ++i) {
+        ini += "[" + RecordName(i) + "]\n";
+        ini += "Fontname=Liberation Serif\nFontsize=12\nTab width=32\nRemove line breaks=Yes\n"
+               "Check punctuation marks=No\nCheck indentation=Yes\nAutomatically create TOC=No\n"
+               "Section header contains=\nPreceding blank lines=3\nSection header size=5\n"
+               "Count blank lines=Yes\nTOC on left side=No\nSection on new page=No\n"
+               "Section on right page=No\nTitle=The story of book " +
+               std::to_string(i) +
+               "\nAuthor=Someone Else\nFinished=No\nPage=" + std::to_string(i % 400) +
+               "\nTotal lines=24000\nLines=38\nBookmark 1=\n";
+    }
+    return ini;
+}
+
+struct IniFile {
+    std::string path;
+    size_t size = 0;
+    IniFile() {
+        char dir[] = "/tmp/quirewell-bench-ini-XXXXXX";
+        path = std::string(::mkdtemp(dir)) + "/Quirewell.ini";
+        const std::string text = BigIni();
+        size = text.size();
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    ~IniFile() {
+        std::remove(path.c_str());
+        ::rmdir(path.substr(0, path.rfind('/')).c_str());
+    }
+};
+
+void BM_ConfigOpenParse2MB(benchmark::State& state) {
+    IniFile file;
+    for (auto _ : state) {
+        qw::ConfigFile config(file.path);
+        benchmark::DoNotOptimize(config.SectionExists("Options"));
+    }
+    state.counters["file_MB"] = static_cast<double>(file.size) / (1024.0 * 1024.0);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(file.size));
+}
+
+void BM_ConfigWriteStringUpdateFile2MB(benchmark::State& state) {
+    IniFile file;
+    qw::ConfigFile config(file.path);
+    const std::string record = RecordName(kRecords / 2);
+    int page = 0;
+    for (auto _ : state) {
+        config.WriteString(record, "Page", std::to_string(++page % 500));
+        if (!config.UpdateFile())
+            state.SkipWithError(config.LastWriteError().c_str());
+    }
+}
+
+void BM_ConfigLookupLastRecord(benchmark::State& state) {
+    IniFile file;
+    qw::ConfigFile config(file.path);
+    // Looked up in another spelling of the name, as paths may be.
+    std::string record = RecordName(kRecords - 1);
+    for (char& c : record)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(config.ReadInteger(record, "Page", -1));
+    if (config.ReadInteger(record, "Page", -1) != (kRecords - 1) % 400)
+        state.SkipWithError("the last record was not found");
+}
+
+} // namespace
+
+BENCHMARK(BM_ConfigOpenParse2MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConfigWriteStringUpdateFile2MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConfigLookupLastRecord)->Unit(benchmark::kMicrosecond);
