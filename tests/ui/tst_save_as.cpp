@@ -1,0 +1,96 @@
+// Save as from the reader window: the saved file becomes the open book and
+// reopens unchanged, as text and as Palm DOC.
+
+#include "controls/scripted_dialogs.h"
+#include "reader/save_as.h"
+#include "reader/ui/TForm1.h"
+#include "temp_dir.h"
+
+#include <QtTest>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+const char* const kText = "Chapter One\r\n\r\nIt was a dark and stormy night;\r\nthe rain fell in "
+                          "torrents.\r\n\r\nThe end, caf\xe9.";
+
+} // namespace
+
+class TestSaveAs : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void savesTextAndReopensUnchanged() {
+        qw::test::TempDir dir;
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        const std::string source = dir.write("book.txt", kText);
+        QVERIFY(form.loader().loadFile(source, "", 1, 1));
+        const std::string loaded = form.book().RawText;
+
+        const std::string target = dir.path() + "/copy.txt";
+        dialogs.saveChoices.push_back(qw::SaveFileChoice{target, 2});
+        dialogs.answers.push_back(false); // keep the line breaks
+        form.SpeichernClick();
+        QCOMPARE(dialogs.saveRequests.size(), size_t{1});
+        QCOMPARE(dialogs.saveRequests[0].defaultName, std::string("book"));
+        QCOMPARE(ReadAll(target), loaded);
+        QCOMPARE(form.book().FileName, target);
+        QVERIFY(!form.book().TextEdited);
+        QVERIFY(form.windowTitle().contains(QString::fromStdString(target)));
+
+        QVERIFY(form.loader().openKnownFile(target, ""));
+        QCOMPARE(form.book().RawText, loaded);
+    }
+
+    void savesPalmDocAndReopensUnchanged() {
+        qw::test::TempDir dir;
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        QVERIFY(form.loader().loadFile(dir.write("book.txt", kText), "", 1, 1));
+        const std::string loaded = form.book().RawText;
+
+        const std::string target = dir.path() + "/book.pdb";
+        dialogs.saveChoices.push_back(qw::SaveFileChoice{target, 3});
+        dialogs.answers.push_back(false);
+        dialogs.inputs.push_back(std::string("Stormy Night"));
+        form.SpeichernClick();
+        QCOMPARE(form.book().FileName, target);
+        QVERIFY(ReadAll(target).compare(0, 13, std::string("Stormy Night\0", 13)) == 0);
+
+        QVERIFY(form.loader().openKnownFile(target, ""));
+        QCOMPARE(form.book().RawText, loaded);
+    }
+
+    void ctrlSAsksWhereToSave() {
+        qw::test::TempDir dir;
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        QVERIFY(form.loader().loadFile(dir.write("book.txt", kText), "", 1, 1));
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs.saveRequests.size(), size_t{1});
+        QCOMPARE(dialogs.saveRequests[0].title, std::string("Save as ..."));
+        QCOMPARE(form.book().FileName, dir.path() + "/book.txt"); // cancelled: unchanged
+    }
+
+    void withoutBookNothingIsAsked() {
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        form.SpeichernClick();
+        QVERIFY(dialogs.shown.empty());
+    }
+};
+
+QTEST_MAIN(TestSaveAs)
+#include "tst_save_as.moc"
