@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #ifdef QW_BENCH_WITH_QT
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstdlib>
 #endif
 
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
 #ifdef QW_BENCH_WITH_QT
     // Window benchmarks render offscreen into images.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
 #endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -10,8 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QToolButton>
 
 namespace qw {
@@ -131,6 +131,7 @@ void PageArea::setColors(const QColor& page, const QColor& text, const QColor& w
     LinkeSeite->setColors(page, text);
     RechteSeite->setColors(page, text);
     TitlePage->setColors(page, text);
+    background_ = QPixmap();
     update();
 }
 
@@ -212,6 +213,7 @@ void PageArea::placeControls() {
         History->move(56, y);
     }
     History->raise();
+    background_ = QPixmap();
     update();
 }
 
@@ -220,9 +222,18 @@ void PageArea::resizeEvent(QResizeEvent*) {
     emit resized();
 }
 
-void PageArea::paintEvent(QPaintEvent*) {
+void PageArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), windowColour_);
+    if (background_.size() != size())
+        renderBackground();
+    painter.drawPixmap(event->rect(), background_, event->rect());
+}
+
+void PageArea::renderBackground() {
+    // Drawn once per size, style or colour change, not on every page turn.
+    background_ = QPixmap(size());
+    background_.fill(windowColour_);
+    QPainter painter(&background_);
     if (!options_.bookStyle) {
         painter.fillRect(rect().adjusted(0, kButtonRowHeight, 0, 0), pageColour_);
         painter.setPen(QPen(palette().color(QPalette::Mid), 1));

@@ -11,6 +11,7 @@
 #include "reader/page_text.h"
 #include "reader/title_page.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 class QComboBox;
@@ -99,6 +100,7 @@ class PageArea : public QWidget {
     void turnByArea(bool forward);
     void showMove(const MoveResult& result);
     void updateHistoryList();
+    void renderBackground();
     QToolButton* makeButton(const char* name, const QString& text, const QString& tip,
                             PageMove move);
 
@@ -115,6 +117,7 @@ class PageArea : public QWidget {
     bool historyJump_ = false;
     PagePair shown_;
     PageLayout layout_;
+    QPixmap background_;
 
     QHBoxLayout* buttonRow_;
     QWidget* topRow_;

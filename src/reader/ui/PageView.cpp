@@ -106,9 +106,9 @@ std::vector<double> PageView::boundaries(int line) const {
     return xs;
 }
 
-void PageView::drawRuns(QPainter& painter, const QString& line, double baseline) const {
+void PageView::drawRuns(QPainter& painter, const QString& line, double baseline,
+                        const QFontMetricsF& metrics) const {
     // Runs between tabs, each starting at its tab stop.
-    const QFontMetricsF metrics(font_, this);
     double x = 0;
     int runStart = 0;
     for (int k = 0; k <= line.size(); ++k) {
@@ -142,7 +142,7 @@ void PageView::paintEvent(QPaintEvent*) {
         const int end = start + static_cast<int>(line.size());
         const double baseline = top + metrics.ascent();
         painter.setPen(text_);
-        drawRuns(painter, line, baseline);
+        drawRuns(painter, line, baseline, metrics);
         if (from < to && to > start && from <= end) {
             // The selected part: highlight, and its characters again on top.
             const std::vector<double> xs = boundaries(i);
@@ -155,7 +155,7 @@ void PageView::paintEvent(QPaintEvent*) {
             painter.save();
             painter.setClipRect(area);
             painter.setPen(palette().color(QPalette::HighlightedText));
-            drawRuns(painter, line, baseline);
+            drawRuns(painter, line, baseline, metrics);
             painter.restore();
         }
         start = end + 1;

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QFontMetricsF;
 class QPainter;
 
 #include <string>
@@ -51,7 +52,8 @@ class PageView : public QWidget {
     // x offset of each character boundary of line `line` (size + 1 entries).
     std::vector<double> boundaries(int line) const;
     int lineStart(int line) const;
-    void drawRuns(QPainter& painter, const QString& line, double baseline) const;
+    void drawRuns(QPainter& painter, const QString& line, double baseline,
+                  const QFontMetricsF& metrics) const;
 
     QStringList lines_;
     QFont font_;
