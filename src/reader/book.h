@@ -45,6 +45,9 @@ struct Book {
     bool BreaksAutoOff = false;  // removal switched off because of the file type
     bool RestoreRawText = false; // the next fitting starts again from RawText
     std::string ChangeReason;    // why a relayout runs; empty when idle
+    // The database name of the Palm DOC file converted last (Windows-1252),
+    // the book title when its record has none; empty after other formats.
+    std::string PalmDocTitle;
 
     int PageCount = 0;
     int LeftPage = 0; // 0 is the title page

@@ -185,6 +185,9 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
 
     ConvertResult converted = ConvertToText(bytes, conversionExtension, host_.importOptions());
     std::string().swap(bytes);
+    book_.PalmDocTitle = converted.palmDocTitle;
+    for (const std::string& message : converted.messages)
+        dialogs_.warning(message);
     if (converted.failed) {
         dialogs_.error(entry.empty() ? "Cannot open contents of " + path + "!"
                                      : "Cannot open contents of file [" + entry +

@@ -1,0 +1,80 @@
+// Opening Word, RTF and Palm DOC files through the loading flow.
+
+#include "reader/book_loader.h"
+
+#include "controls/scripted_dialogs.h"
+#include "core/import/word_doc_builder.h"
+#include "import/word_doc.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using std::string;
+
+class QuietHost : public qw::LoadHost {
+  public:
+    bool removalSwitchedOff = false;
+    void showProgress(const string&) override {}
+    void setBusy(bool) override {}
+    std::vector<string> archiveMembersToOpen(const string&) override { return {}; }
+    std::optional<string> extractArchiveMember(const string&, const string&) override {
+        return std::nullopt;
+    }
+    qw::ImportOptions importOptions() override { return {}; }
+    void switchOffLineBreakRemoval() override { removalSwitchedOff = true; }
+    void firstFileLoaded(qw::Book&, bool) override {}
+    void layOutBook(qw::Book& book) override { book.WorkText = book.RawText; }
+    void bookLoaded(qw::Book&) override {}
+    void registerLastRead(const qw::FileRef&) override {}
+    void bookClosed(qw::Book&) override {}
+    void updateCaption() override {}
+};
+
+class LoadDocumentsTest : public testing::Test {
+  protected:
+    string document(const string& name) { return string(QW_TEST_DATA_DIR) + "/documents/" + name; }
+    qw::test::TempDir dir;
+    qw::Book book;
+    QuietHost host;
+    qw::ScriptedDialogs dialogs;
+    qw::BookLoader loader{book, host, dialogs};
+};
+
+TEST_F(LoadDocumentsTest, WordDocumentOpensAsCleanText) {
+    ASSERT_TRUE(loader.loadFile(document("novel.doc"), "", 1, 1));
+    EXPECT_EQ(book.RawText.substr(0, 22), "Then may not when long");
+    EXPECT_EQ(book.RawText.find('\x07'), string::npos);
+    EXPECT_TRUE(host.removalSwitchedOff);
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(LoadDocumentsTest, RtfDocumentOpensAsCleanText) {
+    ASSERT_TRUE(loader.loadFile(document("novel.rtf"), "", 1, 1));
+    EXPECT_EQ(book.RawText.substr(0, 22), "Then may not when long");
+    EXPECT_TRUE(host.removalSwitchedOff);
+}
+
+TEST_F(LoadDocumentsTest, PalmDocKeepsTheOptionAndGivesItsTitle) {
+    ASSERT_TRUE(loader.loadFile(document("novel_c.pdb"), "", 1, 1));
+    EXPECT_EQ(book.RawText.substr(0, 22), "Then may not when long");
+    EXPECT_EQ(book.PalmDocTitle, "Novel Title");
+    EXPECT_FALSE(host.removalSwitchedOff);
+    ASSERT_TRUE(loader.loadFile(dir.write("plain.txt", "text"), "", 1, 1));
+    EXPECT_EQ(book.PalmDocTitle, "");
+}
+
+TEST_F(LoadDocumentsTest, WordMessagesAreShownAndTheFileOpensAsText) {
+    qw::test::WordBuild build;
+    build.pieces.push_back({"secret"});
+    build.encrypted = true;
+    const string path = dir.write("locked.doc", qw::test::BuildWordDocument(build));
+    ASSERT_TRUE(loader.loadFile(path, "", 1, 1));
+    EXPECT_EQ(dialogs.messages(), (std::vector<string>{qw::kWordEncrypted, qw::kWordNotSupported}));
+    EXPECT_FALSE(book.RawText.empty());
+}
+
+} // namespace
