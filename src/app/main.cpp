@@ -14,6 +14,8 @@ int main(int argc, char* argv[]) {
 
     qw::QtDialogs dialogs;
     qw::TForm1 form1(dialogs);
+    if (!form1.configurationLoaded())
+        return 0; // no usable font: the load has said so
     dialogs.setParent(&form1);
     form1.show();
     // The start-up open runs once, after the windows exist and before the loop.

@@ -41,9 +41,9 @@ bool IsValidUtf8(std::string_view s) {
 
 // A name or value written by the program stays on its own line: line breaks
 // inside it would otherwise split it into new keys or sections.
-// A key cannot hold "=" either.
+// A key cannot hold "=" either; text that is not UTF-8 is taken as Windows-1252.
 std::string OneLine(std::string_view text, bool isName, bool isKey = false) {
-    std::string out(text);
+    std::string out = IsValidUtf8(text) ? std::string(text) : Cp1252ToUtf8(text);
     for (char& c : out)
         if (c == '\r' || c == '\n' || (isKey && c == '='))
             c = ' ';

@@ -6,6 +6,8 @@
 #include "import/ui/TZipForm.h"
 #include "import/zip_archive.h"
 #include "reader/caption.h"
+#include "settings/ui/qt_config_environment.h"
+#include "settings/ui/window_bounds.h"
 #include "reader/ui/save_as_glue.h"
 #include "reader/ui/fit_lines_view.h"
 
@@ -95,6 +97,17 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
 
     Append->setEnabled(false);
     Schliessen->setEnabled(false);
+
+    // The configuration load: file, options, fonts and the window's bounds.
+    config_ = std::make_unique<Configuration>();
+    configLoaded_ = config_->load(QtConfigEnvironment(), dialogs_);
+    if (configLoaded_) {
+        QFont font = BookView->font();
+        font.setFamily(QString::fromStdString(config_->state.book.fontName));
+        font.setPointSize(config_->state.book.fontSize);
+        BookView->setFont(font);
+        ApplyWindowBounds(*this, config_->state);
+    }
     UpdateCaption();
 }
 
@@ -155,6 +168,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (configLoaded_)
+        SaveWindowBounds(config_->file, CloseBoundsOf(*this, false));
 }
 
 void TForm1::showProgress(const std::string& caption) {

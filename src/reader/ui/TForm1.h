@@ -3,6 +3,7 @@
 
 #include "reader/book.h"
 #include "reader/book_loader.h"
+#include "settings/configuration.h"
 
 #include <QWidget>
 
@@ -30,6 +31,12 @@ class TForm1 : public QWidget, private LoadHost {
 
     QString fontName() const;
     int fontSize() const;
+
+    // The configuration of this run: the store, the options and the loaded values.
+    Configuration& configuration() { return *config_; }
+    Settings& settings() { return config_->settings; }
+    // False when the configuration load ended the program (no usable font).
+    bool configurationLoaded() const { return configLoaded_; }
 
   public slots:
     void LadenClick();
@@ -62,6 +69,8 @@ class TForm1 : public QWidget, private LoadHost {
     void showBookText();
 
     Dialogs& dialogs_;
+    std::unique_ptr<Configuration> config_;
+    bool configLoaded_ = false;
     Book book_;
     BookLoader loader_;
     std::string openFolder_;
