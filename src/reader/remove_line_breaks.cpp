@@ -66,6 +66,19 @@ std::string RemoveLineBreaks(std::string_view s, const LineBreakOptions& options
     int percent = 0;
     const size_t step = n / 10;
 
+    // Characters that end a run of ordinary ones: line-end characters and the
+    // punctuation marks when they protect a break.
+    std::array<bool, 256> stops{};
+    stops[static_cast<unsigned char>(CR)] = true;
+    stops[static_cast<unsigned char>(LF)] = true;
+    if (options.notAfterPunctuation)
+        for (int k = 0; k < 256; ++k)
+            stops[static_cast<size_t>(k)] =
+                stops[static_cast<size_t>(k)] || isMark[static_cast<size_t>(k)];
+    // A blank or a tab that is a mark too is left to the careful path.
+    stops[' '] = stops[' '] || isMark[' '];
+    stops['\t'] = stops['\t'] || isMark['\t'];
+
     // Progress is counted per position, also for the LF a join consumes.
     auto tick = [&](size_t pos) {
         if (progress && n > 10 && (pos + 1) % step == 0) {
@@ -109,6 +122,24 @@ std::string RemoveLineBreaks(std::string_view s, const LineBreakOptions& options
                 out += ' ';
             ++i; // the LF goes with the CR
             tick(i);
+            continue;
+        }
+        if (!afterJoin && !stops[static_cast<unsigned char>(c)]) {
+            // A run of ordinary characters is copied at once; any of them but
+            // a blank gives the line content.
+            size_t j = i;
+            bool content = false;
+            while (j + 2 < n && !stops[static_cast<unsigned char>(s[j])]) {
+                content = content || s[j] != ' ';
+                ++j;
+            }
+            out.append(s.data() + i, j - i);
+            if (content)
+                inLine = true;
+            if (step > 0) // the positions after i that the run covered
+                for (size_t k = (i + 1) / step + 1; k * step <= j; ++k)
+                    tick(k * step - 1);
+            i = j - 1;
             continue;
         }
         copyCharacter(c);

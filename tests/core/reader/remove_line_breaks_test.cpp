@@ -140,3 +140,84 @@ TEST(RemoveLineBreaks, RunningAgainOnJoinedTextJoinsMore) {
 
 } // namespace
 } // namespace qw
+
+namespace qw {
+namespace {
+
+// The scan one character at a time, as the rules read, to check the fast
+// copying of ordinary characters against.
+std::string ReferenceRemoval(const std::string& s, const LineBreakOptions& o) {
+    const size_t n = s.size();
+    if (n < 3)
+        return s;
+    auto blankOrTab = [](char c) { return c == ' ' || c == '\t'; };
+    std::string out;
+    bool inLine = false, afterJoin = false;
+    size_t i = 0;
+    auto character = [&](char c) {
+        if (inLine && blankOrTab(c) && afterJoin) {
+        } else {
+            if (!blankOrTab(c))
+                afterJoin = false;
+            out += c;
+        }
+        if (c != '\r' && c != '\n' && c != ' ')
+            inLine = true;
+        if (o.notAfterPunctuation && o.punctuationMarks.find(c) != std::string::npos)
+            inLine = false;
+    };
+    for (; i + 2 < n; ++i) {
+        if (inLine && s[i] == '\r' && s[i + 1] == '\n') {
+            size_t j = i + 2;
+            bool blank = true;
+            for (; j < n && s[j] != '\r'; ++j)
+                blank = blank && blankOrTab(s[j]);
+            if (blank || (o.notBeforeIndentation && i + 2 < n && blankOrTab(s[i + 2]))) {
+                out += '\r';
+                inLine = false;
+                continue;
+            }
+            afterJoin = true;
+            size_t k = i;
+            while (k > 0 && s[k - 1] == '-')
+                --k;
+            const bool blankDue = i == 0            ? true
+                                  : s[i - 1] == ' ' ? false
+                                  : s[i - 1] != '-' ? true
+                                                    : (k == 0 || s[k - 1] == ' ');
+            if (blankDue)
+                out += ' ';
+            ++i;
+            continue;
+        }
+        character(s[i]);
+    }
+    for (; i < n; ++i)
+        character(s[i]);
+    return out;
+}
+
+TEST(RemoveLineBreaks, AgreesWithTheCharacterByCharacterScan) {
+    const std::string pieces[] = {"word", " ",  "\r\n", "\r\n\r\n", "-",   "--", ".",
+                                  "\t",   "  ", "\x93", "x",        "a b", "?"};
+    unsigned seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7fff;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const int length = static_cast<int>(next() % 40);
+        for (int k = 0; k < length; ++k)
+            text += pieces[next() % (sizeof pieces / sizeof *pieces)];
+        LineBreakOptions options;
+        options.notAfterPunctuation = next() % 2 == 0;
+        options.notBeforeIndentation = next() % 2 == 0;
+        ASSERT_EQ(RemoveLineBreaks(text, options), ReferenceRemoval(text, options))
+            << testing::PrintToString(text) << " punctuation " << options.notAfterPunctuation
+            << " indentation " << options.notBeforeIndentation;
+    }
+}
+
+} // namespace
+} // namespace qw
