@@ -1,0 +1,30 @@
+#include "reader/fit_lines_settings.h"
+
+namespace qw {
+
+FitOptions FitOptionsFromSettings(const BookSettings& book, const Settings& settings) {
+    FitOptions options;
+    options.removeLineBreaks = book.removeLineBreaks;
+    options.lineBreaks.notAfterPunctuation = book.checkPunctuationMarks;
+    options.lineBreaks.notBeforeIndentation = book.checkIndentation;
+    options.lineBreaks.punctuationMarks = settings.Bytes(Setting::Punctuation);
+    options.automaticToc = book.automaticToc;
+    options.tabWidth = book.tabWidth;
+    options.fontName = book.fontName;
+    options.fontSize = book.fontSize;
+    options.bookStyle = settings.Bool(Setting::BookStyle);
+    options.applyMargins = settings.Bool(Setting::ApplyMargins);
+    if (options.applyMargins) {
+        options.margins[0] = settings.Int(Setting::MarginLeft);
+        options.margins[1] = settings.Int(Setting::MarginRight);
+        options.margins[2] = settings.Int(Setting::MarginTop);
+        options.margins[3] = settings.Int(Setting::MarginBottom);
+    }
+    return options;
+}
+
+bool RefitOnLineBreakOption(bool automaticallyFit, bool bookOpen, bool breaksAutoOff) {
+    return automaticallyFit && bookOpen && !breaksAutoOff;
+}
+
+} // namespace qw
