@@ -5,6 +5,8 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <ctime>
 #include <memory>
 
 namespace qw {
@@ -28,7 +30,23 @@ std::string ErrorText(int code) {
     return text;
 }
 
+// libzip turns the DOS time of every entry into a time_t through mktime(),
+// and with TZ unset glibc looks at /etc/localtime again on every call: that
+// was two thirds of listing a large archive. Naming the system's zone file
+// in TZ gives the same local time and lets glibc read it once. Done on first
+// use, before the program's one thread opens an archive.
+void PinLocalTimeZone() {
+    static const bool pinned = [] {
+        if (std::getenv("TZ") == nullptr)
+            ::setenv("TZ", ":/etc/localtime", 0);
+        ::tzset();
+        return true;
+    }();
+    (void)pinned;
+}
+
 ArchiveHandle OpenArchive(const std::string& path, std::string& error) {
+    PinLocalTimeZone();
     int code = 0;
     zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, &code);
     if (archive == nullptr)
