@@ -46,6 +46,10 @@ class HtmlConverter {
                     reference_.push_back(c);
             } else if (inTag_) {
                 tagByte(c);
+            } else if ((script_ || style_) && !(c == '<' && endsRawText(i))) {
+                // Scripts and style sheets are raw text ("if (a < b)"): only
+                // their own end tag ends them.
+                continue;
             } else if (c == '<') {
                 inTag_ = true;
                 inQuoted_ = false;
@@ -82,6 +86,16 @@ class HtmlConverter {
     void lineBreakUnlessAtLineStart() {
         if (lastByte() != '\n')
             lineBreak();
+    }
+
+    bool endsRawText(size_t lt) const {
+        const std::string_view end = script_ ? "/SCRIPT" : "/STYLE";
+        if (in_.size() - lt - 1 < end.size())
+            return false;
+        for (size_t k = 0; k < end.size(); ++k)
+            if (UpperCp1252(in_[lt + 1 + k]) != end[k])
+                return false;
+        return true;
     }
 
     void startReference() {

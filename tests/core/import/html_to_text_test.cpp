@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                              "Hello"},
                     HtmlCase{"LowerCaseBody", "x<body bgcolor=white>y", "y"},
                     HtmlCase{"TextAfterBodyEndDropped", "<body>a</body>b", "a"},
-                    HtmlCase{"BodyInsideScriptOnlySetsBody", "<script>s<body>t</script>u", "u"}),
+                    HtmlCase{"BodyTagAfterScriptSetsBody", "x<script>s</script><body>t", "t"}),
     [](const auto& info) { return string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -102,6 +102,11 @@ INSTANTIATE_TEST_SUITE_P(
         HtmlCase{"UnknownTagsVanish", "a<span class=x>b</span>c", "abc"},
         HtmlCase{"Script", "<body>a<script>var x = 1;</script>b</body>", "ab"},
         HtmlCase{"Style", "<style>p { color: red }</style>a", "a"},
+        HtmlCase{"ScriptIsRawText", "<script>if (a<b && c>d) x = \"</p>\";</script>t", "t"},
+        HtmlCase{"ScriptReferenceCannotSwallowEnd", "<script>x&y</script>t", "t"},
+        HtmlCase{"ScriptEndInAnyCase", "<SCRIPT>a<b</ScRiPt >t", "t"},
+        HtmlCase{"StyleIsRawText", "<style>a<b{}</style>t", "t"},
+        HtmlCase{"UnclosedScript", "a<script>b<c", "a"},
         HtmlCase{"StyleInBody", "<body>a<style>p{}</style>b", "ab"},
         HtmlCase{"Del", "a<del>gone</del>b", "ab"},
         HtmlCase{"QuotedGreaterThan", "<a title=\"x>y\">t</a>", "t"},
