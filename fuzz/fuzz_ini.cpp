@@ -25,11 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view name = bytes.substr(0, size / 3);
     const std::string_view value = bytes.substr(size / 3);
     config.WriteString(name, name, value);
-    config.WriteString("Options", "Book style", "Yes");
     if (!sections.empty()) {
         config.DeleteKey(sections.front(), "Page");
         config.EraseSection(sections.back());
     }
+    config.WriteString("Options", "Book style", "Yes");
     const std::string text = config.Text();
     qw::ConfigFile again;
     again.Parse(text);

@@ -6,6 +6,7 @@
 #include "import/ui/TZipForm.h"
 #include "import/zip_archive.h"
 #include "reader/caption.h"
+#include "settings/import_settings.h"
 #include "settings/ui/qt_config_environment.h"
 #include "settings/ui/window_bounds.h"
 #include "reader/ui/save_as_glue.h"
@@ -204,7 +205,7 @@ std::optional<std::string> TForm1::extractArchiveMember(const std::string& archi
 }
 
 ImportOptions TForm1::importOptions() {
-    return {};
+    return configLoaded_ ? ImportOptionsFrom(config_->settings, config_->state) : ImportOptions{};
 }
 
 void TForm1::switchOffLineBreakRemoval() {

@@ -5,6 +5,7 @@
 #include "import/cp1252.h"
 #include "settings/book_settings.h"
 #include "settings/font_lists.h"
+#include "settings/import_settings.h"
 #include "settings/ini_case.h"
 #include "settings/ini_write.h"
 
@@ -239,6 +240,27 @@ TEST(BookSettingsTest, RecordKeysAreDistinct) {
     for (int i = 0; i < static_cast<int>(BookKey::Count); ++i)
         EXPECT_TRUE(keys.insert(BookKeyName(static_cast<BookKey>(i))).second);
     EXPECT_STREQ(BookKeyName(BookKey::Bookmark3), "Bookmark 3");
+}
+
+} // namespace
+} // namespace qw
+
+namespace qw {
+namespace {
+
+TEST(ImportSettingsTest, ConvertersSeeTheCurrentOptions) {
+    ConfigFile config;
+    config.Parse("[Import]\nHTML emphasis as capitals=No\nHTML bold,italic,underlined=Yes\n"
+                 "[Options]\nHide ignored files=Yes\n");
+    Settings settings(config);
+    ConfigState state;
+    state.ignoredFiles = {"*.lit", "*.exe"};
+    const ImportOptions options = ImportOptionsFrom(settings, state);
+    EXPECT_FALSE(options.htmlEmphasisAsCapitals);
+    EXPECT_TRUE(options.htmlEmphasisMarks);
+    EXPECT_TRUE(options.docBlankLine); // missing: its default
+    EXPECT_TRUE(options.hideIgnoredInArchives);
+    EXPECT_EQ(options.ignoredFiles, state.ignoredFiles);
 }
 
 } // namespace
