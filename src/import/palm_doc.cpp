@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
+#include <iterator>
+#include <vector>
 
 namespace qw {
 
@@ -111,22 +113,64 @@ class RecordEncoder {
     bool pendingSpace_ = false;
 };
 
-// The first position p in [from, at) where the m bytes at `at` occur again,
-// or `at` when there is none.
-size_t FirstMatch(const unsigned char* t, size_t from, size_t at, size_t m) {
-    const unsigned char first = t[at];
-    size_t p = from;
-    while (p < at) {
-        const void* hit = std::memchr(t + p, first, at - p);
-        if (hit == nullptr)
-            return at;
-        p = static_cast<size_t>(static_cast<const unsigned char*>(hit) - t);
-        if (std::memcmp(t + p, t + at, m) == 0)
-            return p;
-        ++p;
+// Finds, for each position of a record, the longest earlier occurrence of
+// the bytes that start there (within the window, at most 10 bytes) and, of
+// those as long, the one furthest back. Earlier positions are kept in chains
+// by their first three bytes.
+class MatchFinder {
+  public:
+    explicit MatchFinder(std::string_view text)
+        : t_(reinterpret_cast<const unsigned char*>(text.data())), length_(text.size()),
+          previous_(text.size(), -1) {
+        std::fill(std::begin(head_), std::end(head_), -1);
     }
-    return at;
-}
+
+    // Adds every position before `upTo` to the chains.
+    void insertUpTo(size_t upTo) {
+        for (; inserted_ < upTo; ++inserted_) {
+            if (inserted_ + 3 > length_)
+                continue;
+            const unsigned h = hash(inserted_);
+            previous_[inserted_] = head_[h];
+            head_[h] = static_cast<int>(inserted_);
+        }
+    }
+
+    // The copy for position i: its length (0 when under three bytes would
+    // match) and its start.
+    size_t longest(size_t i, size_t cap, size_t& from) const {
+        if (cap < 3 || i + 3 > length_)
+            return 0;
+        const size_t windowStart = i > kMaxDistance ? i - kMaxDistance : 0;
+        size_t best = 0;
+        for (int p = head_[hash(i)]; p >= 0 && static_cast<size_t>(p) >= windowStart;
+             p = previous_[static_cast<size_t>(p)]) {
+            const auto candidate = static_cast<size_t>(p);
+            size_t n = 0;
+            while (n < cap && t_[candidate + n] == t_[i + n])
+                ++n;
+            // Walking back from the newest: an equal length further back wins.
+            if (n >= 3 && n >= best) {
+                best = n;
+                from = candidate;
+            }
+        }
+        return best;
+    }
+
+  private:
+    unsigned hash(size_t at) const {
+        return ((unsigned{t_[at]} << 8) ^ (unsigned{t_[at + 1]} << 4) ^ unsigned{t_[at + 2]}) &
+               (kHashSize - 1);
+    }
+
+    static constexpr unsigned kHashSize = 4096;
+    const unsigned char* t_;
+    size_t length_;
+    std::vector<int> previous_;
+    int head_[kHashSize];
+    size_t inserted_ = 0;
+};
 
 } // namespace
 
@@ -237,35 +281,26 @@ PalmDocText PalmDocToText(std::string_view file, bool blankLines) {
 }
 
 std::string CompressPalmDocRecord(std::string_view text) {
+    // Greedy: at each position the longest copy of at most 10 bytes from up to
+    // 2047 bytes back (the one furthest back among equals), but never
+    // covering the record's last byte; under three bytes a literal.
     const auto* t = reinterpret_cast<const unsigned char*>(text.data());
     const size_t length = text.size();
     RecordEncoder encoder;
-    // The candidate is t[i, j); k is where the search for it starts.
+    MatchFinder finder(text);
     size_t i = 0;
-    size_t j = 1;
-    size_t k = 0;
     while (i < length) {
-        if (i - k > kMaxDistance)
-            k = i - kMaxDistance;
-        const size_t m = j - i;
-        const size_t p = FirstMatch(t, k, i, m);
-        if (p != i && m <= kMaxCopy && j < length) {
-            // The match grows by one byte.
-            k = p;
-            ++j;
-            continue;
-        }
-        if (m < 4) {
+        finder.insertUpTo(i);
+        const size_t cap = std::min(kMaxCopy, length - i - 1);
+        size_t from = 0;
+        const size_t n = finder.longest(i, cap, from);
+        if (n >= 3) {
+            encoder.copy(i - from, n);
+            i += n;
+        } else {
             encoder.literal(t[i]);
             ++i;
-        } else {
-            // t[i, j - 1) occurred at k.
-            encoder.copy(i - k, m - 1);
-            i = j - 1;
         }
-        k = 0;
-        if (j < length)
-            ++j;
     }
     return encoder.finish();
 }

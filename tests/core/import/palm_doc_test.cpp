@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -128,6 +130,102 @@ TEST(CompressPalmDocRecord, RoundTripsRandomRecordsOfEveryByte) {
             EXPECT_LT(packed.size(), text.size() * 3 / 4);
         }
     }
+}
+
+// The compression walk step by step as first written down: a candidate
+// t[i, j) grows while an earlier occurrence exists, searched from where the
+// last one was found. The fast compressor must give the same bytes.
+string ReferenceCompress(const string& text) {
+    const auto* t = reinterpret_cast<const unsigned char*>(text.data());
+    const size_t length = text.size();
+    string out, escapes;
+    bool pending = false;
+    auto flush = [&] {
+        for (size_t at = 0; at < escapes.size(); at += 8) {
+            const size_t count = std::min<size_t>(8, escapes.size() - at);
+            out += static_cast<char>(count);
+            out += escapes.substr(at, count);
+        }
+        escapes.clear();
+    };
+    auto plain = [&](unsigned char c) {
+        flush();
+        out += static_cast<char>(c);
+    };
+    auto literal = [&](unsigned char c) {
+        if (pending) {
+            pending = false;
+            if (c >= 0x40 && c <= 0x7F)
+                return plain(static_cast<unsigned char>(c ^ 0x80));
+            plain(' ');
+        }
+        if (c == ' ')
+            pending = true;
+        else if (c == 0 || (c >= 9 && c <= 0x7F))
+            plain(c);
+        else
+            escapes += static_cast<char>(c);
+    };
+    size_t i = 0, j = 1, k = 0;
+    while (i < length) {
+        if (i - k > 2047)
+            k = i - 2047;
+        const size_t m = j - i;
+        size_t p = k;
+        while (p < i && std::memcmp(t + p, t + i, m) != 0)
+            ++p;
+        if (p != i && m < 11 && j < length) {
+            k = p;
+            ++j;
+            continue;
+        }
+        if (m < 4) {
+            literal(t[i]);
+            ++i;
+        } else {
+            if (pending) {
+                pending = false;
+                plain(' ');
+            }
+            const size_t code = (i - k) * 8 + (m - 4);
+            flush();
+            out += static_cast<char>(0x80 + (code >> 8));
+            out += static_cast<char>(code & 0xFF);
+            i = j - 1;
+        }
+        k = 0;
+        if (j < length)
+            ++j;
+    }
+    if (pending)
+        plain(' ');
+    flush();
+    return out;
+}
+
+TEST(CompressPalmDocRecord, SameBytesAsTheStepByStepWalk) {
+    std::mt19937 random(2024);
+    string prose;
+    while (prose.size() < 5000)
+        prose += "So it goes, and so it went; the rain in Spain stays mainly in the plain. ";
+    for (int round = 0; round < 200; ++round) {
+        string text;
+        const size_t length = random() % 4097;
+        const int mode = round % 4;
+        for (size_t n = 0; n < length; ++n) {
+            if (mode == 0)
+                text += static_cast<char>(random() % 256);
+            else if (mode == 1)
+                text += static_cast<char>("ab \x85"[random() % 4]);
+            else if (mode == 2)
+                text += prose[(n + random() % 3) % prose.size()];
+            else
+                text += static_cast<char>(' ' + random() % 8);
+        }
+        ASSERT_EQ(qw::CompressPalmDocRecord(text), ReferenceCompress(text)) << "round " << round;
+    }
+    const string long_text = prose.substr(0, 4096);
+    EXPECT_EQ(qw::CompressPalmDocRecord(long_text), ReferenceCompress(long_text));
 }
 
 TEST(CompressPalmDocRecord, CompressesProse) {
