@@ -103,11 +103,11 @@ TEST(RemoveLineBreaks, ShortTextShowsNoProgress) {
 }
 
 TEST(RemoveLineBreaks, NeverGrowsAndSurvivesHostileInput) {
-    // Every mix of the characters the scan looks at, up to length 7.
+    // Every mix of the characters the scan looks at, up to length 6.
     const std::string alphabet = "\r\n -a.\t";
     LineBreakOptions options;
     options.notAfterPunctuation = true;
-    for (int length = 0; length <= 7; ++length) {
+    for (int length = 0; length <= 6; ++length) {
         std::vector<int> digits(static_cast<size_t>(length), 0);
         while (true) {
             std::string s;
