@@ -115,6 +115,7 @@ std::string ConfigDirOverrideFromEnvironment() {
 }
 
 std::vector<std::string> LoadPathList(ConfigFile& config, const std::string& section) {
+    const std::vector<std::string> before = config.ReadSectionValues(section);
     std::vector<std::string> entries;
     for (int i = 0; i <= 9; ++i) {
         const std::string key = section + " " + std::to_string(i);
@@ -125,7 +126,9 @@ std::vector<std::string> LoadPathList(ConfigFile& config, const std::string& sec
     }
     for (size_t i = 0; i < entries.size(); ++i)
         config.WriteString(section, section + " " + std::to_string(i), entries[i]);
-    config.UpdateFile();
+    // Each rewrite costs a flush to the disk; an unchanged list needs none.
+    if (config.ReadSectionValues(section) != before)
+        config.UpdateFile();
     return entries;
 }
 

@@ -478,3 +478,26 @@ TEST_F(ConfigLoadTest, DamagedFilesStartWithDefaultsAndKeepTheirContent) {
 
 } // namespace
 } // namespace qw
+
+namespace qw {
+namespace {
+
+TEST(LoadPathListTest, RewritesTheFileOnlyWhenTheListChanged) {
+    test::TempDir dir;
+    const std::string path = dir.write("Quirewell.ini", "[Recent]\nRecent 0=/a.txt\n");
+    ConfigFile config(path);
+    std::vector<std::string> failures;
+    config.SetWriteFailureListener([&](const std::string& m) { failures.push_back(m); });
+    WriteFaults full;
+    full.failAfterBytes = 0;
+    config.SetWriteFaults(&full); // any write would now be reported
+    EXPECT_EQ(LoadPathList(config, "Recent"), std::vector<std::string>{"/a.txt"});
+    EXPECT_TRUE(failures.empty());
+    config.Parse("[Recent]\nRecent 2=/a.txt\n");
+    EXPECT_EQ(LoadPathList(config, "Recent"), std::vector<std::string>{"/a.txt"});
+    EXPECT_EQ(config.ReadSectionValues("Recent"), std::vector<std::string>{"Recent 0=/a.txt"});
+    EXPECT_EQ(failures.size(), 1u);
+}
+
+} // namespace
+} // namespace qw
