@@ -442,3 +442,52 @@ TEST(BookLineIndex, SplitsLikeAStringList) {
 
 } // namespace
 } // namespace qw
+
+namespace qw {
+namespace {
+
+// On random texts: the tables add up, blank runs point at blank lines closed
+// by a non-blank one, and the display lines come out in the counted number.
+TEST(FitLines, TablesAreConsistentOnRandomTexts) {
+    const std::string pieces[] = {"word ", "\r\n", "\r\n\r\n", "  ", "\xa0", "longerword", "\t"};
+    unsigned seed = 99;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7fff;
+    };
+    for (int round = 0; round < 300; ++round) {
+        Fixture f(static_cast<double>(3 + next() % 20));
+        std::string text;
+        const int length = static_cast<int>(next() % 60);
+        for (int k = 0; k < length; ++k)
+            text += pieces[next() % (sizeof pieces / sizeof *pieces)];
+        f.options.removeLineBreaks = next() % 2 == 0;
+        f.open(text);
+        f.book.LinesPerPage = 1 + static_cast<int>(next() % 10);
+        f.fit();
+        const Book& b = f.book;
+        ASSERT_EQ(b.LineHeights.size(), b.BookLines.size());
+        int sum = 0;
+        for (size_t i = 0; i < b.LineHeights.size(); ++i) {
+            ASSERT_GE(b.LineHeights[i], 1);
+            sum += b.LineHeights[i];
+            ASSERT_EQ(b.LineEnds[i], sum);
+        }
+        EXPECT_EQ(b.LineCount, std::max(sum, 1));
+        EXPECT_EQ(b.PageCount, (b.LineCount - 1) / b.LinesPerPage + 1);
+        EXPECT_GE(b.LeftPage, 0);
+        EXPECT_LE(b.LeftPage, b.PageCount);
+        const std::vector<std::string> lines = DisplayLines(b, f.wrap, 1, b.LineCount);
+        EXPECT_EQ(static_cast<int>(lines.size()), sum);
+        for (const BlankRun& run : b.BlankRuns) {
+            ASSERT_GE(run.count, 1);
+            for (int n = run.first; n < run.first + run.count; ++n)
+                EXPECT_EQ(lines[static_cast<size_t>(n - 1)], "");
+            ASSERT_LT(run.first + run.count - 1, sum); // closed by a later line
+            EXPECT_NE(lines[static_cast<size_t>(run.first + run.count - 1)], "");
+        }
+    }
+}
+
+} // namespace
+} // namespace qw

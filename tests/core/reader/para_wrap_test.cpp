@@ -162,3 +162,60 @@ TEST(ParaWrap, HostileWidthsNeverHang) {
 
 } // namespace
 } // namespace qw
+
+namespace qw {
+namespace {
+
+// On random lines and widths: the wrapped lines put together give the line
+// back, none is empty, and every line keeps its content, without the hanging
+// blanks, within the width, except a line of one character (after leading
+// blanks, which are no content of their own) and lines with tabs.
+TEST(ParaWrap, RandomLinesWrapWithinTheWidthAndLoseNothing) {
+    FixedWidthMeasurer m(1.0);
+    m.setAdvance('W', 2.5);
+    m.setAdvance('i', 0.5);
+    m.setRightBearing('f', -0.25);
+    const std::string alphabet = "aaaa  Wif\t-.";
+    unsigned seed = 7;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7fff;
+    };
+    ParaWrap wrap;
+    wrap.setFont(m);
+    wrap.setTabStops(16);
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        const int length = static_cast<int>(next() % 80);
+        for (int k = 0; k < length; ++k)
+            text += alphabet[next() % alphabet.size()];
+        const double width = 1 + static_cast<double>(next() % 40) / 2;
+        wrap.setBounds(width, 10);
+        std::string joined;
+        size_t start = 0;
+        while (start < text.size()) {
+            const size_t end = wrap.nextLineStart(text, start);
+            ASSERT_GT(end, start);
+            std::string line = text.substr(start, end - start);
+            joined += line;
+            while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+                line.pop_back();
+            const size_t firstInk = line.find_first_not_of(' ');
+            const bool oneCharacter = firstInk == std::string::npos || firstInk + 1 >= line.size();
+            if (!oneCharacter && line.find('\t') == std::string::npos) {
+                // Leading blanks before an over-long first word count too.
+                double sum = 0;
+                for (char c : line)
+                    sum += m.advance(static_cast<unsigned char>(c));
+                sum -= std::min(0.0, m.rightBearing(static_cast<unsigned char>(line.back())));
+                EXPECT_LE(sum, width) << testing::PrintToString(text) << " width " << width
+                                      << " line " << testing::PrintToString(line);
+            }
+            start = end;
+        }
+        EXPECT_EQ(joined, text);
+    }
+}
+
+} // namespace
+} // namespace qw
