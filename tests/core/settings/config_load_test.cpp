@@ -501,3 +501,25 @@ TEST(LoadPathListTest, RewritesTheFileOnlyWhenTheListChanged) {
 
 } // namespace
 } // namespace qw
+
+namespace qw {
+namespace {
+
+TEST_F(ConfigLoadTest, LegacyAutomaticTocOnlyFillsAMissingDefaultKey) {
+    writeIni("[Options]\nDefault automatic TOC=Yes\n[Default]\nFontname=Liberation Mono\n"
+             "Automatically create TOC=No\n");
+    EXPECT_FALSE(load().state.book.automaticToc);
+    writeIni("[Options]\nDefault automatic TOC=Yes\n[Default]\nFontname=Liberation Mono\n");
+    EXPECT_TRUE(load().state.book.automaticToc);
+}
+
+TEST_F(ConfigLoadTest, MissingPunctuationIsAddedToTheEndOfOptions) {
+    writeIni("[Options]\nBook style=No\n\n[Window]\nMaximized=No\n");
+    load();
+    EXPECT_EQ(config.ReadSection("Options"),
+              (std::vector<std::string>{"Book style", "Punctuation"}));
+    EXPECT_NE(Slurp(iniPath()).find("Punctuation=.:;!?\xC2\xBF"), std::string::npos);
+}
+
+} // namespace
+} // namespace qw
