@@ -73,6 +73,39 @@ void BM_HtmlToText20MB(benchmark::State& state) {
     state.counters["peak_x_input"] = peakRatio;
 }
 
+// Hostile input: 50 MB of tag soup with a 10 MB tag, an endless reference
+// name and an unclosed comment at the end. Reports the peak heap use over
+// the input size.
+void BM_HtmlTagSoup50MB(benchmark::State& state) {
+    std::string html;
+    html.reserve(52u << 20);
+    const std::string soup = "<p>&#99999999;&#0;&copy<b>x</b><ol><li>a<li>b</ol><hr>&foo&amp;"
+                             "<a href=\"x>y\" title='z>w'>t</a><pre>\n\r x</pre><td><br/>";
+    while (html.size() < (20u << 20))
+        html += soup;
+    html += "<" + std::string(10u << 20, 'x') + ">&";
+    html += std::string(10u << 20, 'n');
+    html += " ";
+    while (html.size() < (50u << 20))
+        html += soup;
+    html += "<!-- unclosed";
+    double peakRatio = 0;
+    size_t out = 0;
+    for (auto _ : state) {
+        qw::bench::ResetPeak();
+        const size_t before = qw::bench::CurrentBytes();
+        std::string text = qw::HtmlToText(html, {});
+        out = text.size();
+        benchmark::DoNotOptimize(text.data());
+        peakRatio = std::max(peakRatio, static_cast<double>(qw::bench::PeakBytes() - before) /
+                                            static_cast<double>(html.size()));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(html.size()));
+    state.counters["peak_x_input"] = peakRatio;
+    state.counters["out_x_input"] = static_cast<double>(out) / static_cast<double>(html.size());
+}
+
 void BM_XmlToText20MB(benchmark::State& state) {
     const std::string novel = qw::bench::GenerateNovel(18u << 20, true);
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content>"
@@ -155,6 +188,7 @@ void BM_SortArchiveListing10000(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_HtmlToText20MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HtmlTagSoup50MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_XmlToText20MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListArchive10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListAndSortArchive10000)->Unit(benchmark::kMillisecond);

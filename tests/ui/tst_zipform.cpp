@@ -176,6 +176,21 @@ class ZipFormTest : public QObject {
         QVERIFY(!window.book().isOpen());
     }
 
+    void opensStarOfficeWriterText() {
+        const std::string sxw = writeZip(
+            QStringLiteral("old.SXW"),
+            {{"mimetype", "application/vnd.sun.xml.writer", true},
+             {"content.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content>"
+                             "<office:body><text:p>one<text:s text:c=\"3\"/>x</text:p>"
+                             "<text:p/><text:p><draw:frame draw:name=\"Graphics1\"/>two</text:p>"
+                             "</office:body></office:document-content>"}});
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 window(dialogs);
+        QVERIFY(window.loader().loadFiles({sxw}));
+        QCOMPARE(window.book().RawText, std::string("one   x\r\n\r\n{GRAPHICS1}two"));
+        QCOMPARE(window.book().FileName, sxw);
+    }
+
     void opensOpenDocumentText() {
         const std::string odt = writeZip(
             QStringLiteral("doc.odt"),
