@@ -5,18 +5,12 @@
 namespace qw {
 
 void Bookmarks::compact() {
+    // Set bookmarks move up over empty slots, keeping their order; two empty
+    // slots in front of a set one are closed as well.
     for (int& page : pages_)
         if (page < 0)
             page = kNone;
-    if (pages_[0] == kNone) {
-        pages_[0] = pages_[1];
-        pages_[1] = pages_[2];
-        pages_[2] = kNone;
-    }
-    if (pages_[1] == kNone) {
-        pages_[1] = pages_[2];
-        pages_[2] = kNone;
-    }
+    std::stable_partition(pages_.begin(), pages_.end(), [](int page) { return page != kNone; });
 }
 
 std::optional<int> Bookmarks::caption(int i) const {
