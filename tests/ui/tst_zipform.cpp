@@ -3,9 +3,12 @@
 #include "controls/scripted_dialogs.h"
 #include "core/import/zip_test_util.h"
 #include "import/ui/TZipForm.h"
+#include "import/ui/browse_for_folder.h"
 #include "reader/ui/TForm1.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -174,6 +177,32 @@ class ZipFormTest : public QObject {
         const std::string expected = "Error unzipping file secret.txt from archive " + zip;
         QVERIFY2(dialogs.shown[0].text.rfind(expected, 0) == 0, dialogs.shown[0].text.c_str());
         QVERIFY(!window.book().isOpen());
+    }
+
+    void browseForFolderReturnsTheChoiceOrNothing() {
+        const QString folder = dir_.filePath(QStringLiteral("chosen"));
+        QVERIFY(QDir().mkpath(folder));
+        QWidget owner;
+        owner.setGeometry(100, 100, 800, 600);
+        owner.show();
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            QCOMPARE(dialog->directory().absolutePath(), dir_.path());
+            dialog->selectFile(folder);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QCOMPARE(qw::BrowseForFolder(&owner, "Choose a folder", dir_.path().toStdString()),
+                 folder.toStdString());
+        QCOMPARE(title, QStringLiteral("Choose a folder"));
+
+        QTimer::singleShot(0, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                static_cast<QDialog*>(dialog)->reject();
+        });
+        QCOMPARE(qw::BrowseForFolder(&owner, "Choose", dir_.path().toStdString()), std::string());
     }
 
     void opensStarOfficeWriterText() {
