@@ -20,8 +20,10 @@ std::string PlainTextToText(std::string_view content) {
 namespace {
 
 ConvertResult Trimmed(std::string text) {
-    TrimConvertedTextInPlace(text);
-    return {std::move(text), false};
+    ConvertResult result;
+    result.text = std::move(text);
+    TrimConvertedTextInPlace(result.text);
+    return result;
 }
 
 } // namespace
@@ -54,7 +56,8 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
         WordDocument document = IsWordDocument(content);
         messages = std::move(document.messages);
         if (document.isWord()) {
-            ConvertResult result{WordDocToText(content, document, options.docBlankLine), false};
+            ConvertResult result;
+            result.text = WordDocToText(content, document, options.docBlankLine);
             result.messages = std::move(messages);
             return result;
         }
