@@ -4,6 +4,7 @@
 
 #include "controls/scripted_dialogs.h"
 #include "core/import/word_doc_builder.h"
+#include "import/read_file.h"
 #include "import/word_doc.h"
 #include "temp_dir.h"
 
@@ -18,11 +19,12 @@ using std::string;
 class QuietHost : public qw::LoadHost {
   public:
     bool removalSwitchedOff = false;
+    std::optional<string> member; // the bytes of any archive member
     void showProgress(const string&) override {}
     void setBusy(bool) override {}
     std::vector<string> archiveMembersToOpen(const string&) override { return {}; }
     std::optional<string> extractArchiveMember(const string&, const string&) override {
-        return std::nullopt;
+        return member;
     }
     qw::ImportOptions importOptions() override { return {}; }
     void switchOffLineBreakRemoval() override { removalSwitchedOff = true; }
@@ -75,6 +77,22 @@ TEST_F(LoadDocumentsTest, WordMessagesAreShownAndTheFileOpensAsText) {
     ASSERT_TRUE(loader.loadFile(path, "", 1, 1));
     EXPECT_EQ(dialogs.messages(), (std::vector<string>{qw::kWordEncrypted, qw::kWordNotSupported}));
     EXPECT_FALSE(book.RawText.empty());
+}
+
+TEST_F(LoadDocumentsTest, MembersOfArchivesConvertByTheirOwnExtension) {
+    const qw::FileBytes doc = qw::ReadWholeFile(document("novel.doc"));
+    host.member = doc.bytes;
+    const string archive = dir.write("set.zip", "not read: the host extracts");
+    ASSERT_TRUE(loader.loadFile(archive, "texts/novel.doc", 1, 1));
+    EXPECT_EQ(book.RawText.substr(0, 22), "Then may not when long");
+    EXPECT_EQ(book.ArchiveEntry, "texts/novel.doc");
+    host.member = qw::ReadWholeFile(document("novel_u.pdb")).bytes;
+    ASSERT_TRUE(loader.loadFile(archive, "novel.PDB", 1, 1));
+    EXPECT_EQ(book.RawText.substr(0, 22), "Then may not when long");
+    EXPECT_EQ(book.PalmDocTitle, "Novel Plain");
+    host.member = qw::ReadWholeFile(document("novel.rtf")).bytes;
+    ASSERT_TRUE(loader.loadFile(archive, "a/novel.rtf", 1, 1));
+    EXPECT_EQ(book.RawText.substr(0, 22), "Then may not when long");
 }
 
 } // namespace
