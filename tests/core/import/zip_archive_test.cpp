@@ -98,12 +98,12 @@ TEST_F(ZipArchive, UnreadableArchivesListNothing) {
 
 TEST_F(ZipArchive, BitFlipsNeverCrash) {
     string text;
-    for (int k = 0; k < 3000; ++k)
+    for (int k = 0; k < 600; ++k)
         text += "word" + std::to_string(k) + " ";
     const string good = zip("flip.zip", {{"a.txt", text}, {"b.txt", "second"}});
     const string bytes = qw::test::ReadBytes(good);
     int failures = 0;
-    for (size_t at = 0; at < bytes.size(); at += 7) {
+    for (size_t at = 0; at < bytes.size(); at += 5) {
         string damaged = bytes;
         damaged[at] = static_cast<char>(damaged[at] ^ (1 << (at % 8)));
         const string path = dir.write("flipped.zip", damaged);
