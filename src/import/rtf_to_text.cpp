@@ -199,11 +199,12 @@ class RtfReader {
                 groupStart_ = false;
                 continue;
             }
-            groupStart_ = false;
+            // Line breaks of the source do not end the start of a group.
             if (c == '\r' || c == '\n' || c == '\0') {
                 ++i;
                 continue;
             }
+            groupStart_ = false;
             if (pendingSkip_ > 0) {
                 --pendingSkip_;
                 ++i;

@@ -75,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "{\\rtf1{\\fonttbl{\\f1\\fcharset128 MS;}}\\f1 \\'82\\'a0x}", "?x"},
         RtfCase{"ListTextSkipped", "{\\rtf1{\\listtext 1.\\tab}Item}", "Item"},
         RtfCase{"NotRtfReadAsBody", "plain {\\b text}\nhere", "plain texthere"},
+        RtfCase{"DestinationAfterSourceLineBreak", "{\\rtf1{\r\n\\info{\\title T}}Body}", "Body"},
         RtfCase{"Empty", "", ""}),
     [](const auto& info) { return string(info.param.name); });
 
