@@ -33,8 +33,9 @@ bool ScriptedDialogs::askOkCancel(const std::string& text) {
 }
 
 std::optional<std::string> ScriptedDialogs::inputLine(const std::string& prompt, const std::string&,
-                                                      const std::string&, int maxLength) {
+                                                      const std::string& value, int maxLength) {
     shown.push_back({Kind::Input, prompt});
+    inputValues.push_back(value);
     auto answer = takeFront<std::optional<std::string>>(inputs, std::nullopt);
     if (answer && maxLength > 0 && static_cast<int>(answer->size()) > maxLength)
         answer->resize(static_cast<size_t>(maxLength)); // the edit field takes no more
@@ -71,6 +72,7 @@ void ScriptedDialogs::clear() {
     shown.clear();
     openRequests.clear();
     saveRequests.clear();
+    inputValues.clear();
 }
 
 } // namespace qw

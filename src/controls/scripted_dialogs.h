@@ -35,6 +35,7 @@ class ScriptedDialogs : public Dialogs {
     std::deque<std::string> folderChoices;
     std::vector<OpenFilesRequest> openRequests;
     std::vector<SaveFileRequest> saveRequests;
+    std::vector<std::string> inputValues; // the prefilled values of input lines
 
     void information(const std::string& text) override;
     void warning(const std::string& text) override;

@@ -155,10 +155,12 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
 
     std::string entry = entryIn;
     std::string conversionExtension = extension;
+    // These converters deliver one line per paragraph: removal is switched
+    // off for them once the file is in (a failed load changes nothing).
+    bool lineBreaksAutoOff = false;
     if (IsZippedXmlDocument(extension)) { // .sxw, .odt
         entry = "content.xml";
-        book_.BreaksAutoOff = true;
-        host_.switchOffLineBreakRemoval();
+        lineBreaksAutoOff = true;
     }
 
     std::string bytes;
@@ -221,12 +223,16 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
         book_.TextEdited = false;
     }
 
+    if (index == 1 &&
+        (extension == ".HTM" || extension == ".HTML" || extension == ".RTF" || extension == ".DOC"))
+        lineBreaksAutoOff = true;
+    if (lineBreaksAutoOff) {
+        book_.BreaksAutoOff = true;
+        host_.switchOffLineBreakRemoval();
+    } else if (index == 1 && !book_.AppendMode) {
+        book_.BreaksAutoOff = false; // a new book of another type
+    }
     if (index == 1) {
-        if (extension == ".HTM" || extension == ".HTML" || extension == ".RTF" ||
-            extension == ".DOC") {
-            book_.BreaksAutoOff = true;
-            host_.switchOffLineBreakRemoval();
-        }
         book_.RestoreRawText = true;
         host_.rememberOpenFolder(path);
         host_.firstFileLoaded(book_, book_.AppendMode);

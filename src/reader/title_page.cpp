@@ -35,6 +35,14 @@ std::string withoutExtension(const std::string& name) {
     return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
 }
 
+// The length of s without its last character (a whole UTF-8 sequence).
+size_t withoutLastCharacter(const std::string& s) {
+    size_t n = s.size();
+    while (n > 0 && (static_cast<unsigned char>(s[n - 1]) & 0xC0) == 0x80)
+        --n;
+    return n > 0 ? n - 1 : 0;
+}
+
 // Cuts one character before the end of [begin, end): before an existing mark,
 // or the last one with a new mark.
 std::string cutBefore(const std::string& text, size_t begin, size_t end) {
@@ -43,11 +51,12 @@ std::string cutBefore(const std::string& text, size_t begin, size_t end) {
     if (endsWithMark(part)) {
         if (part.size() <= kMark.size())
             return text;
-        shortened = part.substr(0, part.size() - kMark.size() - 1) + kMark;
+        const std::string kept = part.substr(0, part.size() - kMark.size());
+        shortened = kept.substr(0, withoutLastCharacter(kept)) + kMark;
     } else {
         if (part.empty())
             return text;
-        shortened = part.substr(0, part.size() - 1) + kMark;
+        shortened = part.substr(0, withoutLastCharacter(part)) + kMark;
     }
     return text.substr(0, begin) + shortened + text.substr(end);
 }

@@ -22,6 +22,7 @@ class TitleMetrics {
                                           int pointSize) const = 0;
 };
 
+// Texts are UTF-8: book information and paths.
 struct TitlePageInput {
     std::string title, subtitle, author, synopsis, remarks; // book information
     std::string fileName;                                   // path of the book (or archive)
@@ -33,7 +34,7 @@ struct TitlePageInput {
 struct TitleItem {
     enum class Kind { Text, Rule };
     Kind kind = Kind::Text;
-    std::string text; // Windows-1252; centred horizontally
+    std::string text; // UTF-8; centred horizontally
     int pointSize = 0;
     bool italic = false;
     int y = 0;          // top of the text line, or the rule's line

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolButton>
 
 namespace qw {
@@ -36,19 +37,19 @@ PageArea::PageArea(Book& book, Dialogs& dialogs, QWidget* parent)
     buttonRow_->setSpacing(2);
     // The window's own buttons are inserted before this stretch.
     buttonRow_->addStretch(1);
-    buttonRow_->addWidget(
-        makeButton("MBFirst", QStringLiteral("\u23ee"), tr("Title page (Home)"), PageMove::First));
-    buttonRow_->addWidget(makeButton("MB10Back", QStringLiteral("\u00ab"),
+    buttonRow_->addWidget(makeButton("MBFirst", QStyle::SP_MediaSkipBackward,
+                                     tr("Title page (Home)"), PageMove::First));
+    buttonRow_->addWidget(makeButton("MB10Back", QStyle::SP_MediaSeekBackward,
                                      tr("10 pages back (Page Up)"), PageMove::TenBack));
     buttonRow_->addWidget(
-        makeButton("MBBack", QStringLiteral("\u2039"), tr("Previous pages (Up)"), PageMove::Back));
+        makeButton("MBBack", QStyle::SP_ArrowBack, tr("Previous pages (Up)"), PageMove::Back));
     Fortschritt = new ProgressBar(this);
     Fortschritt->setFixedHeight(kProgressBarHeight);
-    buttonRow_->addWidget(makeButton("MBForward", QStringLiteral("\u203a"),
+    buttonRow_->addWidget(makeButton("MBForward", QStyle::SP_ArrowForward,
                                      tr("Next pages (Down, Space)"), PageMove::ForwardButton));
-    buttonRow_->addWidget(makeButton("MB10Forward", QStringLiteral("\u00bb"),
+    buttonRow_->addWidget(makeButton("MB10Forward", QStyle::SP_MediaSeekForward,
                                      tr("10 pages forward (Page Down)"), PageMove::TenForward));
-    buttonRow_->addWidget(makeButton("MBLast", QStringLiteral("\u23ed"), tr("Last pages (End)"),
+    buttonRow_->addWidget(makeButton("MBLast", QStyle::SP_MediaSkipForward, tr("Last pages (End)"),
                                      PageMove::LastButton));
     buttonRow_->addStretch(1);
 
@@ -92,11 +93,11 @@ PageArea::PageArea(Book& book, Dialogs& dialogs, QWidget* parent)
     placeControls();
 }
 
-QToolButton* PageArea::makeButton(const char* name, const QString& text, const QString& tip,
+QToolButton* PageArea::makeButton(const char* name, QStyle::StandardPixmap icon, const QString& tip,
                                   PageMove move) {
     auto* button = new QToolButton(topRow_);
     button->setObjectName(QString::fromLatin1(name));
-    button->setText(text);
+    button->setIcon(style()->standardIcon(icon));
     button->setToolTip(tip);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
@@ -259,15 +260,19 @@ void PageArea::renderBackground() {
     painter.setBrush(pageColour_);
     painter.drawRoundedRect(leftSheet, 3, 3);
     painter.drawRoundedRect(rightSheet, 3, 3);
-    QLinearGradient shade(spine - 28, 0, spine + 28, 0);
-    const QColor dark = pageColour_.darker(125);
-    shade.setColorAt(0.0, QColor(0, 0, 0, 0));
-    shade.setColorAt(0.45, dark);
-    shade.setColorAt(0.5, dark.darker(115));
-    shade.setColorAt(0.55, dark);
-    shade.setColorAt(1.0, QColor(0, 0, 0, 0));
+    // The fold: a shadow that stays in the gap between the two text areas.
+    const double half =
+        std::max(2.0, std::min(spine - layout_.left.right(), layout_.right.x - spine));
+    QLinearGradient shade(spine - half, 0, spine + half, 0);
+    const QColor dark = pageColour_.darker(118);
+    QColor clear = pageColour_;
+    shade.setColorAt(0.0, clear);
+    shade.setColorAt(0.5, dark);
+    shade.setColorAt(1.0, clear);
     painter.setBrush(shade);
-    painter.drawRect(QRectF(spine - 28, leftSheet.top(), 56, leftSheet.height()));
+    painter.drawRect(QRectF(spine - half, leftSheet.top(), 2 * half, leftSheet.height()));
+    painter.setPen(QPen(pageColour_.darker(135), 1));
+    painter.drawLine(QPointF(spine, leftSheet.top()), QPointF(spine, leftSheet.bottom()));
 }
 
 void PageArea::showCurrentPages() {

@@ -12,6 +12,7 @@
 #include "reader/title_page.h"
 
 #include <QPixmap>
+#include <QStyle>
 #include <QWidget>
 
 class QComboBox;
@@ -101,7 +102,7 @@ class PageArea : public QWidget {
     void showMove(const MoveResult& result);
     void updateHistoryList();
     void renderBackground();
-    QToolButton* makeButton(const char* name, const QString& text, const QString& tip,
+    QToolButton* makeButton(const char* name, QStyle::StandardPixmap icon, const QString& tip,
                             PageMove move);
 
     Book& book_;

@@ -14,7 +14,7 @@
 namespace qw {
 
 PageView::PageView(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The page background is the reading area's: the book picture shows through.
     setCursor(Qt::IBeamCursor);
     setFocusPolicy(Qt::ClickFocus);
     font_.setKerning(false);
@@ -127,7 +127,6 @@ void PageView::drawRuns(QPainter& painter, const QString& line, double baseline,
 
 void PageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), background_);
     painter.setFont(font_);
     const QFontMetricsF metrics(font_, this);
     const double pitch = metrics.height();

@@ -1,24 +1,21 @@
 #include "reader/ui/TForm1.h"
 
 #include "controls/dialogs.h"
-#include "import/cp1252.h"
-#include "import/natural_sort.h"
-#include "import/ui/TZipForm.h"
-#include "import/zip_archive.h"
 #include "reader/caption.h"
-#include "settings/import_settings.h"
+#include "reader/ui/PageArea.h"
+#include "reader/ui/PageView.h"
+#include "reader/ui/save_as_glue.h"
+#include "settings/colour_value.h"
 #include "settings/ui/qt_config_environment.h"
 #include "settings/ui/window_bounds.h"
-#include "reader/ui/save_as_glue.h"
-#include "reader/ui/fit_lines_view.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontInfo>
+#include <QDesktopServices>
 #include <QHBoxLayout>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
+#include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace qw {
@@ -27,15 +24,44 @@ namespace {
 
 const char* const kUnsavedExit = "Edited text has not been saved!\rExit program?";
 
-// The page font until the configuration supplies one: Times New Roman or the
-// family the system puts in its place.
-QFont defaultPageFont() {
-    QFont font(QStringLiteral("Times New Roman"), 12);
-    font.setKerning(false);
-    const QString family = QFontInfo(font).family();
-    if (!family.isEmpty())
-        font.setFamily(family);
-    return font;
+// A stored colour, with the desktop colours taken from the palette.
+QColor colourOf(const std::string& text, const QColor& fallback, const QPalette& palette) {
+    const std::optional<ColourValue> value = ParseColour(text);
+    if (!value)
+        return fallback;
+    switch (value->system) {
+    case SystemColour::None:
+        return QColor::fromRgb(value->rgb);
+    case SystemColour::ButtonFace:
+        return palette.color(QPalette::Button);
+    case SystemColour::Window:
+        return palette.color(QPalette::Base);
+    case SystemColour::WindowText:
+        return palette.color(QPalette::Text);
+    case SystemColour::ButtonText:
+        return palette.color(QPalette::ButtonText);
+    case SystemColour::Highlight:
+        return palette.color(QPalette::Highlight);
+    case SystemColour::HighlightText:
+        return palette.color(QPalette::HighlightedText);
+    case SystemColour::InfoBackground:
+        return palette.color(QPalette::ToolTipBase);
+    case SystemColour::InfoText:
+        return palette.color(QPalette::ToolTipText);
+    case SystemColour::GrayText:
+        return palette.color(QPalette::Disabled, QPalette::Text);
+    }
+    return fallback;
+}
+
+QPushButton* menuButton(QWidget* parent, const char* name, const QString& text,
+                        const QString& tip) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFlat(true);
+    return button;
 }
 
 } // namespace
@@ -43,87 +69,132 @@ QFont defaultPageFont() {
 TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), loader_(book_, *this, dialogs) {
     setObjectName(QStringLiteral("Form1"));
+    setMinimumSize(600, 400);
     resize(1024, 720);
 
-    Laden = new QPushButton(tr("Open"), this);
-    Laden->setObjectName(QStringLiteral("Laden"));
-    Laden->setToolTip(tr("Open a file (Ctrl+O)"));
-    Append = new QPushButton(tr("Append"), this);
-    Append->setObjectName(QStringLiteral("Append"));
-    Append->setToolTip(tr("Append a file to the open book (Ctrl+A)"));
-    Schliessen = new QPushButton(tr("Close"), this);
-    Schliessen->setObjectName(QStringLiteral("Schliessen"));
-    Schliessen->setToolTip(tr("Close the book (Ctrl+W)"));
-    for (QPushButton* button : {Laden, Append, Schliessen})
-        button->setFocusPolicy(Qt::NoFocus);
-
-    BookView = new QPlainTextEdit(this);
-    BookView->setObjectName(QStringLiteral("BookView"));
-    BookView->setReadOnly(true);
-    BookView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    BookView->setFont(defaultPageFont());
-    BookView->setFrameShape(QFrame::NoFrame);
-    BookView->document()->setDocumentMargin(48);
-    BookView->setStyleSheet(
-        QStringLiteral("QPlainTextEdit { background: #fbf7ee; color: #1e1a14; }"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(6, 4, 6, 4);
-    buttons->addWidget(Laden);
-    buttons->addWidget(Append);
-    buttons->addWidget(Schliessen);
-    buttons->addStretch(1);
+    pages_ = new PageArea(book_, dialogs_, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addLayout(buttons);
-    layout->addWidget(BookView, 1);
-    fitView_ = new FitLinesView(
-        book_, BookView, [this](const QString& caption) { setWindowTitle(caption); },
-        [this] { UpdateCaption(); });
+    layout->addWidget(pages_);
 
+    Laden = menuButton(this, "Laden", tr("Open"), tr("Open file(s) (Ctrl+O)"));
+    Append = menuButton(this, "Append", tr("Append"), tr("Append file(s) to the book (Ctrl+A)"));
+    Speichern =
+        menuButton(this, "Speichern", tr("Save as"), tr("Save as text or Palm DOC (Ctrl+S)"));
+    Schliessen = menuButton(this, "Schliessen", tr("Close"), tr("Close the book (Ctrl+W)"));
+    int at = 0;
+    for (QPushButton* button : {Laden, Append, Speichern, Schliessen})
+        pages_->buttonRow()->insertWidget(at++, button);
     connect(Laden, &QPushButton::clicked, this, &TForm1::LadenClick);
     connect(Append, &QPushButton::clicked, this, &TForm1::AppendClick);
+    connect(Speichern, &QPushButton::clicked, this, &TForm1::SpeichernClick);
     connect(Schliessen, &QPushButton::clicked, this, &TForm1::SchliessenClick);
-    auto shortcut = [this](QKeySequence keys, void (TForm1::*slot)()) {
-        auto* s = new QShortcut(keys, this);
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this, slot);
-    };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), &TForm1::LadenClick);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_A), &TForm1::AppendClick);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_W), &TForm1::SchliessenClick);
-    shortcut(QKeySequence(Qt::Key_F5), &TForm1::ReloadClick);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &TForm1::SpeichernClick);
 
-    Append->setEnabled(false);
-    Schliessen->setEnabled(false);
+    Lesezeichen = new QToolButton(this);
+    Lesezeichen->setObjectName(QStringLiteral("Lesezeichen"));
+    Lesezeichen->setText(tr("Bookmark"));
+    Lesezeichen->setToolTip(tr("Bookmark the left page (Ctrl+B); right click clears all"));
+    Lesezeichen->setAutoRaise(true);
+    Lesezeichen->setFocusPolicy(Qt::NoFocus);
+    Lesezeichen->setContextMenuPolicy(Qt::CustomContextMenu);
+    pages_->buttonRow()->addWidget(Lesezeichen);
+    connect(Lesezeichen, &QToolButton::clicked, this, &TForm1::LesezeichenClick);
+    connect(Lesezeichen, &QWidget::customContextMenuRequested, this,
+            [this] { clearAllBookmarks(); });
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("Lesezeichen%1").arg(i + 1));
+        button->setToolTip(tr("Go to the bookmark (Ctrl+%1); right click clears it").arg(i + 1));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setMinimumWidth(34);
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        pages_->buttonRow()->addWidget(button);
+        connect(button, &QToolButton::clicked, this, [this, i] { goToBookmark(i); });
+        connect(button, &QWidget::customContextMenuRequested, this,
+                [this, i] { clearBookmark(i); });
+        LesezeichenNr[i] = button;
+    }
+
+    resizeTimer_.setSingleShot(true);
+    resizeTimer_.setInterval(100);
+    connect(&resizeTimer_, &QTimer::timeout, this, &TForm1::relayoutAfterResize);
+    connect(pages_, &PageArea::resized, this, [this] {
+        if (book_.isOpen())
+            resizeTimer_.start(); // the expensive part runs once the size is stable
+        else
+            book_.LinesPerPage = pages_->computeLinesPerPage();
+    });
+    connect(pages_, &PageArea::pagesShown, this, [this](int leftPage) {
+        writePage(leftPage);
+        refreshBookmarkButtons();
+    });
+    pages_->setLines(0, [this](int n) { return DisplayLineText(book_, wrap_, n); });
 
     // The configuration load: file, options, fonts and the window's bounds.
     config_ = std::make_unique<Configuration>();
     configLoaded_ = config_->load(QtConfigEnvironment(), dialogs_);
+    const ConfigState& state = config_->state;
     if (configLoaded_) {
-        QFont font = BookView->font();
-        font.setFamily(QString::fromStdString(config_->state.book.fontName));
-        font.setPointSize(config_->state.book.fontSize);
-        BookView->setFont(font);
-        ApplyWindowBounds(*this, config_->state);
+        const QPalette& p = palette();
+        pages_->setColors(colourOf(state.colours[1], QColor(0xe7, 0xe7, 0xe7), p),
+                          colourOf(state.colours[0], Qt::black, p),
+                          colourOf(state.colours[3], p.color(QPalette::Button), p));
+        PageAreaOptions options;
+        const Settings& s = config_->settings;
+        options.bookStyle = s.Bool(Setting::BookStyle);
+        options.progressBarShown = s.Bool(Setting::ShowProgressBar);
+        options.progressBarBelow = s.Bool(Setting::ProgressBarBelowText);
+        if (state.applyMargins) {
+            options.marginLeft = state.margins[0];
+            options.marginRight = state.margins[1];
+            options.marginTop = state.margins[2];
+            options.marginBottom = state.margins[3];
+        }
+        options.pageNumbersBelow =
+            s.Bool(Setting::PageNumbersBelowText) && options.marginBottom > 16;
+        pages_->setOptions(options);
+        ApplyWindowBounds(*this, state);
     }
+    record_.settings = state.book;
+    applyPageFont();
+    book_.LinesPerPage = pages_->computeLinesPerPage();
+    refreshBookmarkButtons();
+    Append->setEnabled(false);
+    Speichern->setEnabled(false);
+    Schliessen->setEnabled(false);
+    qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+}
 
 QString TForm1::fontName() const {
-    return BookView->font().family();
+    return QString::fromStdString(config_->state.book.fontName);
 }
 int TForm1::fontSize() const {
-    return BookView->font().pointSize();
+    return config_->state.book.fontSize;
 }
 
 void TForm1::startupOpen(const QStringList& arguments) {
-    if (arguments.size() > 1)
+    if (startupDone_)
+        return;
+    startupDone_ = true;
+    // The pages take their size before the book is fitted to it.
+    layout()->activate();
+    book_.LinesPerPage = pages_->computeLinesPerPage();
+    if (arguments.size() > 1) {
         loader_.openStartupFile(arguments.at(1).toStdString());
+        return;
+    }
+    const std::string last = config_->state.lastReadFile;
+    if (configLoaded_ && config_->settings.Bool(Setting::AutoOpen) && !last.empty()) {
+        const size_t bar = last.find('|');
+        loader_.openKnownFile(last.substr(0, bar),
+                              bar == std::string::npos ? std::string() : last.substr(bar + 1));
+    }
 }
 
 void TForm1::LadenClick() {
@@ -132,18 +203,29 @@ void TForm1::LadenClick() {
 void TForm1::AppendClick() {
     loader_.openCommand(true, openFolder_);
 }
+
 void TForm1::SchliessenClick() {
     if (book_.isOpen())
         loader_.closeBook();
 }
+
 void TForm1::ReloadClick() {
     if (book_.isOpen())
         loader_.openKnownFile(book_.FileName, book_.ArchiveEntry);
 }
 
 void TForm1::SpeichernClick() {
-    WindowSaveHost host(*this, removeSingleLineBreaks_, [this] { UpdateCaption(); });
+    if (!book_.isOpen())
+        return;
+    WindowSaveHost host(*this, config_->state.book.removeLineBreaks, [this] { UpdateCaption(); });
+    host.titleField = [this] { return record_.info.title; };
+    host.writeBookRecord = [this](const Book&) { writeBookRecord(); };
     SaveAs(book_, host, dialogs_);
+}
+
+void TForm1::AnpassenClick() {
+    if (book_.isOpen())
+        fitLines();
 }
 
 void TForm1::UpdateCaption() {
@@ -151,16 +233,108 @@ void TForm1::UpdateCaption() {
     in.bookOpen = book_.isOpen();
     in.fileName = book_.FileName;
     in.archiveEntry = book_.ArchiveEntry;
-    in.fontName = fontName().toStdString();
-    in.fontSize = fontSize();
-    in.defaultFontName = in.fontName;
-    in.defaultFontSize = in.fontSize;
+    in.title = record_.info.title;
+    in.subtitle = record_.info.subtitle;
+    in.author = record_.info.author;
+    if (configLoaded_) {
+        in.hideFilePaths = config_->settings.Bool(Setting::HideFilePath);
+        in.hideArchiveNames = config_->settings.Bool(Setting::HideArchiveName);
+    }
+    in.fontName = config_->state.book.fontName;
+    in.fontSize = config_->state.book.fontSize;
+    in.defaultFontName = config_->state.defaultFontName;
+    in.defaultFontSize = std::atoi(config_->state.defaultFontSize.c_str());
     in.pageCount = book_.PageCount;
     const QString caption = QString::fromStdString(ComposeCaption(in));
     if (in.bookOpen)
         setWindowIconText(QString::fromStdString(CaptionNamePart(in)));
     if (windowTitle() != caption)
         setWindowTitle(caption);
+}
+
+void TForm1::runCommand(const KeyDecision& d) {
+    switch (d.command) {
+    case Command::TurnPage:
+        pages_->applyMove(d.move);
+        break;
+    case Command::HistoryBack:
+        pages_->historyBack();
+        break;
+    case Command::HistoryForward:
+        pages_->historyForward();
+        break;
+    case Command::Open:
+        LadenClick();
+        break;
+    case Command::Append:
+        AppendClick();
+        break;
+    case Command::Close:
+        SchliessenClick();
+        break;
+    case Command::Reload:
+        ReloadClick();
+        break;
+    case Command::SaveAs:
+        SpeichernClick();
+        break;
+    case Command::GoToBookmark:
+        goToBookmark(d.bookmark - 1);
+        break;
+    case Command::ClearBookmark:
+        clearBookmark(d.bookmark - 1);
+        break;
+    case Command::SetNextBookmark:
+        LesezeichenClick();
+        break;
+    case Command::ClearAllBookmarks:
+        clearAllBookmarks();
+        break;
+    case Command::LargerFont:
+        changeFontSize(StepFontSize(config_->state.book.fontSize, true));
+        break;
+    case Command::SmallerFont:
+        changeFontSize(StepFontSize(config_->state.book.fontSize, false));
+        break;
+    case Command::NextFont:
+        changeFont(1);
+        break;
+    case Command::PreviousFont:
+        changeFont(-1);
+        break;
+    case Command::Copy:
+        pages_->activePage()->copy();
+        break;
+    case Command::Minimize:
+        showMinimized();
+        break;
+    case Command::ToggleFullScreen:
+        if (isFullScreen())
+            showNormal();
+        else
+            showFullScreen();
+        break;
+    case Command::Exit:
+        if (!book_.isOpen() || dialogs_.askYesNo("Exit Quirewell?"))
+            close();
+        break;
+    case Command::OpenMostRecent: {
+        const std::string last = config_->settings.Text(Setting::LastReadFile);
+        const size_t bar = last.find('|');
+        if (!last.empty())
+            loader_.openKnownFile(last.substr(0, bar),
+                                  bar == std::string::npos ? std::string() : last.substr(bar + 1));
+        break;
+    }
+    case Command::OpenWithAssociatedProgram:
+        if (book_.isOpen())
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(book_.FileName)));
+        break;
+    default:
+        // The find bar, the editor, the panels, the contents and the catalogue
+        // browser plug in here as they arrive.
+        break;
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -171,79 +345,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
     if (configLoaded_)
         SaveWindowBounds(config_->file, CloseBoundsOf(*this, false));
-}
-
-void TForm1::showProgress(const std::string& caption) {
-    setWindowTitle(QString::fromStdString(caption));
-}
-
-void TForm1::setBusy(bool busy) {
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
-}
-
-std::vector<std::string> TForm1::archiveMembersToOpen(const std::string& archivePath) {
-    const ImportOptions options = importOptions();
-    std::vector<std::string> entries =
-        ListArchive(archivePath, options.hideIgnoredInArchives, options.ignoredFiles).entries;
-    entries = SortArchiveListing(std::move(entries));
-    if (entries.size() > 1)
-        entries = ShowArchiveContents(this, archivePath, entries);
-    return entries;
-}
-
-std::optional<std::string> TForm1::extractArchiveMember(const std::string& archivePath,
-                                                        const std::string& entry) {
-    ArchiveEntryBytes member = ExtractArchiveEntry(archivePath, entry);
-    if (!member.ok()) {
-        dialogs_.error(member.error);
-        return std::nullopt;
-    }
-    return std::move(member.bytes);
-}
-
-ImportOptions TForm1::importOptions() {
-    return configLoaded_ ? ImportOptionsFrom(config_->settings, config_->state) : ImportOptions{};
-}
-
-void TForm1::switchOffLineBreakRemoval() {
-    removeSingleLineBreaks_ = false;
-}
-
-void TForm1::firstFileLoaded(Book&, bool) {
-    BookView->clear();
-    Append->setEnabled(true);
-    Schliessen->setEnabled(true);
-}
-
-void TForm1::layOutBook(Book&) {
-    // Until pagination exists the fitted display lines are shown as one scrolling text.
-    fitView_->options().removeLineBreaks = removeSingleLineBreaks_;
-    fitView_->fit();
-}
-
-void TForm1::bookLoaded(Book&) {}
-
-void TForm1::registerLastRead(const FileRef&) {}
-
-void TForm1::bookClosed(Book&) {
-    BookView->clear();
-    Append->setEnabled(false);
-    Schliessen->setEnabled(false);
-    setWindowIconText(QString::fromLatin1(kProgramVersionTitle));
-}
-
-void TForm1::rememberOpenFolder(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    openFolder_ = slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-void TForm1::showBookText() {
-    std::string utf8 = Cp1252ToUtf8(book_.WorkText);
-    BookView->setPlainText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-    BookView->moveCursor(QTextCursor::Start);
 }
 
 } // namespace qw

@@ -1,23 +1,29 @@
 #pragma once
-// The reader window: holds the one open book and shows it.
+// The reader window: holds the one open book, lays it out on two facing
+// pages and routes the reader's keys and clicks to the commands.
 
 #include "reader/book.h"
 #include "reader/book_loader.h"
+#include "reader/commands.h"
+#include "reader/fit_lines.h"
+#include "reader/para_wrap.h"
+#include "settings/book_record.h"
 #include "settings/configuration.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
 
-class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 
 namespace qw {
 
 class Dialogs;
-class FitLinesView;
+class PageArea;
 
-class TForm1 : public QWidget, private LoadHost {
+class TForm1 : public QWidget, private LoadHost, private FitHost {
     Q_OBJECT
   public:
     explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
@@ -25,8 +31,11 @@ class TForm1 : public QWidget, private LoadHost {
 
     const Book& book() const { return book_; }
     BookLoader& loader() { return loader_; }
+    PageArea* pageArea() const { return pages_; }
+    const BookRecord& record() const { return record_; }
 
-    // Runs once after the windows exist: opens the file named on the command line.
+    // Runs once after the windows exist: opens the file named on the command
+    // line, or the last read file when "Auto-open last file" is on.
     void startupOpen(const QStringList& arguments);
 
     QString fontName() const;
@@ -38,6 +47,9 @@ class TForm1 : public QWidget, private LoadHost {
     // False when the configuration load ended the program (no usable font).
     bool configurationLoaded() const { return configLoaded_; }
 
+    // Carries out one command of the key map.
+    void runCommand(const KeyDecision& decision);
+
   public slots:
     void LadenClick();
     void AppendClick();
@@ -45,9 +57,13 @@ class TForm1 : public QWidget, private LoadHost {
     void ReloadClick();
     void SpeichernClick(); // save as (Ctrl+S)
     void UpdateCaption();
+    void LesezeichenClick(); // set the next bookmark (Ctrl+B)
+    // Fits the lines now ("Fit lines now").
+    void AnpassenClick();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // LoadHost
@@ -66,21 +82,59 @@ class TForm1 : public QWidget, private LoadHost {
     void updateCaption() override { UpdateCaption(); }
     void rememberOpenFolder(const std::string& path) override;
 
-    void showBookText();
+    // FitHost
+    void clearSections() override {}
+    void showPages() override;
+    void writeBookRecord() override;
+
+    // Layout: fitting and pagination (TForm1_layout.cpp).
+    void applyPageFont();
+    void prepareWrap();
+    void fitLines();
+    void repaginate();
+    void relayoutAfterResize();
+    void changeFontSize(int size);
+    void changeFont(int step);
+    void fontChanged();
+    bool needsRefit() const;
+    FitOptions fitOptions() const;
+
+    // Records and bookmarks (TForm1_records.cpp).
+    std::string recordName() const;
+    bool isUnrecorded() const;
+    RecordRules recordRules() const;
+    void loadRecord(const std::string& name);
+    void writePage(int leftPage);
+    void writeBookmarks();
+    void refreshBookmarkButtons();
+    void goToBookmark(int index);
+    void clearBookmark(int index);
+    void clearAllBookmarks();
+    void updateTitlePage();
+
+    // Keys (TForm1_keys.cpp).
+    KeyState keyState() const;
+    bool handleKeyPress(QKeyEvent* event);
+    bool handleCharacter(QKeyEvent* event);
 
     Dialogs& dialogs_;
     std::unique_ptr<Configuration> config_;
     bool configLoaded_ = false;
     Book book_;
     BookLoader loader_;
+    BookRecord record_;
     std::string openFolder_;
-    bool removeSingleLineBreaks_ = true;
+    ParaWrap wrap_;
+    QTimer resizeTimer_;
+    bool startupDone_ = false;
 
+    PageArea* pages_;
     QPushButton* Laden;
     QPushButton* Append;
+    QPushButton* Speichern;
     QPushButton* Schliessen;
-    QPlainTextEdit* BookView;
-    FitLinesView* fitView_; // fits the book to BookView and shows its display lines
+    QToolButton* Lesezeichen;
+    QToolButton* LesezeichenNr[3];
 };
 
 } // namespace qw

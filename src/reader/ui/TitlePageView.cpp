@@ -1,16 +1,14 @@
 #include "reader/ui/TitlePageView.h"
 
-#include "import/cp1252.h"
-
 #include <QFontMetricsF>
 #include <QPainter>
 
 namespace qw {
 
 namespace {
-QString fromCp1252(const std::string& text) {
-    const std::string utf8 = Cp1252ToUtf8(text);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+// Book information and paths are UTF-8.
+QString fromUtf8Text(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 } // namespace
 
@@ -22,7 +20,7 @@ QFont QtTitleMetrics::fontAt(int pointSize, bool italic) const {
 }
 
 double QtTitleMetrics::textWidth(const std::string& text, int pointSize, bool italic) const {
-    return QFontMetricsF(fontAt(pointSize, italic)).horizontalAdvance(fromCp1252(text));
+    return QFontMetricsF(fontAt(pointSize, italic)).horizontalAdvance(fromUtf8Text(text));
 }
 
 double QtTitleMetrics::mgHeight(int pointSize) const {
@@ -55,7 +53,7 @@ std::vector<std::string> QtTitleMetrics::wrap(const std::string& text, double wi
                 wordEnd = paragraph.size();
             std::string word = paragraph.substr(i, wordEnd - i);
             const std::string candidate = line.empty() ? word : line + " " + word;
-            if (metrics.horizontalAdvance(fromCp1252(candidate)) <= width) {
+            if (metrics.horizontalAdvance(fromUtf8Text(candidate)) <= width) {
                 line = candidate;
                 i = wordEnd + 1;
                 continue;
@@ -68,7 +66,7 @@ std::vector<std::string> QtTitleMetrics::wrap(const std::string& text, double wi
             // A single word wider than the block.
             size_t fit = 1;
             while (fit < word.size() &&
-                   metrics.horizontalAdvance(fromCp1252(word.substr(0, fit + 1))) <= width)
+                   metrics.horizontalAdvance(fromUtf8Text(word.substr(0, fit + 1))) <= width)
                 ++fit;
             lines.push_back(word.substr(0, fit));
             i += fit;
@@ -82,9 +80,7 @@ std::vector<std::string> QtTitleMetrics::wrap(const std::string& text, double wi
     return lines;
 }
 
-TitlePageView::TitlePageView(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+TitlePageView::TitlePageView(QWidget* parent) : QWidget(parent) {}
 
 void TitlePageView::setBook(const TitlePageInput& input) {
     input_ = input;
@@ -116,7 +112,6 @@ void TitlePageView::relayout() {
 
 void TitlePageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), background_);
     painter.setRenderHint(QPainter::Antialiasing);
     const QtTitleMetrics metrics(font_);
     for (const TitleItem& item : items_) {
@@ -128,7 +123,7 @@ void TitlePageView::paintEvent(QPaintEvent*) {
         const QFont font = metrics.fontAt(item.pointSize, item.italic);
         painter.setFont(font);
         painter.setPen(text_);
-        const QString text = fromCp1252(item.text);
+        const QString text = fromUtf8Text(item.text);
         const QFontMetricsF fm(font);
         const double x = (width() - fm.horizontalAdvance(text)) / 2;
         painter.drawText(QPointF(x, item.y + fm.ascent()), text);

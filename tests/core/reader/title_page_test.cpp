@@ -35,6 +35,8 @@ TEST(TitlePage, ShortensPathsAtTheirFirstLongFolder) {
              Case{"A long title", "A long titl..."},
              Case{"A long titl...", "A long tit..."},
              Case{"...", "..."},
+             Case{"Caf\xc3\xa9", "Caf..."}, // a whole UTF-8 character goes
+             Case{"Caf\xc3\xa9...", "Caf..."},
              Case{"", ""},
          }) {
         EXPECT_EQ(qw::ShortenTitleLine(c.in), c.out) << c.in;

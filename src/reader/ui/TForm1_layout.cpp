@@ -1,0 +1,148 @@
+// The reader window's layout work: the page font and the wrap engine,
+// fitting, re-pagination after a size change, and font changes.
+
+#include "reader/ui/TForm1.h"
+
+#include "reader/fit_lines_settings.h"
+#include "reader/page_moves.h"
+#include "reader/ui/PageArea.h"
+#include "reader/ui/PageView.h"
+#include "reader/ui/qt_text_measurer.h"
+
+#include <QApplication>
+
+#include <algorithm>
+
+namespace qw {
+
+void TForm1::applyPageFont() {
+    const BookSettings& s = config_->state.book;
+    QFont font(QString::fromStdString(s.fontName), std::max(1, s.fontSize));
+    pages_->setPageFont(PageFont(font));
+    prepareWrap();
+}
+
+void TForm1::prepareWrap() {
+    const QtTextMeasurer measurer(pages_->pageFont());
+    wrap_.setBounds(pages_->pageWidth(), pages_->leftPage()->height());
+    wrap_.setFont(measurer);
+    wrap_.setTabStops(std::clamp(config_->state.book.tabWidth, 1, 100));
+    pages_->setTabStopDistance(wrap_.tabStopDistance());
+}
+
+FitOptions TForm1::fitOptions() const {
+    FitOptions options = configLoaded_
+                             ? FitOptionsFromSettings(config_->state.book, config_->settings)
+                             : FitOptions{};
+    options.fontName = config_->state.book.fontName;
+    options.fontSize = config_->state.book.fontSize;
+    options.pageWidth = pages_->pageWidth();
+    options.bookStyle = pages_->options().bookStyle;
+    options.applyMargins = config_->state.applyMargins;
+    const PageAreaOptions& p = pages_->options();
+    options.margins[0] = p.marginLeft;
+    options.margins[1] = p.marginRight;
+    options.margins[2] = p.marginTop;
+    options.margins[3] = p.marginBottom;
+    return options;
+}
+
+bool TForm1::needsRefit() const {
+    return NeedsRefit(book_.Snapshot, pages_->pageWidth(), config_->state.book.fontName,
+                      config_->state.book.fontSize, config_->state.book.removeLineBreaks);
+}
+
+void TForm1::fitLines() {
+    if (!book_.isOpen())
+        return;
+    prepareWrap();
+    book_.LinesPerPage = std::max(1, book_.LinesPerPage);
+    if (book_.StoredLinesPerPage < 1)
+        book_.StoredLinesPerPage = book_.LinesPerPage;
+    FitLines(book_, fitOptions(), wrap_, *this);
+    book_.StoredLinesPerPage = book_.LinesPerPage;
+}
+
+void TForm1::showPages() {
+    pages_->setLines(book_.LineCount, [this](int n) { return DisplayLineText(book_, wrap_, n); });
+    pages_->history().clear();
+    pages_->showCurrentPages();
+    UpdateCaption();
+}
+
+void TForm1::repaginate() {
+    // The page whose first line is nearest to the old left page's first line.
+    const int stored = std::max(1, book_.StoredLinesPerPage);
+    const int lines = std::max(1, book_.LinesPerPage);
+    const long long first =
+        book_.LeftPage == 0 ? 0 : static_cast<long long>(book_.LeftPage - 1) * stored + 1;
+    book_.LeftPage = first == 0 ? 0 : RoundHalfEven(static_cast<double>(first - 1) / lines) + 1;
+    book_.PageCount = PageCountFor(book_.LineCount, lines);
+    book_.LeftPage = std::min(book_.LeftPage, book_.PageCount);
+    // Bookmarks follow their first lines the same way.
+    for (int& mark : book_.Bookmarks)
+        if (mark > 0)
+            mark = RoundHalfEven(static_cast<double>(mark - 1) * stored / lines) + 1;
+    book_.StoredLinesPerPage = lines;
+    pages_->history().clear();
+    pages_->showCurrentPages();
+    UpdateCaption();
+    writeBookRecord();
+}
+
+void TForm1::relayoutAfterResize() {
+    book_.StoredLinesPerPage = book_.LinesPerPage;
+    book_.LinesPerPage = pages_->computeLinesPerPage();
+    if (!book_.isOpen())
+        return;
+    pages_->history().clear();
+    const bool autoFit = !configLoaded_ || config_->settings.Bool(Setting::AutomaticallyFit);
+    if (autoFit && needsRefit())
+        fitLines();
+    else
+        repaginate();
+    updateTitlePage();
+}
+
+void TForm1::changeFontSize(int size) {
+    if (size == config_->state.book.fontSize || size < 1)
+        return;
+    config_->state.book.fontSize = size;
+    fontChanged();
+}
+
+void TForm1::fontChanged() {
+    applyPageFont();
+    book_.StoredLinesPerPage = book_.LinesPerPage;
+    book_.LinesPerPage = pages_->computeLinesPerPage();
+    pages_->history().clear();
+    if (!book_.isOpen()) {
+        if (configLoaded_)
+            SaveFontLineSettings(config_->file, kDefaultRecord, config_->state.book);
+        UpdateCaption();
+        return;
+    }
+    updateTitlePage();
+    if (!configLoaded_ || config_->settings.Bool(Setting::AutomaticallyFit)) {
+        fitLines();
+    } else {
+        repaginate();
+        if (!isUnrecorded())
+            SaveFontLineSettings(config_->file, recordName(), config_->state.book);
+    }
+}
+
+void TForm1::changeFont(int step) {
+    const std::vector<std::string>& fonts = config_->state.fontList;
+    if (fonts.empty())
+        return;
+    auto at = std::find(fonts.begin(), fonts.end(), config_->state.book.fontName);
+    long index = at == fonts.end() ? 0 : at - fonts.begin();
+    index = std::clamp<long>(index + step, 0, static_cast<long>(fonts.size()) - 1);
+    if (fonts[static_cast<size_t>(index)] == config_->state.book.fontName)
+        return;
+    config_->state.book.fontName = fonts[static_cast<size_t>(index)];
+    fontChanged();
+}
+
+} // namespace qw

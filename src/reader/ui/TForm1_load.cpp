@@ -1,0 +1,134 @@
+// The reader window's part of the loading flow: progress, archives, the book
+// record read at the start and the layout at the end of a load.
+
+#include "reader/ui/TForm1.h"
+
+#include "controls/dialogs.h"
+#include "import/cp1252.h"
+#include "import/natural_sort.h"
+#include "import/ui/TZipForm.h"
+#include "import/zip_archive.h"
+#include "reader/caption.h"
+#include "reader/ui/PageArea.h"
+#include "reader/ui/PageView.h"
+#include "settings/import_settings.h"
+#include "settings/ini_write.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QPushButton>
+
+namespace qw {
+
+void TForm1::showProgress(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void TForm1::setBusy(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+std::vector<std::string> TForm1::archiveMembersToOpen(const std::string& archivePath) {
+    const ImportOptions options = importOptions();
+    std::vector<std::string> entries =
+        ListArchive(archivePath, options.hideIgnoredInArchives, options.ignoredFiles).entries;
+    entries = SortArchiveListing(std::move(entries));
+    if (entries.size() > 1)
+        entries = ShowArchiveContents(this, archivePath, entries);
+    return entries;
+}
+
+std::optional<std::string> TForm1::extractArchiveMember(const std::string& archivePath,
+                                                        const std::string& entry) {
+    ArchiveEntryBytes member = ExtractArchiveEntry(archivePath, entry);
+    if (!member.ok()) {
+        dialogs_.error(member.error);
+        return std::nullopt;
+    }
+    return std::move(member.bytes);
+}
+
+ImportOptions TForm1::importOptions() {
+    return configLoaded_ ? ImportOptionsFrom(config_->settings, config_->state) : ImportOptions{};
+}
+
+void TForm1::switchOffLineBreakRemoval() {
+    config_->state.book.removeLineBreaks = false;
+}
+
+void TForm1::firstFileLoaded(Book& book, bool appending) {
+    pages_->leftPage()->clearPage();
+    pages_->rightPage()->clearPage();
+    Append->setEnabled(true);
+    Speichern->setEnabled(true);
+    Schliessen->setEnabled(true);
+    if (appending)
+        return;
+    record_.settings = config_->state.book;
+    loadRecord(recordName());
+    if (book.BreaksAutoOff)
+        config_->state.book.removeLineBreaks = false; // the file type decides
+    if (record_.info.title.empty() && !book.PalmDocTitle.empty())
+        record_.info.title = Cp1252ToUtf8(book.PalmDocTitle);
+    // The stored position: fitting carries it over to the new layout.
+    book.LeftPage = record_.position.page;
+    book.LineCount = record_.position.totalLines;
+    book.StoredLinesPerPage = record_.position.linesPerPage;
+    for (size_t i = 0; i < 3; ++i)
+        book.Bookmarks[i] = record_.bookmarks[i] > 0 ? record_.bookmarks[i] : 0;
+    book.LinesPerPage = pages_->computeLinesPerPage();
+    pages_->history().clear();
+}
+
+void TForm1::layOutBook(Book& book) {
+    if (book.AppendMode)
+        book.LeftPage = 0; // a joined book starts at its title page
+    updateTitlePage();
+    fitLines();
+}
+
+void TForm1::bookLoaded(Book&) {
+    const std::string now =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+    record_.info.lastOpened = now;
+    if (!isUnrecorded())
+        IniWriteSect(config_->file, recordName(), "Last opened", now, true);
+}
+
+void TForm1::registerLastRead(const FileRef& file) {
+    if (!configLoaded_)
+        return;
+    const std::string reference = file.entry.empty() ? file.path : file.path + "|" + file.entry;
+    config_->state.lastReadFile = reference;
+    config_->settings.SetText(Setting::LastReadFile, reference);
+}
+
+void TForm1::bookClosed(Book& book) {
+    setWindowIconText(QString::fromLatin1(kProgramVersionTitle));
+    if (configLoaded_) {
+        config_->state.lastReadFile.clear();
+        config_->settings.SetText(Setting::LastReadFile, "");
+    }
+    Append->setEnabled(false);
+    Speichern->setEnabled(false);
+    Schliessen->setEnabled(false);
+    // The "Default" settings come back, the contents panel stays docked as it was.
+    const bool tocOnLeft = config_->state.book.tocOnLeftSide;
+    loadRecord(kDefaultRecord);
+    config_->state.book.tocOnLeftSide = tocOnLeft;
+    book.Bookmarks = {0, 0, 0};
+    book.LinesPerPage = pages_->computeLinesPerPage();
+    pages_->history().clear();
+    pages_->showCurrentPages();
+    refreshBookmarkButtons();
+}
+
+void TForm1::rememberOpenFolder(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    openFolder_ = slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+} // namespace qw

@@ -1,0 +1,158 @@
+// The reader window's book record: reading it, writing the position and the
+// bookmarks, and the title page drawn from its information.
+
+#include "reader/ui/TForm1.h"
+
+#include "reader/bookmarks.h"
+#include "reader/ui/PageArea.h"
+#include "settings/ini_write.h"
+
+#include <QToolButton>
+
+namespace qw {
+
+namespace {
+
+Bookmarks::Pages toPages(const std::array<int, 3>& marks) {
+    Bookmarks::Pages pages{};
+    for (size_t i = 0; i < 3; ++i)
+        pages[i] = marks[i] > 0 ? marks[i] : Bookmarks::kNone;
+    return pages;
+}
+
+std::array<int, 3> fromPages(const Bookmarks::Pages& pages) {
+    std::array<int, 3> marks{};
+    for (size_t i = 0; i < 3; ++i)
+        marks[i] = pages[i] > 0 ? pages[i] : 0;
+    return marks;
+}
+
+} // namespace
+
+std::string TForm1::recordName() const {
+    return BookSectionName(book_.FileName, book_.ArchiveEntry);
+}
+
+RecordRules TForm1::recordRules() const {
+    RecordRules rules;
+    rules.ignoredPatterns = config_->state.ignoredFiles;
+    rules.excludedPaths = config_->state.excludedPaths;
+    rules.includedPaths = config_->state.includedPaths;
+    return rules;
+}
+
+bool TForm1::isUnrecorded() const {
+    // The single-key writers judge the file itself (for a member: its archive).
+    return !configLoaded_ || !book_.isOpen() ||
+           IsUnrecorded(EncodeSectionName(book_.FileName), recordRules());
+}
+
+void TForm1::loadRecord(const std::string& name) {
+    if (!configLoaded_)
+        return;
+    FontChoice fonts;
+    fonts.fontList = config_->state.fontList;
+    fonts.defaultFontName = config_->state.defaultFontName;
+    fonts.defaultFontSize = std::atoi(config_->state.defaultFontSize.c_str());
+    if (fonts.defaultFontSize < 1)
+        fonts.defaultFontSize = 12;
+    LoadRecordOptions options;
+    options.applyDefaultToNewFiles = config_->settings.Bool(Setting::ApplyDefaultSettings);
+    options.currentLinesPerPage = std::max(1, book_.LinesPerPage);
+    record_.settings = config_->state.book;
+    record_ = LoadBookSection(config_->file, name, record_, fonts, recordRules(), options);
+    config_->state.book = record_.settings;
+    applyPageFont();
+}
+
+void TForm1::writeBookRecord() {
+    if (!configLoaded_ || !book_.isOpen() || book_.AppendMode)
+        return;
+    record_.settings = config_->state.book;
+    record_.position = {book_.LeftPage, book_.LineCount, book_.LinesPerPage};
+    for (size_t i = 0; i < 3; ++i)
+        record_.bookmarks[i] = book_.Bookmarks[i] > 0 ? book_.Bookmarks[i] : kNoBookmark;
+    SaveBookSection(config_->file, recordName(), record_, false, recordRules());
+}
+
+void TForm1::writePage(int leftPage) {
+    record_.position.page = leftPage;
+    if (book_.ChangeReason == "DateiLaden" || isUnrecorded())
+        return;
+    IniWriteSect(config_->file, recordName(), "Page", std::to_string(leftPage), true);
+}
+
+void TForm1::writeBookmarks() {
+    for (size_t i = 0; i < 3; ++i)
+        record_.bookmarks[i] = book_.Bookmarks[i] > 0 ? book_.Bookmarks[i] : kNoBookmark;
+    if (isUnrecorded())
+        return;
+    SaveBookmarks(config_->file, recordName(), record_.bookmarks);
+    config_->file.UpdateFile();
+}
+
+void TForm1::refreshBookmarkButtons() {
+    const Bookmarks marks(toPages(book_.Bookmarks));
+    for (int i = 0; i < 3; ++i) {
+        const std::optional<int> caption = marks.caption(i);
+        LesezeichenNr[i]->setText(caption ? QString::number(*caption) : QString());
+        LesezeichenNr[i]->setEnabled(book_.isOpen());
+    }
+    Lesezeichen->setEnabled(book_.isOpen());
+}
+
+void TForm1::LesezeichenClick() {
+    if (!book_.isOpen())
+        return;
+    Bookmarks marks(toPages(book_.Bookmarks));
+    if (!marks.setNext(book_.LeftPage))
+        return;
+    book_.Bookmarks = fromPages(marks.pages());
+    writeBookmarks();
+    refreshBookmarkButtons();
+}
+
+void TForm1::goToBookmark(int index) {
+    if (!book_.isOpen())
+        return;
+    const std::optional<int> page =
+        Bookmarks(toPages(book_.Bookmarks)).target(index, book_.PageCount);
+    if (page && *page != book_.LeftPage)
+        pages_->goToPage(*page);
+}
+
+void TForm1::clearBookmark(int index) {
+    if (!book_.isOpen())
+        return;
+    Bookmarks marks(toPages(book_.Bookmarks));
+    if (!marks.clear(index))
+        return;
+    book_.Bookmarks = fromPages(marks.pages());
+    writeBookmarks();
+    refreshBookmarkButtons();
+}
+
+void TForm1::clearAllBookmarks() {
+    if (!book_.isOpen())
+        return;
+    Bookmarks marks(toPages(book_.Bookmarks));
+    if (!marks.clearAll())
+        return;
+    book_.Bookmarks = fromPages(marks.pages());
+    writeBookmarks();
+    refreshBookmarkButtons();
+}
+
+void TForm1::updateTitlePage() {
+    TitlePageInput title;
+    title.title = record_.info.title;
+    title.subtitle = record_.info.subtitle;
+    title.author = record_.info.author;
+    title.synopsis = record_.info.synopsis;
+    title.remarks = record_.info.remarks;
+    title.fileName = book_.FileName;
+    title.archiveEntry = book_.ArchiveEntry;
+    pages_->setTitleInfo(title);
+}
+
+} // namespace qw
