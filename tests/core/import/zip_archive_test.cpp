@@ -110,10 +110,11 @@ TEST_F(ZipArchive, BitFlipsNeverCrash) {
         const qw::ArchiveListing listing = qw::ListArchive(path, false, {});
         for (const string& entry : listing.entries) {
             const qw::ArchiveEntryBytes got = qw::ExtractArchiveEntry(path, entry);
-            if (!got.ok())
+            if (!got.ok()) {
                 ++failures;
-            else if (entry == "a.txt")
+            } else if (entry == "a.txt") {
                 EXPECT_EQ(got.bytes, text) << "flip at " << at; // damage must not pass silently
+            }
         }
     }
     EXPECT_GT(failures, 0);
