@@ -90,6 +90,8 @@ std::vector<std::string> QtDialogs::chooseOpenFiles(const OpenFilesRequest& requ
 std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileRequest& request) {
     QFileDialog dialog(parent_, u(request.title), u(request.initialFolder));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The save command asks its own overwrite question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = ToQtNameFilters(request.filters);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())

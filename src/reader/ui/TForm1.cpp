@@ -309,10 +309,9 @@ void TForm1::runCommand(const KeyDecision& d) {
         showMinimized();
         break;
     case Command::ToggleFullScreen:
-        if (isFullScreen())
-            showNormal();
-        else
-            showFullScreen();
+        // Keeps the maximised state underneath, so leaving full screen
+        // restores the window exactly as it was.
+        setWindowState(windowState() ^ Qt::WindowFullScreen);
         break;
     case Command::Exit:
         if (!book_.isOpen() || dialogs_.askYesNo("Exit Quirewell?"))

@@ -47,6 +47,9 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // False when the configuration load ended the program (no usable font).
     bool configurationLoaded() const { return configLoaded_; }
 
+    // Runs a relayout that waits for the window size to settle now.
+    void flushPendingRelayout();
+
     // Carries out one command of the key map.
     void runCommand(const KeyDecision& decision);
 

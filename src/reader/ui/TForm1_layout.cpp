@@ -90,6 +90,13 @@ void TForm1::repaginate() {
     writeBookRecord();
 }
 
+void TForm1::flushPendingRelayout() {
+    if (!resizeTimer_.isActive())
+        return;
+    resizeTimer_.stop();
+    relayoutAfterResize();
+}
+
 void TForm1::relayoutAfterResize() {
     book_.StoredLinesPerPage = book_.LinesPerPage;
     book_.LinesPerPage = pages_->computeLinesPerPage();
