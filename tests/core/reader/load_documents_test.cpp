@@ -71,7 +71,7 @@ TEST_F(LoadDocumentsTest, PalmDocKeepsTheOptionAndGivesItsTitle) {
 
 TEST_F(LoadDocumentsTest, WordMessagesAreShownAndTheFileOpensAsText) {
     qw::test::WordBuild build;
-    build.pieces.push_back({"secret"});
+    build.pieces.push_back({"secret", false, {}});
     build.encrypted = true;
     const string path = dir.write("locked.doc", qw::test::BuildWordDocument(build));
     ASSERT_TRUE(loader.loadFile(path, "", 1, 1));
