@@ -163,6 +163,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     Append->setEnabled(false);
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);
+    setUpBookInfo();
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }

@@ -22,6 +22,7 @@ namespace qw {
 
 class Dialogs;
 class PageArea;
+class BookRecordDialog;
 
 class TForm1 : public QWidget, private LoadHost, private FitHost {
     Q_OBJECT
@@ -115,6 +116,12 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void clearAllBookmarks();
     void updateTitlePage();
 
+    // Book information and the INI file list (TForm1_info.cpp).
+    void setUpBookInfo();
+    void BookInfoClick();
+    void refreshBookInfo();
+    void bookInfoEdited(BookKey key, const std::string& value);
+
     // Keys (TForm1_keys.cpp).
     KeyState keyState() const;
     bool handleKeyPress(QKeyEvent* event);
@@ -138,6 +145,8 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     QPushButton* Schliessen;
     QToolButton* Lesezeichen;
     QToolButton* LesezeichenNr[3];
+    QPushButton* BookInfoButton = nullptr;
+    BookRecordDialog* bookRecordDialog_ = nullptr;
 };
 
 } // namespace qw

@@ -96,6 +96,7 @@ void TForm1::bookLoaded(Book&) {
     record_.info.lastOpened = now;
     if (!isUnrecorded())
         IniWriteSect(config_->file, recordName(), "Last opened", now, true);
+    refreshBookInfo();
 }
 
 void TForm1::registerLastRead(const FileRef& file) {
@@ -124,6 +125,7 @@ void TForm1::bookClosed(Book& book) {
     pages_->history().clear();
     pages_->showCurrentPages();
     refreshBookmarkButtons();
+    refreshBookInfo();
 }
 
 void TForm1::rememberOpenFolder(const std::string& path) {
