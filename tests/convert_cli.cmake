@@ -116,3 +116,22 @@ expect_file(${WORK}/joined2.txt "53746f702e0d0a4e6578740d0a2020696e2d6c696e650d0
 # Without removal the text keeps every break.
 expect_run(0 ${WORK}/wrapped.txt ${WORK}/kept.txt)
 expect_file(${WORK}/kept.txt "53746f702e0d0a4e6578740d0a2020696e2d0d0a6c696e650d0a0d0a456e64")
+
+# The contents listing: display-line number, TAB, heading; e-acute in UTF-8.
+# Line-break removal runs first and moves the second chapter up one line.
+execute_process(COMMAND printf
+                "Title\\r\\n\\r\\n\\r\\n\\r\\nCHAPTER I\\r\\n\\r\\none\\r\\ntwo\\r\\n\\r\\n\\r\\n\\r\\nCHAPTER \\351\\r\\nend\\r\\n"
+                OUTPUT_FILE ${WORK}/chapters.txt)
+expect_run(0 --contents ${WORK}/chapters.txt ${WORK}/contents.txt)
+# "1" TAB "Title" LF "5" TAB "CHAPTER I" LF "12" TAB "CHAPTER " e-acute LF
+expect_file(${WORK}/contents.txt
+            "31095469746c650a35094348415054455220490a3132094348415054455220c3a90a")
+expect_run(0 --contents --remove-line-breaks ${WORK}/chapters.txt ${WORK}/contents2.txt)
+file(READ ${WORK}/contents2.txt listing)
+if(NOT listing MATCHES "^1\tTitle\n5\tCHAPTER I\n11\tCHAPTER ")
+    message(FATAL_ERROR "contents after line-break removal: ${listing}")
+endif()
+expect_run(0 --help)
+if(NOT last_out MATCHES "80 units a line, every")
+    message(FATAL_ERROR "help does not name the line width: ${last_out}")
+endif()

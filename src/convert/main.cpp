@@ -11,6 +11,7 @@
 #include "import/read_file.h"
 #include "import/zip_archive.h"
 #include "reader/remove_line_breaks.h"
+#include "reader/toc_listing.h"
 
 #include <cstdio>
 #include <cstring>
@@ -32,6 +33,13 @@ const char* const kUsage =
     "  --not-before-indentation  with it: keep breaks before indented lines\n"
     "  --emphasis MODE HTML emphasis as caps (the default), marks (*bold*\n"
     "                  /italic/ _underlined_) or none\n"
+    "  --contents      list the sections the reader would find instead of the\n"
+    "                  text: one line each, the display-line number, a TAB and\n"
+    "                  the heading (LF line breaks). The criteria are the\n"
+    "                  defaults: at least 3 blank lines before a heading, 5\n"
+    "                  lines apart counting blank lines, any heading text.\n"
+    "                  Lines are counted as fitted to 80 units a line, every\n"
+    "                  character one unit; --remove-line-breaks applies first\n"
     "  -h, --help      show this help\n"
     "\n"
     "OUTPUT missing or \"-\" writes to standard output. Line breaks are CR LF.\n"
@@ -47,6 +55,7 @@ struct Arguments {
     bool cp1252 = false;
     std::string emphasis = "caps";
     bool removeLineBreaks = false;
+    bool contents = false;
     bool notAfterPunctuation = false;
     bool notBeforeIndentation = false;
 };
@@ -164,6 +173,8 @@ int main(int argc, char* argv[]) {
             return 0;
         } else if (arg == "--cp1252") {
             args.cp1252 = true;
+        } else if (arg == "--contents") {
+            args.contents = true;
         } else if (arg == "--remove-line-breaks") {
             args.removeLineBreaks = true;
         } else if (arg == "--not-after-punctuation") {
@@ -221,8 +232,15 @@ int main(int argc, char* argv[]) {
         lineBreaks.notBeforeIndentation = args.notBeforeIndentation;
         text = qw::RemoveLineBreaks(text, lineBreaks);
     }
-    if (args.format == "pdb")
+    if (args.contents) {
+        std::string listing;
+        for (const qw::ListedSection& s :
+             qw::ListSections(text, qw::TocCriteriaOf(qw::BookSettings{})))
+            listing += std::to_string(s.line) + "\t" + s.text + "\n";
+        text = std::move(listing);
+    } else if (args.format == "pdb") {
         return writePalmDoc(args, text);
+    }
     if (!args.cp1252)
         text = qw::Cp1252ToUtf8(text);
     std::string error;
