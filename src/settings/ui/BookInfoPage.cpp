@@ -95,7 +95,7 @@ BookInfoPage::BookInfoPage(QWidget* parent) : QWidget(parent) {
     connect(finished_, &QCheckBox::clicked, this, [this](bool checked) {
         report(BookKey::Finished, checked ? QStringLiteral("Yes") : QStringLiteral("No"));
     });
-    grid->addWidget(finished_, row, 1);
+    grid->addWidget(finished_, row, 1, Qt::AlignLeft);
     ++row;
 
     size_ = factLabel(this, "Size");
