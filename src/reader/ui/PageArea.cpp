@@ -178,6 +178,7 @@ void PageArea::placeControls() {
     // The progress bar sits below the pages or in the top row.
     const int backIndex =
         buttonRow_->indexOf(topRow_->findChild<QToolButton*>(QStringLiteral("MBBack")));
+    Fortschritt->setBelowText(options_.progressBarBelow);
     if (options_.progressBarShown && options_.progressBarBelow) {
         if (Fortschritt->parentWidget() != this) {
             buttonRow_->removeWidget(Fortschritt);

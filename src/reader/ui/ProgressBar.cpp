@@ -2,6 +2,7 @@
 
 #include "reader/page_moves.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -50,8 +51,15 @@ void ProgressBar::mousePressEvent(QMouseEvent* event) {
 void ProgressBar::mouseMoveEvent(QMouseEvent* event) {
     if (pageCount_ <= 0)
         return;
-    const QPoint at = event->globalPosition().toPoint() + QPoint(10, 10);
-    QToolTip::showText(at, QString::number(pageAt(static_cast<int>(event->position().x()))), this);
+    const QString page = QString::number(pageAt(static_cast<int>(event->position().x())));
+    const QPoint cursor = event->globalPosition().toPoint();
+    QPoint at = cursor + QPoint(10, 10);
+    if (belowText_) {
+        // Below the pages the hint sits above the cursor, ending 2 pixels under its line.
+        const int hintHeight = QFontMetrics(QToolTip::font()).height() + 8;
+        at = QPoint(cursor.x() + 10, cursor.y() + 2 - hintHeight);
+    }
+    QToolTip::showText(at, page, this);
 }
 
 } // namespace qw

@@ -16,6 +16,8 @@ class ProgressBar : public QWidget {
     static constexpr int kMargin = 2; // the filled part's offset inside the bar
 
     void setColors(const QColor& bar, const QColor& filled);
+    // Whether the bar sits below the pages (its hint then opens above the cursor).
+    void setBelowText(bool below) { belowText_ = below; }
 
   signals:
     void pageClicked(int page);
@@ -30,6 +32,7 @@ class ProgressBar : public QWidget {
 
     int leftPage_ = 0;
     int pageCount_ = 0;
+    bool belowText_ = true;
     QColor bar_{0xe4, 0xdc, 0xcb};
     QColor filled_{0x8a, 0x6d, 0x45};
 };
