@@ -279,6 +279,40 @@ class IniListTest : public QObject {
         QCOMPARE(after.ReadString("/books/zeta.txt", "Fontname", "?"), std::string("Sans"));
         QVERIFY(!after.ValueExists("/gone/old.txt", "Fontname"));
     }
+
+    void handEditedRecordNamesAreListedAndDeletedAlone() {
+        const std::string longName = "/deep/" + std::string(4000, 'x') + ".txt";
+        QFile file(QString::fromStdString(config_.FileName()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("[/odd/a=b;c.txt]\nPage=1\n[/odd/caf\xe9.txt]\nPage=2\n[") +
+                   QByteArray::fromStdString(longName) +
+                   "]\nPage=x\nFontsize=-4\n[/odd/]\n[/odd/|]\nPage=\n[Default]\nFontname=S\n");
+        file.close();
+        QVERIFY(config_.Open(config_.FileName()));
+        options_.hideFilePaths = true;
+        IniFileListPage page(binding());
+        page.show();
+        page.infoBox()->click();
+        QCOMPARE(page.list()->count(), 5);
+        QCOMPARE(shown(page)[0], QStringLiteral("a=b;c.txt"));
+        // A name that is not UTF-8 is read as Windows-1252.
+        QCOMPARE(shown(page)[1], QStringLiteral("caf\u00e9.txt"));
+        QCOMPARE(shown(page)[2].size(), 4004);
+        QCOMPARE(shown(page)[3], QString());
+        QCOMPARE(shown(page)[4], QStringLiteral("[] in "));
+        QVERIFY(page.hintForRow(2).contains(QStringLiteral(", -4 pt")));
+
+        select(page, {2});
+        page.list()->setFocus();
+        QTest::keyClick(page.list(), Qt::Key_Delete);
+        const ConfigFile after = reread();
+        QVERIFY(!after.SectionExists(longName));
+        QVERIFY(after.SectionExists("/odd/a=b;c.txt"));
+        QVERIFY(after.SectionExists("/odd/caf\xc3\xa9.txt"));
+        QVERIFY(after.SectionExists("/odd/|"));
+        QCOMPARE(after.ReadString("Default", "Fontname", "?"), std::string("S"));
+        QCOMPARE(page.list()->count(), 4);
+    }
 };
 
 QTEST_MAIN(IniListTest)
