@@ -5,6 +5,7 @@
 #include "controls/scripted_dialogs.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/TForm1.h"
+#include "reader/ui/TitlePageView.h"
 #include "settings/ui/AnnotationPage.h"
 #include "settings/ui/BookInfoPage.h"
 #include "settings/ui/BookRecordDialog.h"
@@ -222,6 +223,10 @@ class BookInfoTest : public QObject {
         QTest::keyClicks(info->field(BookKey::Title), QStringLiteral("Whales"));
         QCOMPARE(file.ReadString(record, "Title", "?"), std::string("Whales"));
         QCOMPARE(form.record().info.title, std::string("Whales"));
+        // The title page (shown, as the book starts there) follows the title.
+        QCOMPARE(form.book().LeftPage, 0);
+        QCOMPARE(QString::fromStdString(form.pageArea()->titlePage()->items().front().text),
+                 QStringLiteral("Whales"));
         QVERIFY2(form.windowTitle().contains(QStringLiteral("Whales")),
                  qPrintable(form.windowTitle()));
 
