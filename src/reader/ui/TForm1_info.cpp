@@ -78,8 +78,13 @@ void TForm1::BookInfoClick() {
         binding.exists = [](const std::string& reference) {
             return FileReferenceExists(reference);
         };
-        // The recent files and favourites are not kept yet: no record is spared.
-        binding.recentAndFavourites = [] { return std::vector<std::string>{}; };
+        // The recent files and favourites as the configuration holds them.
+        binding.recentAndFavourites = [this] {
+            std::vector<std::string> kept = config_->state.recent;
+            kept.insert(kept.end(), config_->state.favorites.begin(),
+                        config_->state.favorites.end());
+            return kept;
+        };
         binding.rules = [this] { return recordRules(); };
         binding.currentSettings = [this] { return config_->state.book; };
         // The contents panel is not shown yet.
