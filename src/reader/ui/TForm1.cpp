@@ -164,6 +164,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);
     setUpBookInfo();
+    setupContents();
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
@@ -329,6 +330,18 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::OpenWithAssociatedProgram:
         if (book_.isOpen())
             QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(book_.FileName)));
+        break;
+    case Command::ToggleContents:
+        ToggleToc();
+        break;
+    case Command::PreviousSection:
+        PreviousSection();
+        break;
+    case Command::NextSection:
+        NextSection();
+        break;
+    case Command::JumpToSection:
+        JumpToSelectedSection();
         break;
     default:
         // The find bar, the editor, the panels, the contents and the catalogue

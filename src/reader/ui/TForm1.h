@@ -7,6 +7,7 @@
 #include "reader/commands.h"
 #include "reader/fit_lines.h"
 #include "reader/para_wrap.h"
+#include "reader/sections.h"
 #include "settings/book_record.h"
 #include "settings/configuration.h"
 
@@ -22,6 +23,7 @@ namespace qw {
 
 class Dialogs;
 class PageArea;
+class ContentsPanel;
 class BookRecordDialog;
 
 class TForm1 : public QWidget, private LoadHost, private FitHost {
@@ -65,6 +67,25 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // Fits the lines now ("Fit lines now").
     void AnpassenClick();
 
+    // Table of contents (TForm1_toc.cpp).
+    void ShowToc(bool show);
+    void ToggleToc();
+    void CreateTOCClick();
+    void PreviousSection();
+    void NextSection();
+    void JumpToSection(int row);
+    void JumpToSelectedSection();
+    // The contents criteria in the configuration's book settings changed:
+    // stores them and, unless only the header text changed, detects again
+    // when that is automatic.
+    void TocCriteriaChanged(bool headerTextOnly);
+  public:
+    ContentsPanel* contentsPanel() const { return Contents; }
+    const SectionMap& sections() const { return sections_; }
+    // How often a running contents scan lets events through (and so sees
+    // Space), in milliseconds.
+    void setTocPollInterval(int ms) { tocPollMs_ = ms; }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,7 +108,9 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void rememberOpenFolder(const std::string& path) override;
 
     // FitHost
-    void clearSections() override {}
+    void clearSections() override;
+    bool createToc() override;
+    void clearToc() override;
     void showPages() override;
     void writeBookRecord() override;
 
@@ -122,6 +145,17 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void refreshBookInfo();
     void bookInfoEdited(BookKey key, const std::string& value);
 
+    // Table of contents (TForm1_toc.cpp).
+    void setupContents();
+    void runCreateToc(bool redraw);
+    void PreviewSection(int row);
+    void syncContentsSelection(int leftPage);
+    void syncContentsDocking();
+    void tocAfterRepagination();
+    void storeTocSettings();
+    void tocKeyState(KeyState& s) const;
+    std::vector<int> contentsPages() const;
+
     // Keys (TForm1_keys.cpp).
     KeyState keyState() const;
     bool handleKeyPress(QKeyEvent* event);
@@ -145,6 +179,16 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     QPushButton* Schliessen;
     QToolButton* Lesezeichen;
     QToolButton* LesezeichenNr[3];
+
+    ContentsPanel* Contents = nullptr;
+    QToolButton* MBTOC = nullptr;
+    QToolButton* MBPrevious = nullptr;
+    QToolButton* MBNext = nullptr;
+    SectionMap sections_;
+    std::vector<SectionRow> contentsRows_; // what the list shows
+    int previewedRow_ = -1;
+    int tocPollMs_ = 20;
+    bool tocScanning_ = false;
     QPushButton* BookInfoButton = nullptr;
     BookRecordDialog* bookRecordDialog_ = nullptr;
 };

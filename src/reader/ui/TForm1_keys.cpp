@@ -138,6 +138,7 @@ KeyState TForm1::keyState() const {
     KeyState s;
     s.busy = !book_.ChangeReason.empty();
     s.focus = focusKind(QApplication::focusWidget());
+    tocKeyState(s);
     if (configLoaded_) {
         const Settings& settings = config_->settings;
         s.shortcutsEnabled = settings.Bool(Setting::ActivateShortcuts);

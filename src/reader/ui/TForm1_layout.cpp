@@ -84,6 +84,7 @@ void TForm1::repaginate() {
         if (mark > 0)
             mark = RoundHalfEven(static_cast<double>(mark - 1) * stored / lines) + 1;
     book_.StoredLinesPerPage = lines;
+    tocAfterRepagination();
     pages_->history().clear();
     pages_->showCurrentPages();
     UpdateCaption();

@@ -87,6 +87,7 @@ void TForm1::layOutBook(Book& book) {
     if (book.AppendMode)
         book.LeftPage = 0; // a joined book starts at its title page
     updateTitlePage();
+    syncContentsDocking();
     fitLines();
 }
 
@@ -121,6 +122,7 @@ void TForm1::bookClosed(Book& book) {
     loadRecord(kDefaultRecord);
     config_->state.book.tocOnLeftSide = tocOnLeft;
     book.Bookmarks = {0, 0, 0};
+    clearSections();
     book.LinesPerPage = pages_->computeLinesPerPage();
     pages_->history().clear();
     pages_->showCurrentPages();

@@ -1,0 +1,351 @@
+// The reader window's table of contents: detecting the sections after
+// fitting or on demand (Space stops the scan), the contents panel with its
+// list and preview, jumping to a section and the previous/next section
+// commands.
+//
+// After Space stops a scan the sections found so far are kept, the list
+// stays empty (so the section buttons are off) and whatever called the scan
+// carries on: a fitting still shows the pages, restores the caption and
+// writes the book record, so nothing is left half done.
+
+#include "reader/ui/TForm1.h"
+
+#include "import/cp1252.h"
+#include "reader/ui/ContentsPanel.h"
+#include "reader/ui/PageArea.h"
+#include "settings/book_settings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace qw {
+
+namespace {
+
+// Lets pending window events through while the contents are scanned, so the
+// window repaints and a pressed Space can stop the scan. Keys and mouse
+// presses are not carried out meanwhile (a Space must not also turn the
+// page, a click must not start another operation), and the resize relayout
+// waits until the scan is over.
+class TocScanPump : public QObject, public TocScanHost {
+  public:
+    TocScanPump(QWidget& window, QTimer& resizeTimer, int pollMs)
+        : window_(window), resizeTimer_(resizeTimer), pollMs_(pollMs) {
+        relayoutPending_ = resizeTimer_.isActive();
+        resizeTimer_.stop();
+        qApp->installEventFilter(this);
+        // A Space already waiting is dropped without effect.
+        discarding_ = true;
+        QCoreApplication::processEvents();
+        discarding_ = false;
+        clock_.start();
+    }
+    ~TocScanPump() override {
+        qApp->removeEventFilter(this);
+        if (relayoutPending_)
+            resizeTimer_.start();
+    }
+
+    bool abortRequested() override {
+        if (!aborted_ && clock_.elapsed() >= pollMs_) {
+            QCoreApplication::processEvents();
+            clock_.restart();
+        }
+        return aborted_;
+    }
+    void showProgress(const std::string& caption) override {
+        window_.setWindowTitle(QString::fromStdString(caption));
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Space && !discarding_)
+                aborted_ = true;
+            return true;
+        }
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            return true;
+        case QEvent::Timer:
+            if (watched == &resizeTimer_) {
+                resizeTimer_.stop();
+                relayoutPending_ = true;
+                return true;
+            }
+            return false;
+        default:
+            return false;
+        }
+    }
+
+  private:
+    QWidget& window_;
+    QTimer& resizeTimer_;
+    int pollMs_;
+    QElapsedTimer clock_;
+    bool discarding_ = false;
+    bool aborted_ = false;
+    bool relayoutPending_ = false;
+};
+
+QToolButton* sectionButton(QWidget* parent, const char* name, const QString& text,
+                           const QString& tip) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(text);
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+void TForm1::setupContents() {
+    Contents = new ContentsPanel(this);
+    MBTOC = sectionButton(this, "MBTOC", tr("TOC"), tr("Show or hide the table of contents"));
+    MBPrevious =
+        sectionButton(this, "MBPrevious", tr("|<"), tr("Previous section (Ctrl+Arrow Left)"));
+    MBNext = sectionButton(this, "MBNext", tr(">|"), tr("Next section (Ctrl+Arrow Right)"));
+    for (QToolButton* button : {MBTOC, MBPrevious, MBNext})
+        pages_->buttonRow()->addWidget(button);
+    MBPrevious->setEnabled(false);
+    MBNext->setEnabled(false);
+    // A right click on either section button shows the panel instead.
+    for (QToolButton* button : {MBPrevious, MBNext}) {
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(button, &QWidget::customContextMenuRequested, this, [this] { ShowToc(true); });
+    }
+    connect(MBTOC, &QToolButton::clicked, this, &TForm1::ToggleToc);
+    connect(MBPrevious, &QToolButton::clicked, this, &TForm1::PreviousSection);
+    connect(MBNext, &QToolButton::clicked, this, &TForm1::NextSection);
+
+    connect(Contents, &ContentsPanel::sectionClicked, this, &TForm1::JumpToSection);
+    connect(Contents, &ContentsPanel::rowSelected, this, &TForm1::PreviewSection);
+    connect(Contents, &ContentsPanel::createRequested, this, &TForm1::CreateTOCClick);
+    connect(Contents, &ContentsPanel::hideRequested, this, [this] { ShowToc(false); });
+    connect(Contents, &ContentsPanel::dockingChanged, this, [this](bool docked) {
+        config_->state.book.tocOnLeftSide = docked;
+        Contents->setDocked(docked);
+        storeTocSettings();
+    });
+    connect(pages_, &PageArea::pagesShown, this, &TForm1::syncContentsSelection);
+
+    Contents->setDocked(config_->state.book.tocOnLeftSide);
+    if (config_->state.book.tocOnLeftSide)
+        ShowToc(true);
+}
+
+bool TForm1::createToc() {
+    runCreateToc(false);
+    return true; // the fitting goes on after an abort as well
+}
+
+void TForm1::CreateTOCClick() {
+    runCreateToc(true);
+}
+
+void TForm1::runCreateToc(bool redraw) {
+    if (!book_.isOpen() || tocScanning_)
+        return;
+    tocScanning_ = true;
+    setWindowTitle(QStringLiteral("Creating TOC ..."));
+    {
+        TocScanPump pump(*this, resizeTimer_, tocPollMs_);
+        if (Contents->rowCount() > 0) {
+            clearToc();
+            if (Contents->isVisible())
+                Contents->repaint();
+        }
+        const LineTextSource lines = [this](int n) {
+            return DisplayLineText(book_, wrap_, n).value_or(std::string());
+        };
+        TocScan scan = DetectSections(book_, TocCriteriaOf(config_->state.book), lines, &pump);
+        sections_ = std::move(scan.sections);
+        if (!scan.aborted) {
+            if (sections_.empty()) {
+                clearToc();
+            } else {
+                contentsRows_ = SectionRows(sections_, book_.LinesPerPage, lines);
+                Contents->setRows(contentsRows_);
+                previewedRow_ = -1;
+                MBPrevious->setEnabled(true);
+                MBNext->setEnabled(true);
+                syncContentsSelection(book_.LeftPage);
+            }
+        }
+    }
+    tocScanning_ = false;
+    UpdateCaption();
+    if (redraw)
+        pages_->showCurrentPages();
+}
+
+void TForm1::clearToc() {
+    contentsRows_.clear();
+    Contents->clearRows();
+    Contents->setPreviewText(QString());
+    previewedRow_ = -1;
+    MBPrevious->setEnabled(false);
+    MBNext->setEnabled(false);
+}
+
+void TForm1::clearSections() {
+    sections_.clear();
+    clearToc();
+}
+
+void TForm1::tocAfterRepagination() {
+    if (config_->state.book.automaticToc)
+        runCreateToc(false);
+    else
+        clearToc();
+}
+
+std::vector<int> TForm1::contentsPages() const {
+    std::vector<int> pages;
+    pages.reserve(contentsRows_.size());
+    for (const SectionRow& row : contentsRows_)
+        pages.push_back(row.page);
+    return pages;
+}
+
+void TForm1::syncContentsSelection(int leftPage) {
+    if (!book_.isOpen()) {
+        if (!sections_.empty() || Contents->rowCount() > 0)
+            clearSections();
+        return;
+    }
+    const std::optional<int> row =
+        SectionToSelect(contentsPages(), Contents->selectedRow(), leftPage);
+    if (!row)
+        return;
+    Contents->selectRow(*row);
+    PreviewSection(*row);
+}
+
+void TForm1::PreviewSection(int row) {
+    if (row < 0 || row >= static_cast<int>(contentsRows_.size()) || row == previewedRow_ ||
+        static_cast<size_t>(row) >= sections_.size())
+        return;
+    previewedRow_ = row;
+    const int first = sections_[static_cast<size_t>(row)].firstLine;
+    const int end = static_cast<size_t>(row) + 1 < sections_.size()
+                        ? sections_[static_cast<size_t>(row) + 1].firstLine
+                        : book_.LineCount + 1;
+    ParaWrap boxWrap;
+    Contents->preparePreviewWrap(boxWrap);
+    const std::string text = BuildSectionPreview(
+        [this](int n) { return DisplayLineText(book_, wrap_, n).value_or(std::string()); }, first,
+        end, Contents->previewMaxRows(), boxWrap);
+    Contents->setPreviewText(QString::fromStdString(Cp1252ToUtf8(text)));
+}
+
+void TForm1::JumpToSection(int row) {
+    if (!book_.isOpen() || row < 0 || row >= static_cast<int>(contentsRows_.size()))
+        return;
+    const int page =
+        JumpToSectionPage(contentsRows_[static_cast<size_t>(row)].page, book_.PageCount);
+    if (page != book_.LeftPage)
+        pages_->goToPage(page);
+}
+
+void TForm1::JumpToSelectedSection() {
+    JumpToSection(Contents->selectedRow());
+}
+
+void TForm1::ToggleToc() {
+    ShowToc(!Contents->isVisible());
+}
+
+void TForm1::PreviousSection() {
+    if (!book_.isOpen())
+        return;
+    const std::optional<int> page =
+        PreviousSectionPage(contentsPages(), book_.LeftPage, book_.PageCount);
+    if (page && *page != book_.LeftPage)
+        pages_->goToPage(*page);
+}
+
+void TForm1::NextSection() {
+    if (!book_.isOpen())
+        return;
+    const std::optional<int> page =
+        NextSectionPage(contentsPages(), book_.LeftPage, book_.PageCount);
+    if (page && *page != book_.LeftPage)
+        pages_->goToPage(*page);
+}
+
+void TForm1::ShowToc(bool show) {
+    if (show) {
+        const std::optional<int> row =
+            SectionToSelect(contentsPages(), Contents->selectedRow(), book_.LeftPage);
+        if (row)
+            Contents->selectRow(*row);
+        Contents->setDocked(config_->state.book.tocOnLeftSide);
+        Contents->show();
+        Contents->raise();
+        if (!Contents->isDocked())
+            Contents->activateWindow();
+        Contents->list()->setFocus();
+        if (Contents->previewText().isEmpty() && Contents->selectedRow() >= 0) {
+            previewedRow_ = -1;
+            PreviewSection(Contents->selectedRow());
+        }
+    } else {
+        Contents->hide();
+        if (Contents->isDocked()) {
+            config_->state.book.tocOnLeftSide = false;
+            Contents->setDocked(false);
+        }
+    }
+    storeTocSettings();
+}
+
+void TForm1::syncContentsDocking() {
+    const bool docked = config_->state.book.tocOnLeftSide;
+    if (docked == (Contents->isDocked() && Contents->isVisible()))
+        return;
+    ShowToc(docked);
+    // The reading area takes its new width before the lines are fitted to it.
+    layout()->activate();
+    book_.LinesPerPage = pages_->computeLinesPerPage();
+}
+
+void TForm1::storeTocSettings() {
+    if (!configLoaded_)
+        return;
+    if (!book_.isOpen())
+        SaveTocSettings(config_->file, kDefaultRecord, config_->state.book, Contents->isVisible());
+    else if (!isUnrecorded())
+        SaveTocSettings(config_->file, recordName(), config_->state.book, Contents->isVisible());
+}
+
+void TForm1::TocCriteriaChanged(bool headerTextOnly) {
+    storeTocSettings();
+    if (!headerTextOnly && config_->state.book.automaticToc && book_.isOpen() &&
+        book_.ChangeReason != "DateiLaden")
+        runCreateToc(true);
+}
+
+void TForm1::tocKeyState(KeyState& s) const {
+    s.tocOpen = Contents->isVisible();
+    s.tocDockedLeft = Contents->isDocked() && Contents->isVisible();
+    if (s.tocOpen && QApplication::focusWidget() == Contents->list())
+        s.focus = Focus::TocList;
+}
+
+} // namespace qw

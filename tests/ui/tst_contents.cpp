@@ -1,0 +1,327 @@
+// The table of contents in the reader window: a novel's chapters in the
+// list, jumping to a section, previous and next section with the keys, the
+// list kept in step with the pages, the preview, hover scrolling, docking
+// with the record, and Space stopping a long scan.
+
+#include "controls/scripted_dialogs.h"
+#include "reader/ui/ContentsPanel.h"
+#include "reader/ui/PageArea.h"
+#include "reader/ui/PageView.h"
+#include "reader/ui/TForm1.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const char* const kRoman[] = {"I",    "II", "III", "IV", "V",   "VI",   "VII",
+                              "VIII", "IX", "X",   "XI", "XII", "XIII", "XIV"};
+
+// A title line, then `chapters` chapters "CHAPTER <roman>" (or numbered past
+// the table) after three blank lines, each of `paragraphs` paragraphs of hard
+// wrapped lines separated by one blank line.
+QByteArray Novel(int chapters, int paragraphs) {
+    QByteArray text = "THE TEST NOVEL\r\n\r\nby Nobody\r\n";
+    for (int c = 0; c < chapters; ++c) {
+        text += "\r\n\r\n\r\n";
+        text +=
+            c < 14 ? QByteArray("CHAPTER ") + kRoman[c] : "CHAPTER " + QByteArray::number(c + 1);
+        text += "\r\n\r\n";
+        for (int p = 0; p < paragraphs; ++p) {
+            for (int line = 0; line < 4; ++line)
+                text += "It was chapter " + QByteArray::number(c + 1) +
+                        " and the words went on and on here.\r\n";
+            text += "\r\n";
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+class ContentsTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    QString writeFile(const QString& name, const QByteArray& content) {
+        const QString path = dir_->filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(content);
+        return path;
+    }
+
+    // A window with automatic contents, the book opened.
+    std::unique_ptr<qw::TForm1> open(qw::ScriptedDialogs& dialogs, const QByteArray& text,
+                                     bool automatic = true) {
+        auto form = std::make_unique<qw::TForm1>(dialogs);
+        form->configuration().state.book.automaticToc = automatic;
+        form->resize(1280, 800);
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return nullptr;
+        const QString path = writeFile(QStringLiteral("novel.txt"), text);
+        form->startupOpen({QStringLiteral("quirewell"), path});
+        return form;
+    }
+
+    static QStringList listTexts(const qw::TForm1& form) {
+        QStringList texts;
+        const QTableWidget* list = form.contentsPanel()->list();
+        for (int r = 0; r < list->rowCount(); ++r)
+            texts << list->item(r, 1)->text();
+        return texts;
+    }
+
+    // The pointer moving over a control of the panel, without a button held.
+    static void moveOver(QWidget* widget) {
+        const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+    static QToolButton* button(qw::TForm1& form, const char* name) {
+        return form.findChild<QToolButton*>(QString::fromLatin1(name));
+    }
+
+  private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        qputenv("QUIREWELL_CONFIG_DIR", dir_->path().toUtf8());
+    }
+    void cleanup() {
+        qunsetenv("QUIREWELL_CONFIG_DIR");
+        dir_.reset();
+    }
+
+    void novelChaptersAreListedWithTheirPages() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(12, 6));
+        QVERIFY(form);
+        const qw::Book& book = form->book();
+        QStringList expected{QStringLiteral("THE TEST NOVEL")};
+        for (int c = 0; c < 12; ++c)
+            expected << QStringLiteral("CHAPTER ") + QString::fromLatin1(kRoman[c]);
+        QCOMPARE(listTexts(*form), expected);
+        QCOMPARE(form->sections().size(), size_t(13));
+        const QTableWidget* list = form->contentsPanel()->list();
+        QCOMPARE(list->horizontalHeaderItem(0)->text(), QStringLiteral("Page"));
+        QCOMPARE(list->horizontalHeaderItem(1)->text(), QStringLiteral("First line"));
+        for (int r = 0; r < 13; ++r) {
+            const int line = form->sections()[static_cast<size_t>(r)].firstLine;
+            QCOMPARE(list->item(r, 0)->text().toInt(), (line - 1) / book.LinesPerPage + 1);
+        }
+        QVERIFY(button(*form, "MBPrevious")->isEnabled());
+        QVERIFY(button(*form, "MBNext")->isEnabled());
+        QVERIFY(!form->windowTitle().contains(QStringLiteral("TOC")));
+    }
+
+    void previousAndNextSectionWithTheKeys() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(6, 10));
+        QVERIFY(form);
+        const qw::Book& book = form->book();
+        std::vector<int> pages;
+        for (const qw::SectionEntry& s : form->sections())
+            pages.push_back((s.firstLine - 1) / book.LinesPerPage + 1);
+        QCOMPARE(book.LeftPage, 0);
+        // From the title page: the first section after page 0, then each next one.
+        int expected = 0;
+        for (int step = 0; step < 10; ++step) {
+            QTest::keyClick(form.get(), Qt::Key_Right, Qt::ControlModifier);
+            int next = book.PageCount;
+            for (int p : pages)
+                if (p > expected) {
+                    next = p;
+                    break;
+                }
+            expected = next;
+            QCOMPARE(book.LeftPage, expected);
+        }
+        QCOMPARE(book.LeftPage, book.PageCount); // past the last section: the last page
+        QTest::keyClick(form.get(), Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(book.LeftPage, pages.back());
+        QTest::keyClick(form.get(), Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(book.LeftPage, pages[pages.size() - 2]);
+        button(*form, "MBNext")->click();
+        QCOMPARE(book.LeftPage, pages.back());
+    }
+
+    void panelJumpsAndFollowsThePages() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(8, 10));
+        QVERIFY(form);
+        qw::ContentsPanel* panel = form->contentsPanel();
+        const qw::Book& book = form->book();
+        QVERIFY(!panel->isVisible());
+        QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->focusWidget(), static_cast<QWidget*>(panel->list()));
+        QCOMPARE(panel->selectedRow(), 0); // the title page: the first section
+        QVERIFY(panel->previewText().startsWith(QStringLiteral("THE TEST NOVEL")));
+
+        // A click on row 5 shows the even page of its pair.
+        QTableWidget* list = panel->list();
+        const int page5 = list->item(5, 0)->text().toInt();
+        const QRect cell = list->visualItemRect(list->item(5, 1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(book.LeftPage, page5 / 2 * 2);
+        QCOMPARE(panel->selectedRow(), 5);
+        QVERIFY2(panel->previewText().startsWith(QStringLiteral("CHAPTER V\n It was chapter 5")),
+                 qPrintable(panel->previewText()));
+
+        // Down and Enter in the list jump to the next section.
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(panel->selectedRow(), 6);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(book.LeftPage, list->item(6, 0)->text().toInt() / 2 * 2);
+
+        // Turning to the last page selects the last section.
+        form->pageArea()->goToPage(book.PageCount);
+        QCOMPARE(panel->selectedRow(), 8);
+        form->pageArea()->goToPage(0);
+        QCOMPARE(panel->selectedRow(), 0);
+
+        // Ctrl+T again hides it.
+        QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(!panel->isVisible());
+    }
+
+    void hoverScrollingMovesTheSelection() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(8, 2));
+        QVERIFY(form);
+        form->ShowToc(true);
+        qw::ContentsPanel* panel = form->contentsPanel();
+        panel->selectRow(3);
+        QWidget* below = panel->findChild<QWidget*>(QStringLiteral("ChapterPanelUp"));
+        QWidget* above = panel->findChild<QWidget*>(QStringLiteral("ChapterPanelDown"));
+        moveOver(below);
+        QTRY_VERIFY_WITH_TIMEOUT(panel->selectedRow() >= 5, 2000);
+        moveOver(panel); // elsewhere over the panel: the timer stops
+        QVERIFY(!panel->scrollTimer().isActive());
+        const int stopped = panel->selectedRow();
+        QTest::qWait(250);
+        QCOMPARE(panel->selectedRow(), stopped);
+        moveOver(above);
+        QTRY_COMPARE_WITH_TIMEOUT(panel->selectedRow(), 0, 3000);
+        QTRY_VERIFY(!panel->scrollTimer().isActive()); // stops at the first section
+    }
+
+    void dockingIsStoredInTheRecord() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(3, 2));
+        QVERIFY(form);
+        const std::string record = form->book().FileName;
+        qw::ContentsPanel* panel = form->contentsPanel();
+        form->ShowToc(true);
+        QVERIFY(!panel->isDocked());
+        QVERIFY(panel->isWindow());
+        panel->leftBox()->click();
+        QVERIFY(panel->isDocked());
+        QVERIFY(panel->isVisible());
+        QVERIFY(!panel->isWindow());
+        QTRY_COMPARE(form->pageArea()->x(), qw::ContentsPanel::panelWidth());
+        QCOMPARE(form->configuration().file.ReadString(record, "TOC on left side", ""),
+                 std::string("Yes"));
+        // Hiding undocks and stores "No".
+        panel->findChild<QPushButton*>(QStringLiteral("TOCClose"))->click();
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!panel->isDocked());
+        QTRY_COMPARE(form->pageArea()->x(), 0);
+        QCOMPARE(form->configuration().file.ReadString(record, "TOC on left side", ""),
+                 std::string("No"));
+    }
+
+    void noQualifyingLineLeavesTheListEmpty() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(3, 2));
+        QVERIFY(form);
+        QCOMPARE(form->contentsPanel()->rowCount(), 4);
+        form->configuration().state.book.sectionHeaderContains = "ZZZ";
+        form->TocCriteriaChanged(true); // only stored
+        QCOMPARE(form->contentsPanel()->rowCount(), 4);
+        form->CreateTOCClick();
+        QCOMPARE(form->contentsPanel()->rowCount(), 0);
+        QVERIFY(form->sections().empty());
+        QVERIFY(!button(*form, "MBPrevious")->isEnabled());
+        QVERIFY(!button(*form, "MBNext")->isEnabled());
+        const int page = form->book().LeftPage;
+        QTest::keyClick(form.get(), Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(form->book().LeftPage, page);
+        QCOMPARE(form->configuration().file.ReadString(form->book().FileName,
+                                                       "Section header contains", ""),
+                 std::string("ZZZ"));
+        // A criterion that rebuilds at once.
+        form->configuration().state.book.sectionHeaderContains = "chapter";
+        form->configuration().state.book.precedingBlankLines = 2;
+        form->TocCriteriaChanged(false);
+        QCOMPARE(form->contentsPanel()->rowCount(), 3);
+        QCOMPARE(form->configuration().file.ReadString(form->book().FileName,
+                                                       "Preceding blank lines", ""),
+                 std::string("2"));
+    }
+
+    void spaceStopsALongScan() {
+        qw::ScriptedDialogs dialogs;
+        auto form = std::make_unique<qw::TForm1>(dialogs);
+        form->configuration().state.book.automaticToc = true;
+        form->setTocPollInterval(0); // look for Space before every blank run
+        form->resize(1280, 800);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QString path = writeFile(QStringLiteral("long.txt"), Novel(3000, 1));
+        int presses = 0;
+        QStringList captions;
+        connect(form.get(), &QWidget::windowTitleChanged, this, [&](const QString& title) {
+            captions << title;
+            if (title.startsWith(QStringLiteral("TOC section 50 ")) && presses == 0) {
+                ++presses;
+                QCoreApplication::postEvent(form.get(),
+                                            new QKeyEvent(QEvent::KeyPress, Qt::Key_Space,
+                                                          Qt::NoModifier, QStringLiteral(" ")));
+            }
+        });
+        form->startupOpen({QStringLiteral("quirewell"), path});
+        QCOMPARE(presses, 1);
+        QVERIFY(captions.contains(QStringLiteral("Creating TOC ...")));
+        // Stopped soon after the press: the sections so far are kept, the
+        // list stays empty and the section buttons are off.
+        const size_t found = form->sections().size();
+        QVERIFY2(found >= 50 && found < 60, qPrintable(QString::number(found)));
+        QCOMPARE(form->contentsPanel()->rowCount(), 0);
+        QVERIFY(!button(*form, "MBNext")->isEnabled());
+        // The fitting went on: the caption is the book's again, the pages are
+        // shown, and the Space did not turn the page.
+        QVERIFY2(form->windowTitle().startsWith(QStringLiteral("long.txt")),
+                 qPrintable(form->windowTitle()));
+        QCOMPARE(form->book().LeftPage, 0);
+        QVERIFY(!form->pageArea()->rightPage()->pageText().isEmpty());
+        QCOMPARE(form->configuration().file.ReadString(form->book().FileName, "Total lines", ""),
+                 std::to_string(form->book().LineCount));
+
+        // A Space that was already waiting when the scan starts is dropped.
+        QCoreApplication::postEvent(form.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Space,
+                                                              Qt::NoModifier, QStringLiteral(" ")));
+        form->CreateTOCClick();
+        QCOMPARE(presses, 1);
+        QCOMPARE(form->sections().size(), size_t(3001));
+        QCOMPARE(form->contentsPanel()->rowCount(), 3001);
+        QCOMPARE(form->book().LeftPage, 0);
+        QVERIFY(button(*form, "MBNext")->isEnabled());
+    }
+};
+
+QTEST_MAIN(ContentsTest)
+#include "tst_contents.moc"
