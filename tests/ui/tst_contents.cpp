@@ -86,8 +86,8 @@ class ContentsTest : public QObject {
     // The pointer moving over a control of the panel, without a button held.
     static void moveOver(QWidget* widget) {
         const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
     }
 
@@ -205,6 +205,7 @@ class ContentsTest : public QObject {
         form->ShowToc(true);
         qw::ContentsPanel* panel = form->contentsPanel();
         panel->selectRow(3);
+        QCOMPARE(panel->selectedRow(), 3);
         QWidget* below = panel->findChild<QWidget*>(QStringLiteral("ChapterPanelUp"));
         QWidget* above = panel->findChild<QWidget*>(QStringLiteral("ChapterPanelDown"));
         moveOver(below);

@@ -277,8 +277,10 @@ bool ContentsPanel::eventFilter(QObject* watched, QEvent* event) {
                 selectRow(row);
         } else if (watched == ChapterList->horizontalHeader() || watched == ChapterPanelDown) {
             hover(HoverZone::Above);
+            return true; // not on to the panel, which would stop the timer
         } else if (watched == ChapterPanelUp) {
             hover(HoverZone::Below);
+            return true;
         }
     } else if (event->type() == QEvent::Leave &&
                (watched == ChapterList->horizontalHeader() || watched == ChapterPanelDown ||

@@ -241,6 +241,12 @@ void TForm1::PreviewSection(int row) {
     if (row < 0 || row >= static_cast<int>(contentsRows_.size()) || row == previewedRow_ ||
         static_cast<size_t>(row) >= sections_.size())
         return;
+    if (!Contents->isVisible()) {
+        // Built when the panel is shown, once the box has its size.
+        Contents->setPreviewText(QString());
+        previewedRow_ = -1;
+        return;
+    }
     previewedRow_ = row;
     const int first = sections_[static_cast<size_t>(row)].firstLine;
     const int end = static_cast<size_t>(row) + 1 < sections_.size()
@@ -298,6 +304,7 @@ void TForm1::ShowToc(bool show) {
         Contents->setDocked(config_->state.book.tocOnLeftSide);
         Contents->show();
         Contents->raise();
+        Contents->layout()->activate();
         if (!Contents->isDocked())
             Contents->activateWindow();
         Contents->list()->setFocus();
