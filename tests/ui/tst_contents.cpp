@@ -169,7 +169,8 @@ class ContentsTest : public QObject {
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->focusWidget(), static_cast<QWidget*>(panel->list()));
         QCOMPARE(panel->selectedRow(), 0); // the title page: the first section
-        QVERIFY(panel->previewText().startsWith(QStringLiteral("THE TEST NOVEL")));
+        QVERIFY2(panel->previewText().startsWith(QStringLiteral("THE TEST NOVEL")),
+                 qPrintable(panel->previewText()));
 
         // A click on row 5 shows the even page of its pair.
         QTableWidget* list = panel->list();

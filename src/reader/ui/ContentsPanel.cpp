@@ -115,6 +115,7 @@ ContentsPanel::ContentsPanel(QWidget* window) : QFrame(window), window_(window) 
     ChapterPreview->setToolTip(tr("Click on a TOC line (above) to see the text of the section "
                                   "header in this preview."));
     ChapterPreview->setMouseTracking(true);
+    ChapterPreview->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -191,13 +192,14 @@ int ContentsPanel::previewMaxRows() const {
     return line > 0 ? (ChapterPreview->viewport()->height() - 2 * margin) / line : 0;
 }
 
-void ContentsPanel::preparePreviewWrap(ParaWrap& wrap) const {
+void ContentsPanel::preparePreviewWrap(ParaWrap& wrap) {
     const QtTextMeasurer measurer(ChapterPreview->font());
     const double margin = ChapterPreview->document()->documentMargin();
     wrap.setFont(measurer);
     wrap.setBounds(ChapterPreview->viewport()->width() - 2 * margin,
                    ChapterPreview->viewport()->height());
     wrap.setTabStops(32);
+    ChapterPreview->setTabStopDistance(wrap.tabStopDistance());
 }
 
 void ContentsPanel::setPreviewText(const QString& text) {
@@ -266,6 +268,11 @@ bool ContentsPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_) {
         if (event->type() == QEvent::Resize)
             followWindow();
+        return QFrame::eventFilter(watched, event);
+    }
+    if (watched == ChapterPreview) {
+        if (event->type() == QEvent::Resize)
+            emit previewResized();
         return QFrame::eventFilter(watched, event);
     }
     if (event->type() == QEvent::MouseMove) {

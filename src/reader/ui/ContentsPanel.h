@@ -39,7 +39,7 @@ class ContentsPanel : public QFrame {
     // Preview box: how many text rows it holds, a wrap engine set to its
     // width and font, and its text.
     int previewMaxRows() const;
-    void preparePreviewWrap(ParaWrap& wrap) const;
+    void preparePreviewWrap(ParaWrap& wrap);
     void setPreviewText(const QString& text);
     QString previewText() const;
 
@@ -57,6 +57,8 @@ class ContentsPanel : public QFrame {
     void createRequested();
     void hideRequested();
     void dockingChanged(bool docked);
+    // The preview box changed its size: the preview is built again.
+    void previewResized();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -142,6 +142,10 @@ void TForm1::setupContents() {
         Contents->setDocked(docked);
         storeTocSettings();
     });
+    connect(Contents, &ContentsPanel::previewResized, this, [this] {
+        previewedRow_ = -1;
+        PreviewSection(Contents->selectedRow());
+    });
     connect(pages_, &PageArea::pagesShown, this, &TForm1::syncContentsSelection);
 
     Contents->setDocked(config_->state.book.tocOnLeftSide);
@@ -308,10 +312,9 @@ void TForm1::ShowToc(bool show) {
         if (!Contents->isDocked())
             Contents->activateWindow();
         Contents->list()->setFocus();
-        if (Contents->previewText().isEmpty() && Contents->selectedRow() >= 0) {
-            previewedRow_ = -1;
-            PreviewSection(Contents->selectedRow());
-        }
+        // Built again now that the box has its final size.
+        previewedRow_ = -1;
+        PreviewSection(Contents->selectedRow());
     } else {
         Contents->hide();
         if (Contents->isDocked()) {
