@@ -246,6 +246,43 @@ class ContentsTest : public QObject {
                  std::string("No"));
     }
 
+    void pageNumbersFollowARepagination() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(8, 10));
+        QVERIFY(form);
+        const qw::Book& book = form->book();
+        const int before = book.LinesPerPage;
+        const int width = form->pageArea()->pageWidth();
+        form->resize(form->width(), form->height() - 200); // height only: no refit
+        QTRY_VERIFY(book.LinesPerPage < before);
+        QCOMPARE(form->pageArea()->pageWidth(), width);
+        const QTableWidget* list = form->contentsPanel()->list();
+        QCOMPARE(list->rowCount(), 9);
+        for (int r = 0; r < 9; ++r) {
+            const int line = form->sections()[static_cast<size_t>(r)].firstLine;
+            QCOMPARE(list->item(r, 0)->text().toInt(), (line - 1) / book.LinesPerPage + 1);
+        }
+    }
+
+    void withoutBookThePanelStateGoesToDefault() {
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.configuration().state.book.tocOnLeftSide = true;
+        form.ShowToc(true);
+        QVERIFY(form.contentsPanel()->isDocked());
+        QCOMPARE(form.configuration().file.ReadString("Default", "TOC on left side", ""),
+                 std::string("Yes"));
+        QCOMPARE(form.contentsPanel()->rowCount(), 0);
+        form.CreateTOCClick(); // nothing without a book
+        QCOMPARE(form.contentsPanel()->rowCount(), 0);
+        QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(!form.contentsPanel()->isVisible());
+        QCOMPARE(form.configuration().file.ReadString("Default", "TOC on left side", ""),
+                 std::string("No"));
+    }
+
     void noQualifyingLineLeavesTheListEmpty() {
         qw::ScriptedDialogs dialogs;
         auto form = open(dialogs, Novel(3, 2));
