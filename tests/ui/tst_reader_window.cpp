@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <array>
+
 class ReaderWindowTest : public QObject {
     Q_OBJECT
 
@@ -193,6 +195,59 @@ class ReaderWindowTest : public QObject {
         QCOMPARE(again.book().Bookmarks[0], 6);
         QTest::keyClick(&again, Qt::Key_1, Qt::ControlModifier);
         QCOMPARE(again.book().LeftPage, 6);
+    }
+
+    void fontChangeThenReopenKeepsPageAndBookmarks() {
+        qw::ScriptedDialogs dialogs;
+        const QString path = writeBook(QStringLiteral("font.txt"), 150);
+        int page = 0;
+        std::array<int, 3> marks{};
+        {
+            qw::TForm1 form(dialogs);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            form.startupOpen({QStringLiteral("quirewell"), path});
+            form.pageArea()->goToPage(8);
+            QTest::keyClick(&form, Qt::Key_B, Qt::ControlModifier);
+            form.pageArea()->goToPage(12);
+            const int lineCount = form.book().LineCount;
+            QTest::keyClick(&form, Qt::Key_Plus); // larger font: refitted, position carried
+            QVERIFY(form.book().LineCount > lineCount);
+            QVERIFY(form.book().LeftPage > 12);
+            page = form.book().LeftPage;
+            marks = form.book().Bookmarks;
+            QVERIFY(marks[0] > 8);
+        }
+        qw::TForm1 again(dialogs);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        again.startupOpen({QStringLiteral("quirewell"), path});
+        QCOMPARE(again.book().LeftPage, page);
+        QCOMPARE(again.book().Bookmarks, marks);
+    }
+
+    void handEditedRecordOpensAtASensiblePage() {
+        qw::ScriptedDialogs dialogs;
+        const QString path = writeBook(QStringLiteral("edited.txt"), 40);
+        qw::TForm1 form(dialogs);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const std::string record = path.toStdString();
+        qw::ConfigFile& file = form.configuration().file;
+        file.WriteString(record, "Page", "99999");
+        file.WriteString(record, "Total lines", "many");
+        file.WriteString(record, "Bookmark 1", "-4");
+        file.WriteString(record, "Fontname", "No Such Font");
+        file.WriteString("/other/book.txt", "Page", "7");
+        file.UpdateFile();
+        form.startupOpen({QStringLiteral("quirewell"), path});
+        QVERIFY(form.book().PageCount > 0);
+        QVERIFY(form.book().LeftPage <= form.book().PageCount);
+        QCOMPARE(form.book().Bookmarks[0], 0);
+        QCOMPARE(form.fontName().toStdString(), form.configuration().state.defaultFontName);
+        QCOMPARE(file.ReadString(record, "Fontname", ""),
+                 form.configuration().state.defaultFontName);
+        QCOMPARE(file.ReadString("/other/book.txt", "Page", ""), std::string("7"));
     }
 
     void heightChangeRepaginatesWidthChangeRefits() {
