@@ -1,5 +1,6 @@
 #include "reader/toc.h"
 
+#include "import/cp1252.h"
 #include "import/html_entities.h"
 
 #include <algorithm>
@@ -37,7 +38,8 @@ TocCriteria TocCriteriaOf(const BookSettings& settings) {
     c.precedingBlankLines = std::clamp(settings.precedingBlankLines, 1, 9);
     c.headerSize = std::clamp(settings.sectionHeaderSize, 1, 9);
     c.countBlankLines = settings.countBlankLines;
-    c.headerContains = settings.sectionHeaderContains;
+    // The settings hold UTF-8 (as the configuration file); the lines are Windows-1252.
+    c.headerContains = Utf8ToCp1252(settings.sectionHeaderContains);
     return c;
 }
 

@@ -22,7 +22,8 @@ struct TocCriteria {
     std::string headerContains;  // Windows-1252; empty: every candidate qualifies
 };
 
-// The criteria the book settings hold, with the counts kept within 1..9.
+// The criteria the book settings hold, with the counts kept within 1..9 and
+// the header text in Windows-1252.
 TocCriteria TocCriteriaOf(const BookSettings& settings);
 
 // One detected section: its first display line and its line in the page

@@ -250,6 +250,8 @@ TEST(TocCriteria, TakenFromBookSettingsWithinTheirRanges) {
     EXPECT_EQ(d.headerSize, 5);
     EXPECT_TRUE(d.countBlankLines);
     EXPECT_TRUE(d.headerContains.empty());
+    s.sectionHeaderContains = "\xc3\xa9t\xc3\xa9"; // UTF-8, as typed and stored
+    EXPECT_EQ(TocCriteriaOf(s).headerContains, "\xe9t\xe9");
 }
 
 TEST(HeaderQualifies, UpperCasedContainment) {
