@@ -8,11 +8,14 @@
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/TForm1.h"
+#include "reader/ui/TocCriteriaGroup.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -281,6 +284,48 @@ class ContentsTest : public QObject {
         QVERIFY(!form.contentsPanel()->isVisible());
         QCOMPARE(form.configuration().file.ReadString("Default", "TOC on left side", ""),
                  std::string("No"));
+    }
+
+    void criteriaGroupStoresAndRebuilds() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(3, 2));
+        QVERIFY(form);
+        qw::TocCriteriaGroup group;
+        form->attachTocCriteria(&group);
+        const std::string record = form->book().FileName;
+        auto* blank = group.findChild<QSpinBox*>(QStringLiteral("PreChapter"));
+        auto* header = group.findChild<QLineEdit*>(QStringLiteral("HeaderText"));
+        QCOMPARE(blank->value(), 3);
+        QCOMPARE(form->contentsPanel()->rowCount(), 4);
+
+        // One blank line is enough now: "by Nobody" and the paragraphs after a
+        // blank line are listed at once.
+        blank->setValue(1);
+        QCOMPARE(form->configuration().file.ReadString(record, "Preceding blank lines", ""),
+                 std::string("1"));
+        const int rows = form->contentsPanel()->rowCount();
+        QVERIFY2(rows > 4, qPrintable(QString::number(rows)));
+        QCOMPARE(form->contentsPanel()->list()->item(1, 1)->text(), QStringLiteral("by Nobody"));
+
+        // The header text is only stored; "Apply" builds the list again.
+        QTest::keyClicks(header, QStringLiteral("chapter i"));
+        QCOMPARE(form->configuration().file.ReadString(record, "Section header contains", ""),
+                 std::string("chapter i"));
+        QCOMPARE(form->contentsPanel()->rowCount(), rows);
+        group.findChild<QPushButton*>(QStringLiteral("ApplyTOC"))->click();
+        QCOMPARE(form->contentsPanel()->rowCount(), 3);
+
+        // Switching automatic creation off stores it and keeps the list.
+        group.findChild<QCheckBox*>(QStringLiteral("AutomaticTOC"))->click();
+        QCOMPARE(form->configuration().file.ReadString(record, "Automatically create TOC", ""),
+                 std::string("No"));
+        QCOMPARE(form->contentsPanel()->rowCount(), 3);
+
+        // Closing the book brings the "Default" criteria back into the group.
+        form->SchliessenClick();
+        QCOMPARE(blank->value(), 3);
+        QVERIFY(header->text().isEmpty());
+        QCOMPARE(form->contentsPanel()->rowCount(), 0);
     }
 
     void noQualifyingLineLeavesTheListEmpty() {

@@ -11,6 +11,7 @@
 #include "settings/book_record.h"
 #include "settings/configuration.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,6 +25,7 @@ namespace qw {
 class Dialogs;
 class PageArea;
 class ContentsPanel;
+class TocCriteriaGroup;
 class BookRecordDialog;
 
 class TForm1 : public QWidget, private LoadHost, private FitHost {
@@ -85,6 +87,8 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // How often a running contents scan lets events through (and so sees
     // Space), in milliseconds.
     void setTocPollInterval(int ms) { tocPollMs_ = ms; }
+    // Connects the options group of the contents criteria to this window.
+    void attachTocCriteria(TocCriteriaGroup* group);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -188,6 +192,7 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     std::vector<SectionRow> contentsRows_; // what the list shows
     int previewedRow_ = -1;
     int tocPollMs_ = 20;
+    QPointer<TocCriteriaGroup> tocCriteria_;
     bool tocScanning_ = false;
     QPushButton* BookInfoButton = nullptr;
     BookRecordDialog* bookRecordDialog_ = nullptr;

@@ -13,6 +13,7 @@
 #include "import/cp1252.h"
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/PageArea.h"
+#include "reader/ui/TocCriteriaGroup.h"
 #include "settings/book_settings.h"
 
 #include <QApplication>
@@ -210,6 +211,19 @@ void TForm1::clearToc() {
 void TForm1::clearSections() {
     sections_.clear();
     clearToc();
+    // A new book's record (or "Default") has been read: the criteria group shows it.
+    if (tocCriteria_)
+        tocCriteria_->setValues(config_->state.book);
+}
+
+void TForm1::attachTocCriteria(TocCriteriaGroup* group) {
+    tocCriteria_ = group;
+    group->setValues(config_->state.book);
+    connect(group, &TocCriteriaGroup::criterionChanged, this, [this, group](bool headerTextOnly) {
+        group->writeTo(config_->state.book);
+        TocCriteriaChanged(headerTextOnly);
+    });
+    connect(group, &TocCriteriaGroup::applyClicked, this, &TForm1::CreateTOCClick);
 }
 
 void TForm1::tocAfterRepagination() {

@@ -1,0 +1,44 @@
+#pragma once
+// The options group "Criteria for identifying TOC sections:": preceding blank
+// lines, header size, "count blank lines", the header text, automatic
+// creation and "Apply". The options panel holds it; the reader window
+// connects it (TForm1::attachTocCriteria).
+
+#include "settings/book_settings.h"
+
+#include <QGroupBox>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace qw {
+
+class TocCriteriaGroup : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit TocCriteriaGroup(QWidget* parent = nullptr);
+
+    // Shows the settings without reporting them as changed.
+    void setValues(const BookSettings& settings);
+    // Copies the group's values into the contents fields of `settings`.
+    void writeTo(BookSettings& settings) const;
+
+  signals:
+    // A value was changed by the user; headerTextOnly when it was the header text.
+    void criterionChanged(bool headerTextOnly);
+    void applyClicked();
+
+  private:
+    QSpinBox* PreChapter;
+    QSpinBox* ChapterLines;
+    QCheckBox* ChapterCountBlank;
+    QLineEdit* HeaderText;
+    QCheckBox* AutomaticTOC;
+    QPushButton* ApplyTOC;
+    QCheckBox* SectionNewPage;
+    QCheckBox* SectionRightPage;
+};
+
+} // namespace qw
