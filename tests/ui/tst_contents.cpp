@@ -197,6 +197,12 @@ class ContentsTest : public QObject {
         form->pageArea()->goToPage(0);
         QCOMPARE(panel->selectedRow(), 0);
 
+        // In the floating panel Ctrl+Right still goes to the next section.
+        QVERIFY(panel->isWindow());
+        const int before = book.LeftPage;
+        QTest::keyClick(list, Qt::Key_Right, Qt::ControlModifier);
+        QVERIFY(book.LeftPage > before);
+
         // Ctrl+T again hides it.
         QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
         QVERIFY(!panel->isVisible());

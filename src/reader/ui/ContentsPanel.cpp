@@ -296,9 +296,19 @@ bool ContentsPanel::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::KeyPress && watched == ChapterList) {
         // Floating, the panel is a window of its own and Enter jumps here;
         // docked, the reader window's key handling has taken it already.
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
+        const bool ctrl = press->modifiers() & Qt::ControlModifier;
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && selectedRow() >= 0) {
             emit sectionClicked(selectedRow());
+            return true;
+        }
+        if (ctrl && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+            emit sectionStepRequested(key == Qt::Key_Right);
+            return true;
+        }
+        if (ctrl && key == Qt::Key_T) {
+            emit hideRequested();
             return true;
         }
     } else if (event->type() == QEvent::MouseButtonPress && watched == ChapterList->viewport()) {

@@ -56,6 +56,8 @@ class ContentsPanel : public QFrame {
     void rowSelected(int row);
     void createRequested();
     void hideRequested();
+    // Ctrl+Right (next) or Ctrl+Left in a floating panel.
+    void sectionStepRequested(bool next);
     void dockingChanged(bool docked);
     // The preview box changed its size: the preview is built again.
     void previewResized();

@@ -138,6 +138,12 @@ void TForm1::setupContents() {
     connect(Contents, &ContentsPanel::rowSelected, this, &TForm1::PreviewSection);
     connect(Contents, &ContentsPanel::createRequested, this, &TForm1::CreateTOCClick);
     connect(Contents, &ContentsPanel::hideRequested, this, [this] { ShowToc(false); });
+    connect(Contents, &ContentsPanel::sectionStepRequested, this, [this](bool next) {
+        if (next)
+            NextSection();
+        else
+            PreviousSection();
+    });
     connect(Contents, &ContentsPanel::dockingChanged, this, [this](bool docked) {
         config_->state.book.tocOnLeftSide = docked;
         Contents->setDocked(docked);
