@@ -81,6 +81,7 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // stores them and, unless only the header text changed, detects again
     // when that is automatic.
     void TocCriteriaChanged(bool headerTextOnly);
+
   public:
     ContentsPanel* contentsPanel() const { return Contents; }
     const SectionMap& sections() const { return sections_; }
@@ -155,6 +156,8 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void PreviewSection(int row);
     void syncContentsSelection(int leftPage);
     void syncContentsDocking();
+    void keepPageAreaWhileDocking(bool docked);
+    void showTocPanel(bool show);
     void tocAfterRepagination();
     void storeTocSettings();
     void tocKeyState(KeyState& s) const;

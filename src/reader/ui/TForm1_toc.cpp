@@ -146,7 +146,10 @@ void TForm1::setupContents() {
     });
     connect(Contents, &ContentsPanel::dockingChanged, this, [this](bool docked) {
         config_->state.book.tocOnLeftSide = docked;
+        const bool shown = Contents->isVisible();
         Contents->setDocked(docked);
+        if (shown)
+            keepPageAreaWhileDocking(docked);
         storeTocSettings();
     });
     connect(Contents, &ContentsPanel::previewResized, this, [this] {
@@ -320,6 +323,14 @@ void TForm1::NextSection() {
 }
 
 void TForm1::ShowToc(bool show) {
+    const bool dockedBefore = Contents->isDocked() && Contents->isVisible();
+    showTocPanel(show);
+    const bool dockedAfter = Contents->isDocked() && Contents->isVisible();
+    if (dockedAfter != dockedBefore)
+        keepPageAreaWhileDocking(dockedAfter);
+}
+
+void TForm1::showTocPanel(bool show) {
     if (show) {
         const std::optional<int> row =
             SectionToSelect(contentsPages(), Contents->selectedRow(), book_.LeftPage);
@@ -343,6 +354,20 @@ void TForm1::ShowToc(bool show) {
         }
     }
     storeTocSettings();
+}
+
+void TForm1::keepPageAreaWhileDocking(bool docked) {
+    // The window grows to the left by the panel's width (and shrinks back),
+    // so the pages keep their size; in full screen or maximised it cannot.
+    if (isFullScreen() || isMaximized() || !isVisible())
+        return;
+    const int width = ContentsPanel::panelWidth();
+    QRect bounds = geometry();
+    if (docked)
+        bounds.setLeft(bounds.left() - width);
+    else
+        bounds.setLeft(bounds.left() + width);
+    setGeometry(bounds);
 }
 
 void TForm1::syncContentsDocking() {
