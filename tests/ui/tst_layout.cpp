@@ -7,6 +7,7 @@
 #include "reader/ui/TForm1.h"
 
 #include <QCheckBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,8 +20,11 @@ class LayoutTest : public QObject {
         const QString path = dir.filePath(QStringLiteral("book.txt"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        for (int i = 0; i < 400; ++i)
-            file.write("Some words of a hard-wrapped line of the book.\r\n");
+        for (int chapter = 1; chapter <= 5; ++chapter) {
+            file.write("\r\n\r\n\r\nCHAPTER " + QByteArray::number(chapter) + "\r\n\r\n");
+            for (int i = 0; i < 80; ++i)
+                file.write("Some words of a hard-wrapped line of the book.\r\n");
+        }
         file.close();
 
         qw::ScriptedDialogs dialogs;
@@ -34,6 +38,15 @@ class LayoutTest : public QObject {
         QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier); // the contents panel
         auto* panel = form.findChild<qw::ContentsPanel*>();
         QVERIFY(panel && panel->isVisible());
+        // A book that was never scanned has its contents when the panel opens.
+        QStringList listed;
+        for (int row = 0; row < panel->list()->rowCount(); ++row)
+            for (int column = 0; column < panel->list()->columnCount(); ++column)
+                if (const QTableWidgetItem* item = panel->list()->item(row, column))
+                    listed << item->text();
+        for (int chapter = 2; chapter <= 5; ++chapter)
+            QVERIFY2(listed.contains(QStringLiteral("CHAPTER %1").arg(chapter)),
+                     qPrintable(listed.join(QLatin1Char('|'))));
         auto* left = panel->findChild<QCheckBox*>(QStringLiteral("TOCLeft"));
         QVERIFY(left);
         const QSize pages = form.pageArea()->size();

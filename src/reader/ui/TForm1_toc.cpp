@@ -331,6 +331,10 @@ void TForm1::ShowToc(bool show) {
 }
 
 void TForm1::showTocPanel(bool show) {
+    // A book that was never scanned gets its contents when the panel opens,
+    // rather than an empty list.
+    if (show && book_.isOpen() && Contents->rowCount() == 0 && !Contents->isVisible())
+        runCreateToc(true);
     if (show) {
         const std::optional<int> row =
             SectionToSelect(contentsPages(), Contents->selectedRow(), book_.LeftPage);
