@@ -1,6 +1,7 @@
 #include "import/html_to_text.h"
 
 #include "import/html_entities.h"
+#include "import/text_scan.h"
 
 #include <array>
 #include <cstdint>
@@ -321,13 +322,8 @@ class HtmlConverter {
 
     void endTag() {
         inTag_ = false;
-        std::string_view name(tag_);
-        const size_t space = name.find(' ');
-        if (space != std::string_view::npos)
-            name = name.substr(0, space);
         // A self-closing tag (<br/>) acts as the tag itself.
-        if (name.size() > 1 && name.back() == '/')
-            name.remove_suffix(1);
+        const std::string_view name = TagName(tag_);
 
         setElementFlags(name);
         capitals_ = capitalsOption_ &&

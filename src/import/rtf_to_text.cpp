@@ -2,6 +2,7 @@
 
 #include "import/cp1252.h"
 #include "import/rtf_codepages.h"
+#include "import/text_scan.h"
 
 #include <cstring>
 #include <unordered_map>
@@ -143,16 +144,6 @@ bool IsLetter(char c) {
 }
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 class RtfReader {
@@ -369,8 +360,8 @@ class RtfReader {
             size_t end = i + 1;
             int value = -1;
             if (end + 2 <= n) {
-                const int hi = HexValue(in_[end]);
-                const int lo = HexValue(in_[end + 1]);
+                const int hi = HexDigitValue(in_[end]);
+                const int lo = HexDigitValue(in_[end + 1]);
                 if (hi >= 0 && lo >= 0) {
                     value = hi * 16 + lo;
                     end += 2;

@@ -3,6 +3,7 @@
 #include "import/cp1252.h"
 #include "import/html_entities.h"
 #include "import/text_decoding.h"
+#include "import/text_scan.h"
 
 #include <cstdlib>
 
@@ -153,13 +154,8 @@ class XmlConverter {
 
     void endTag() {
         inTag_ = false;
-        std::string_view name(tag_);
-        const size_t space = name.find(' ');
-        if (space != std::string_view::npos)
-            name = name.substr(0, space);
         // An empty element (<text:s/>) acts as its start tag.
-        if (name.size() > 1 && name.back() == '/')
-            name.remove_suffix(1);
+        const std::string_view name = TagName(tag_);
 
         if (!inBody_ && !noBody_) {
             if (name == "OFFICE:BODY")

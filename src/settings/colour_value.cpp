@@ -1,5 +1,6 @@
 #include "settings/colour_value.h"
 
+#include "import/text_scan.h"
 #include "settings/ini_case.h"
 
 #include <cstdio>
@@ -41,16 +42,6 @@ const NamedColour kNames[] = {
     {"clGrayText", {SystemColour::GrayText, 0}},
 };
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 std::optional<ColourValue> ParseColour(std::string_view text) {
@@ -64,7 +55,7 @@ std::optional<ColourValue> ParseColour(std::string_view text) {
             return std::nullopt;
         std::uint32_t value = 0;
         for (char c : text) {
-            const int d = hexDigit(c);
+            const int d = HexDigitValue(c);
             if (d < 0)
                 return std::nullopt;
             value = value << 4 | static_cast<std::uint32_t>(d);
