@@ -6,7 +6,25 @@
 
 namespace qw {
 
+namespace {
+
+void MoveUp(Rect& r, int dy) {
+    r.y -= dy;
+}
+
+} // namespace
+
 PageLayout ComputePageLayout(const LayoutInput& in) {
+    if (in.aboveScreen > 0) {
+        LayoutInput taller = in;
+        taller.clientHeight += in.aboveScreen;
+        taller.aboveScreen = 0;
+        PageLayout out = ComputePageLayout(taller);
+        for (Rect* r : {&out.left, &out.right, &out.bookPicture, &out.separator, &out.topLine,
+                        &out.leftTurnArea, &out.rightTurnArea, &out.progressBar})
+            MoveUp(*r, in.aboveScreen);
+        return out;
+    }
     PageLayout out;
     const int t = in.contentsWidth;
     const int h = (in.clientWidth - in.separatorWidth - t) / 2;

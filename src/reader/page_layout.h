@@ -23,6 +23,10 @@ struct LayoutInput {
     int progressBarHeight = 0;
     bool bookStyle = true;
     int marginLeft = 0, marginRight = 0, marginTop = 0, marginBottom = 0; // applied margins
+    // Full screen: the window reaches this far above the screen's top edge, so
+    // that the button row is out of sight and the pages take the whole screen.
+    // Everything is laid out for the taller window and moved up by this much.
+    int aboveScreen = 0;
 };
 
 struct PageLayout {
@@ -37,5 +41,9 @@ struct PageLayout {
 };
 
 PageLayout ComputePageLayout(const LayoutInput& in);
+
+// How far the full-screen window reaches above the screen: the button row and
+// the two pixels under it.
+inline int FullScreenOverhang(int buttonRowHeight) { return buttonRowHeight + 2; }
 
 } // namespace qw

@@ -1,0 +1,109 @@
+#include "reader/page_layout.h"
+#include "reader/window_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using qw::PageMargins;
+using qw::PageWork;
+
+TEST(WindowLayout, RefitOrRepaginateAfterARelayout) {
+    struct Case {
+        const char* reason;
+        bool autoFit;
+        bool needsRefit;
+        PageWork expected;
+    };
+    const Case cases[] = {
+        // A plain resize: only a width (or font) change with automatic fitting fits.
+        {"", true, true, PageWork::Fit},
+        {"", true, false, PageWork::Repaginate},  // taller or shorter window
+        {"", false, true, PageWork::Repaginate},  // waits for "Fit lines now"
+        {"", false, false, PageWork::Repaginate},
+        // Loading fits whatever the options say.
+        {"DateiLaden", false, false, PageWork::Fit},
+        {"DLChangeTOC", false, false, PageWork::Fit},
+        {"DLChangeTOC", true, true, PageWork::Fit},
+        // Docking the contents panel keeps the page size: nothing to fit.
+        {"ChangeTOC", true, true, PageWork::ShowOnly},
+        {"ChangeTOC", false, false, PageWork::ShowOnly},
+        // Margins and style follow the fit test like a resize.
+        {"ChangeMargins", true, true, PageWork::Fit},
+        {"ChangeMargins", true, false, PageWork::Repaginate},
+        {"ChangeMargins", false, true, PageWork::Repaginate},
+        {"ChangeStyle", true, true, PageWork::Fit},
+        {"ChangeStyle", false, true, PageWork::Repaginate},
+        // An unknown tag is a plain resize.
+        {"Something", true, true, PageWork::Fit},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(qw::DecidePageWork(c.reason, c.autoFit, c.needsRefit), c.expected)
+            << "reason '" << c.reason << "' autoFit " << c.autoFit << " needsRefit "
+            << c.needsRefit;
+}
+
+TEST(WindowLayout, MarginRules) {
+    EXPECT_EQ(qw::ClampMargins({-5, 0, 99, 100}), (PageMargins{0, 0, 99, 99}));
+    EXPECT_EQ(qw::AppliedMargins({10, 20, 30, 40}, true), (PageMargins{10, 20, 30, 40}));
+    EXPECT_EQ(qw::AppliedMargins({10, 20, 30, 40}, false), (PageMargins{0, 0, 0, 0}));
+    EXPECT_EQ(qw::AppliedMargins({-1, 200, 0, 5}, true), (PageMargins{0, 99, 0, 5}));
+
+    EXPECT_FALSE(qw::MarginEditsDiffer({1, 2, 3, 4}, {1, 2, 3, 4}));
+    for (size_t i = 0; i < 4; ++i) {
+        PageMargins edits{1, 2, 3, 4};
+        ++edits[i];
+        EXPECT_TRUE(qw::MarginEditsDiffer(edits, {1, 2, 3, 4})) << "edit " << i;
+    }
+
+    struct Case {
+        int bottom;
+        bool allowed;
+    };
+    for (const Case& c : {Case{0, false}, Case{16, false}, Case{17, true}, Case{99, true}})
+        EXPECT_EQ(qw::PageNumbersBelowAllowed({0, 0, 0, c.bottom}), c.allowed) << c.bottom;
+    // Stored but not applied: there is no room under the pages.
+    EXPECT_FALSE(qw::PageNumbersBelowAllowed(qw::AppliedMargins({0, 0, 0, 40}, false)));
+}
+
+TEST(WindowLayout, FullScreenPushesTheButtonRowAboveTheScreen) {
+    for (const bool bookStyle : {true, false}) {
+        for (const bool barBelow : {true, false}) {
+            qw::LayoutInput screen;
+            screen.clientWidth = 1920;
+            screen.clientHeight = 1080;
+            screen.buttonRowHeight = 34;
+            screen.separatorWidth = 2;
+            screen.progressBarHeight = 10;
+            screen.progressBarBelow = barBelow;
+            screen.bookStyle = bookStyle;
+            screen.marginTop = 5;
+            screen.aboveScreen = qw::FullScreenOverhang(screen.buttonRowHeight);
+            const qw::PageLayout full = qw::ComputePageLayout(screen);
+
+            // The same window laid out normally, 36 pixels taller.
+            qw::LayoutInput taller = screen;
+            taller.aboveScreen = 0;
+            taller.clientHeight += 36;
+            const qw::PageLayout normal = qw::ComputePageLayout(taller);
+
+            SCOPED_TRACE(std::string(bookStyle ? "book" : "plain") + (barBelow ? " below" : ""));
+            EXPECT_EQ(full.left.height, normal.left.height);
+            EXPECT_EQ(full.left.y, normal.left.y - 36);
+            EXPECT_EQ(full.right.y, normal.right.y - 36);
+            EXPECT_EQ(full.left.x, normal.left.x);
+            // The pages start just under the screen's top edge, two pixels of
+            // the row's gap plus the insets and the top margin.
+            EXPECT_LE(full.left.y, 5 + (bookStyle ? 19 : 0));
+            EXPECT_GE(full.left.y, 0);
+            if (barBelow) {
+                EXPECT_EQ(full.progressBar.bottom(), 1080 - 2);
+            }
+            EXPECT_EQ(full.leftTurnArea.y, -2);
+        }
+    }
+}
+
+} // namespace
