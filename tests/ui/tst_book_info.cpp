@@ -8,7 +8,8 @@
 #include "reader/ui/TitlePageView.h"
 #include "settings/ui/AnnotationPage.h"
 #include "settings/ui/BookInfoPage.h"
-#include "settings/ui/BookRecordDialog.h"
+#include "settings/ui/IniFileListPage.h"
+#include "settings/ui/OptionsWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,12 +47,16 @@ class BookInfoTest : public QObject {
         return path;
     }
 
-    static BookRecordDialog* openDialog(TForm1& form) {
-        auto* button = form.findChild<QPushButton*>(QStringLiteral("BookInfo"));
+    // The options window at its "Book info" page, opened with the button.
+    static OptionsWindow* openDialog(TForm1& form) {
+        auto* button = form.findChild<QPushButton*>(QStringLiteral("Options"));
         if (button == nullptr)
             return nullptr;
         QTest::mouseClick(button, Qt::LeftButton);
-        return form.findChild<BookRecordDialog*>();
+        auto* window = form.findChild<OptionsWindow*>();
+        if (window != nullptr)
+            window->showPage(8);
+        return window;
     }
 
   private slots:
@@ -209,10 +214,10 @@ class BookInfoTest : public QObject {
         form.startupOpen({QStringLiteral("quirewell"), path});
         QVERIFY(form.book().isOpen());
 
-        BookRecordDialog* dialog = openDialog(form);
+        OptionsWindow* dialog = openDialog(form);
         QVERIFY(dialog != nullptr);
         QVERIFY(dialog->isVisible());
-        BookInfoPage* info = dialog->bookInfoPage();
+        BookInfoPage* info = dialog->findChild<BookInfoPage*>();
         QVERIFY(info->isEnabled());
         QCOMPARE(info->factText("Size"), QStringLiteral("35 Bytes"));
         QVERIFY(!info->factText("Modified").isEmpty());
@@ -237,8 +242,8 @@ class BookInfoTest : public QObject {
         QTest::mouseClick(info->finishedBox(), Qt::LeftButton);
         QCOMPARE(file.ReadString(record, "Finished", "?"), std::string("Yes"));
 
-        QPlainTextEdit* synopsis = dialog->annotationPage()->memo(BookKey::Synopsis);
-        dialog->tabs()->setCurrentWidget(dialog->annotationPage());
+        QPlainTextEdit* synopsis = dialog->findChild<AnnotationPage*>()->memo(BookKey::Synopsis);
+        dialog->showPage(9);
         synopsis->setFocus();
         QTest::keyClicks(synopsis, QStringLiteral("x"));
         QTest::keyClick(synopsis, Qt::Key_Return);
@@ -253,13 +258,13 @@ class BookInfoTest : public QObject {
         TForm1 again(dialogs);
         again.show();
         again.startupOpen({QStringLiteral("quirewell"), path});
-        BookRecordDialog* shown = openDialog(again);
+        OptionsWindow* shown = openDialog(again);
         QVERIFY(shown != nullptr);
-        QCOMPARE(shown->bookInfoPage()->field(BookKey::Title)->text(), QStringLiteral("Whales"));
-        QCOMPARE(shown->bookInfoPage()->field(BookKey::Author)->text(),
+        QCOMPARE(shown->findChild<BookInfoPage*>()->field(BookKey::Title)->text(), QStringLiteral("Whales"));
+        QCOMPARE(shown->findChild<BookInfoPage*>()->field(BookKey::Author)->text(),
                  QStringLiteral("Sea story"));
-        QVERIFY(shown->bookInfoPage()->finishedBox()->isChecked());
-        QCOMPARE(shown->annotationPage()->memo(BookKey::Synopsis)->toPlainText(),
+        QVERIFY(shown->findChild<BookInfoPage*>()->finishedBox()->isChecked());
+        QCOMPARE(shown->findChild<AnnotationPage*>()->memo(BookKey::Synopsis)->toPlainText(),
                  QStringLiteral("x\ny"));
         QVERIFY(dialogs.shown.empty());
     }
@@ -270,17 +275,17 @@ class BookInfoTest : public QObject {
         TForm1 form(dialogs);
         form.show();
         form.startupOpen({QStringLiteral("quirewell"), path});
-        BookRecordDialog* dialog = openDialog(form);
+        OptionsWindow* dialog = openDialog(form);
         QVERIFY(dialog != nullptr);
-        QTest::keyClicks(dialog->bookInfoPage()->field(BookKey::Title), QStringLiteral("T"));
+        QTest::keyClicks(dialog->findChild<BookInfoPage*>()->field(BookKey::Title), QStringLiteral("T"));
         QCOMPARE(form.record().info.title, std::string("T"));
 
         QTest::keyClick(&form, Qt::Key_W, Qt::ControlModifier);
         QVERIFY(!form.book().isOpen());
-        QVERIFY(!dialog->bookInfoPage()->isEnabled());
-        QVERIFY(!dialog->annotationPage()->isEnabled());
-        QCOMPARE(dialog->bookInfoPage()->field(BookKey::Title)->text(), QString());
-        QCOMPARE(dialog->bookInfoPage()->factText("Size"), QString());
+        QVERIFY(!dialog->findChild<BookInfoPage*>()->isEnabled());
+        QVERIFY(!dialog->findChild<AnnotationPage*>()->isEnabled());
+        QCOMPARE(dialog->findChild<BookInfoPage*>()->field(BookKey::Title)->text(), QString());
+        QCOMPARE(dialog->findChild<BookInfoPage*>()->factText("Size"), QString());
     }
 
     void unrecordedBooksGetNothingWritten() {
@@ -296,9 +301,9 @@ class BookInfoTest : public QObject {
         const std::string record = path.toStdString();
         QVERIFY(!form.configuration().file.SectionExists(record));
 
-        BookRecordDialog* dialog = openDialog(form);
+        OptionsWindow* dialog = openDialog(form);
         QVERIFY(dialog != nullptr);
-        QTest::keyClicks(dialog->bookInfoPage()->field(BookKey::Title), QStringLiteral("Kept"));
+        QTest::keyClicks(dialog->findChild<BookInfoPage*>()->field(BookKey::Title), QStringLiteral("Kept"));
         // The window still shows the title; the file holds no record.
         QCOMPARE(form.record().info.title, std::string("Kept"));
         QVERIFY(form.windowTitle().contains(QStringLiteral("Kept")));
@@ -312,10 +317,10 @@ class BookInfoTest : public QObject {
         TForm1 form(dialogs);
         form.show();
         form.startupOpen({QStringLiteral("quirewell"), first});
-        BookRecordDialog* dialog = openDialog(form);
+        OptionsWindow* dialog = openDialog(form);
         QVERIFY(dialog != nullptr);
-        IniFileListPage* list = dialog->iniFileListPage();
-        dialog->tabs()->setCurrentWidget(list);
+        IniFileListPage* list = dialog->findChild<IniFileListPage*>();
+        dialog->showPage(5);
         QVERIFY(list->isVisible());
         QCOMPARE(list->entries().size(), size_t{1});
         QCOMPARE(list->titleLabel()->text(), QStringLiteral("1 file names"));
@@ -326,8 +331,8 @@ class BookInfoTest : public QObject {
         QCOMPARE(list->entries().size(), size_t{2});
         QCOMPARE(list->titleLabel()->text(), QStringLiteral("2 file names"));
         // The information page now shows the second book.
-        QCOMPARE(dialog->bookInfoPage()->field(BookKey::Title)->text(), QString());
-        QCOMPARE(dialog->bookInfoPage()->factText("Size"), QStringLiteral("4 Bytes"));
+        QCOMPARE(dialog->findChild<BookInfoPage*>()->field(BookKey::Title)->text(), QString());
+        QCOMPARE(dialog->findChild<BookInfoPage*>()->factText("Size"), QStringLiteral("4 Bytes"));
     }
 };
 

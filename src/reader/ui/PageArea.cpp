@@ -167,9 +167,11 @@ void PageArea::placeControls() {
     in.marginRight = options_.marginRight;
     in.marginTop = options_.marginTop;
     in.marginBottom = options_.marginBottom;
+    const int hidden = options_.fullScreen ? FullScreenOverhang(kButtonRowHeight) : 0;
+    in.aboveScreen = hidden;
     layout_ = ComputePageLayout(in);
 
-    topRow_->setGeometry(0, 0, width(), kButtonRowHeight);
+    topRow_->setGeometry(0, -hidden, width(), kButtonRowHeight);
     auto toQ = [](const Rect& r) { return QRect(r.x, r.y, r.width, r.height); };
     LinkeSeite->setGeometry(toQ(layout_.left));
     TitlePage->setGeometry(toQ(layout_.left));
@@ -209,7 +211,7 @@ void PageArea::placeControls() {
                                     layout_.right.bottom(), labelWidth, labelHeight);
         History->move(SeitenNrLinks->x() + labelWidth + 48, SeitenNrLinks->y());
     } else {
-        const int y = (kButtonRowHeight - labelHeight) / 2;
+        const int y = (kButtonRowHeight - labelHeight) / 2 - hidden;
         SeitenNrLinks->setGeometry(8, y, labelWidth, labelHeight);
         SeitenNrRechts->setGeometry(width() - 5 - labelWidth, y, labelWidth, labelHeight);
         History->move(56, y);
@@ -237,7 +239,7 @@ void PageArea::renderBackground() {
     background_.fill(windowColour_);
     QPainter painter(&background_);
     if (!options_.bookStyle) {
-        painter.fillRect(rect().adjusted(0, kButtonRowHeight, 0, 0), pageColour_);
+        painter.fillRect(rect().adjusted(0, layout_.topLine.y, 0, 0), pageColour_);
         painter.setPen(QPen(palette().color(QPalette::Mid), 1));
         const Rect& s = layout_.separator;
         painter.fillRect(QRect(s.x, s.y, s.width, s.height), palette().color(QPalette::Mid));

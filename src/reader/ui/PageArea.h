@@ -33,6 +33,8 @@ struct PageAreaOptions {
     bool progressBarBelow = true;
     bool pageNumbersBelow = false;
     int marginLeft = 0, marginRight = 0, marginTop = 0, marginBottom = 0; // applied
+    // Full screen: the button row is pushed above the screen's edge.
+    bool fullScreen = false;
 };
 
 class PageArea : public QWidget {
@@ -82,6 +84,9 @@ class PageArea : public QWidget {
 
     // Places every control for the current size and options.
     void placeControls();
+    // Where the controls went.
+    const PageLayout& layout() const { return layout_; }
+    QLabel* leftPageNumber() const { return SeitenNrLinks; }
 
   signals:
     // After every shown move (the window writes the page into the book's record).

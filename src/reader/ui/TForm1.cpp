@@ -140,20 +140,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
         pages_->setColors(colourOf(state.colours[1], QColor(0xe7, 0xe7, 0xe7), p),
                           colourOf(state.colours[0], Qt::black, p),
                           colourOf(state.colours[3], p.color(QPalette::Button), p));
-        PageAreaOptions options;
-        const Settings& s = config_->settings;
-        options.bookStyle = s.Bool(Setting::BookStyle);
-        options.progressBarShown = s.Bool(Setting::ShowProgressBar);
-        options.progressBarBelow = s.Bool(Setting::ProgressBarBelowText);
-        if (state.applyMargins) {
-            options.marginLeft = state.margins[0];
-            options.marginRight = state.margins[1];
-            options.marginTop = state.margins[2];
-            options.marginBottom = state.margins[3];
-        }
-        options.pageNumbersBelow =
-            s.Bool(Setting::PageNumbersBelowText) && options.marginBottom > 16;
-        pages_->setOptions(options);
+        pages_->setOptions(layoutOptions());
         ApplyWindowBounds(*this, state);
     }
     record_.settings = state.book;
@@ -163,7 +150,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     Append->setEnabled(false);
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);
-    setUpBookInfo();
+    setUpOptions();
     setupContents();
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
@@ -311,9 +298,7 @@ void TForm1::runCommand(const KeyDecision& d) {
         showMinimized();
         break;
     case Command::ToggleFullScreen:
-        // Keeps the maximised state underneath, so leaving full screen
-        // restores the window exactly as it was.
-        setWindowState(windowState() ^ Qt::WindowFullScreen);
+        FullScreen(!fullScreen_);
         break;
     case Command::Exit:
         if (!book_.isOpen() || dialogs_.askYesNo("Exit Quirewell?"))
@@ -357,7 +342,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     if (configLoaded_)
-        SaveWindowBounds(config_->file, CloseBoundsOf(*this, false));
+        SaveWindowBounds(config_->file, closeBounds());
 }
 
 } // namespace qw

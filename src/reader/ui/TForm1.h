@@ -8,10 +8,14 @@
 #include "reader/fit_lines.h"
 #include "reader/para_wrap.h"
 #include "reader/sections.h"
+#include "reader/ui/PageArea.h"
+#include "reader/window_layout.h"
 #include "settings/book_record.h"
+#include "settings/config_load.h"
 #include "settings/configuration.h"
 
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
@@ -26,7 +30,13 @@ class Dialogs;
 class PageArea;
 class ContentsPanel;
 class TocCriteriaGroup;
-class BookRecordDialog;
+class OptionsWindow;
+class GeneralOptionsPage;
+class MarginsPage;
+class FileSpecificPage;
+class IniFileListPage;
+class BookInfoPage;
+class AnnotationPage;
 
 class TForm1 : public QWidget, private LoadHost, private FitHost {
     Q_OBJECT
@@ -58,6 +68,11 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // Carries out one command of the key map.
     void runCommand(const KeyDecision& decision);
 
+    // Window layout (TForm1_window.cpp).
+    bool isFullScreenOn() const { return fullScreen_; }
+    // The margins as stored and whether they are applied.
+    PageMargins storedMargins() const;
+
   public slots:
     void LadenClick();
     void AppendClick();
@@ -68,6 +83,19 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void LesezeichenClick(); // set the next bookmark (Ctrl+B)
     // Fits the lines now ("Fit lines now").
     void AnpassenClick();
+
+    // Options (TForm1_options.cpp): opens the options window at a page
+    // (-1: the page shown last).
+    void ShowOptions(int page = -1);
+    OptionsWindow* optionsWindow() const { return options_; }
+
+    // Window layout (TForm1_window.cpp).
+    void FullScreen(bool on);
+    void ShowPagesClick(bool bookStyle); // "Book style"
+    void ApplyMarginsClick(bool apply);  // "Apply margin settings"
+    void ChangeMarginsClick(const PageMargins& margins); // "Change margins to:"
+    void ProgressBarOptionsChanged(bool shown, bool below);
+    void CenterPageNrClick(bool below); // "Page numbers below text (margin>16)"
 
     // Table of contents (TForm1_toc.cpp).
     void ShowToc(bool show);
@@ -125,6 +153,10 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void fitLines();
     void repaginate();
     void relayoutAfterResize();
+    // Lays the pages out again for the options and does the page work at once.
+    void relayoutByCode(const std::string& reason);
+    PageAreaOptions layoutOptions() const;
+    CloseBounds closeBounds() const;
     void changeFontSize(int size);
     void changeFont(int step);
     void fontChanged();
@@ -144,11 +176,18 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void clearAllBookmarks();
     void updateTitlePage();
 
-    // Book information and the INI file list (TForm1_info.cpp).
-    void setUpBookInfo();
-    void BookInfoClick();
+    // Book information (TForm1_info.cpp).
     void refreshBookInfo();
     void bookInfoEdited(BookKey key, const std::string& value);
+
+    // Options (TForm1_options.cpp).
+    void setUpOptions();
+    void buildOptionsWindow();
+    // Shows the current states on the option pages; presetMargins also
+    // resets the margin edits to the stored margins.
+    void syncOptionsWindow(bool presetMargins = false);
+    void generalOptionClicked(int option, bool checked);
+    void leftOptions();
 
     // Table of contents (TForm1_toc.cpp).
     void setupContents();
@@ -177,6 +216,14 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     std::string openFolder_;
     ParaWrap wrap_;
     QTimer resizeTimer_;
+    // Full screen: the bounds before it (without a docked contents panel) and
+    // whether the window was maximised.
+    bool fullScreen_ = false;
+    bool maximizedBeforeFullScreen_ = false;
+    bool savedRectSet_ = false;
+    QRect savedRect_;
+    // The window was widened to the left for the docked contents panel.
+    bool widenedForToc_ = false;
     bool startupDone_ = false;
 
     PageArea* pages_;
@@ -197,8 +244,16 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     int tocPollMs_ = 20;
     QPointer<TocCriteriaGroup> tocCriteria_;
     bool tocScanning_ = false;
-    QPushButton* BookInfoButton = nullptr;
-    BookRecordDialog* bookRecordDialog_ = nullptr;
+    // The options window and its pages (TForm1_options.cpp), made when first shown.
+    QPushButton* OptionsButton = nullptr;
+    OptionsWindow* options_ = nullptr;
+    GeneralOptionsPage* general_ = nullptr;
+    MarginsPage* margins_ = nullptr;
+    FileSpecificPage* fileSpecific_ = nullptr;
+    IniFileListPage* iniList_ = nullptr;
+    BookInfoPage* bookInfo_ = nullptr;
+    AnnotationPage* annotation_ = nullptr;
+    bool antialiasing_ = true; // "Font antialiasing (system setting)"; not stored
 };
 
 } // namespace qw

@@ -1,6 +1,5 @@
-// The reader window's record pages: the "Book info" button, the window that
-// shows the book information, the annotation and the INI file list, and the
-// writes of single information fields.
+// The reader window's record pages: the book information and the annotation
+// shown for the open book, and the writes of single information fields.
 
 #include "reader/ui/TForm1.h"
 
@@ -9,15 +8,10 @@
 #include "settings/book_info_fields.h"
 #include "settings/ui/AnnotationPage.h"
 #include "settings/ui/BookInfoPage.h"
-#include "settings/ui/BookRecordDialog.h"
 
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLocale>
-#include <QPushButton>
-#include <QUrl>
 
 namespace qw {
 
@@ -47,67 +41,12 @@ FileFacts fileFactsOf(const Book& book) {
 
 } // namespace
 
-void TForm1::setUpBookInfo() {
-    BookInfoButton = new QPushButton(tr("Book info"), this);
-    BookInfoButton->setObjectName(QStringLiteral("BookInfo"));
-    BookInfoButton->setToolTip(tr("Book information, annotation and the INI file list"));
-    BookInfoButton->setFocusPolicy(Qt::NoFocus);
-    BookInfoButton->setFlat(true);
-    pages_->buttonRow()->insertWidget(pages_->buttonRow()->indexOf(Schliessen) + 1, BookInfoButton);
-    connect(BookInfoButton, &QPushButton::clicked, this, &TForm1::BookInfoClick);
-    BookInfoButton->setEnabled(configLoaded_);
-    // A new book record shows up in the INI file list at once.
-    config_->file.SetNewSectionListener([this](const std::string&) {
-        if (bookRecordDialog_ != nullptr)
-            bookRecordDialog_->iniFileListPage()->refresh();
-    });
-}
-
-void TForm1::BookInfoClick() {
-    if (!configLoaded_)
-        return;
-    if (bookRecordDialog_ == nullptr) {
-        IniListBinding binding;
-        binding.config = &config_->file;
-        binding.listOptions = [this] {
-            IniListOptions options;
-            options.hideFilePaths = config_->settings.Bool(Setting::HideFilePath);
-            options.hideArchiveNames = config_->settings.Bool(Setting::HideArchiveName);
-            return options;
-        };
-        binding.exists = [](const std::string& reference) {
-            return FileReferenceExists(reference);
-        };
-        // The recent files and favourites as the configuration holds them.
-        binding.recentAndFavourites = [this] {
-            std::vector<std::string> kept = config_->state.recent;
-            kept.insert(kept.end(), config_->state.favorites.begin(),
-                        config_->state.favorites.end());
-            return kept;
-        };
-        binding.rules = [this] { return recordRules(); };
-        binding.currentSettings = [this] { return config_->state.book; };
-        // The contents panel is not shown yet.
-        binding.tocPanelVisible = [] { return false; };
-        bookRecordDialog_ = new BookRecordDialog(std::move(binding), this);
-        auto edited = [this](BookKey key, const std::string& value) { bookInfoEdited(key, value); };
-        bookRecordDialog_->bookInfoPage()->onEdited = edited;
-        bookRecordDialog_->annotationPage()->onEdited = edited;
-        bookRecordDialog_->bookInfoPage()->onOpenAddress = [](const std::string& address) {
-            QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
-        };
-    }
-    refreshBookInfo();
-    bookRecordDialog_->show();
-    bookRecordDialog_->raise();
-    bookRecordDialog_->activateWindow();
-}
-
 void TForm1::refreshBookInfo() {
-    if (bookRecordDialog_ == nullptr)
+    syncOptionsWindow();
+    if (options_ == nullptr)
         return;
-    BookInfoPage* info = bookRecordDialog_->bookInfoPage();
-    AnnotationPage* annotation = bookRecordDialog_->annotationPage();
+    BookInfoPage* info = bookInfo_;
+    AnnotationPage* annotation = annotation_;
     info->setInfo(record_.info);
     info->setCurrentFile(book_.FileName);
     info->setFileFacts(fileFactsOf(book_));

@@ -18,6 +18,7 @@ namespace qw {
 void TForm1::applyPageFont() {
     const BookSettings& s = config_->state.book;
     QFont font(QString::fromStdString(s.fontName), std::max(1, s.fontSize));
+    font.setStyleStrategy(antialiasing_ ? QFont::PreferAntialias : QFont::NoAntialias);
     pages_->setPageFont(PageFont(font));
     prepareWrap();
 }
@@ -103,12 +104,23 @@ void TForm1::relayoutAfterResize() {
     book_.LinesPerPage = pages_->computeLinesPerPage();
     if (!book_.isOpen())
         return;
-    pages_->history().clear();
     const bool autoFit = !configLoaded_ || config_->settings.Bool(Setting::AutomaticallyFit);
-    if (autoFit && needsRefit())
+    switch (DecidePageWork(book_.ChangeReason, autoFit, needsRefit())) {
+    case PageWork::ShowOnly:
+        book_.StoredLinesPerPage = book_.LinesPerPage;
+        pages_->showCurrentPages();
+        UpdateCaption();
+        writeBookRecord();
+        return;
+    case PageWork::Fit:
+        pages_->history().clear();
         fitLines();
-    else
+        break;
+    case PageWork::Repaginate:
+        pages_->history().clear();
         repaginate();
+        break;
+    }
     updateTitlePage();
 }
 
@@ -121,6 +133,7 @@ void TForm1::changeFontSize(int size) {
 
 void TForm1::fontChanged() {
     applyPageFont();
+    syncOptionsWindow();
     book_.StoredLinesPerPage = book_.LinesPerPage;
     book_.LinesPerPage = pages_->computeLinesPerPage();
     pages_->history().clear();

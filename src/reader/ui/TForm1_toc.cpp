@@ -363,8 +363,9 @@ void TForm1::showTocPanel(bool show) {
 void TForm1::keepPageAreaWhileDocking(bool docked) {
     // The window grows to the left by the panel's width (and shrinks back),
     // so the pages keep their size; in full screen or maximised it cannot.
-    if (isFullScreen() || isMaximized() || !isVisible())
+    if (fullScreen_ || isMaximized() || !isVisible())
         return;
+    widenedForToc_ = docked;
     const int width = ContentsPanel::panelWidth();
     QRect bounds = geometry();
     if (docked)

@@ -1,0 +1,245 @@
+// The reader window's options: the "Options" button, the options window with
+// its pages, and what each option does to the window and the book.
+
+#include "reader/ui/TForm1.h"
+
+#include "import/archive.h"
+#include "reader/ui/ContentsPanel.h"
+#include "reader/ui/FileSpecificPage.h"
+#include "reader/ui/MarginsPage.h"
+#include "reader/ui/TocCriteriaGroup.h"
+#include "settings/ui/AnnotationPage.h"
+#include "settings/ui/BookInfoPage.h"
+#include "settings/ui/GeneralOptionsPage.h"
+#include "settings/ui/IniFileListPage.h"
+#include "settings/ui/OptionsWindow.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace qw {
+
+namespace {
+
+// The node numbers of the options tree.
+enum OptionsNode {
+    kGeneralNode = 0,
+    kMarginsNode = 2,
+    kIniFileNode = 5,
+    kFileSpecificNode = 6,
+    kTocNode = 7,
+    kBookInfoNode = 8,
+    kAnnotationNode = 9,
+};
+
+using Option = GeneralOptionsPage::Option;
+
+} // namespace
+
+void TForm1::setUpOptions() {
+    OptionsButton = new QPushButton(tr("Options"), this);
+    OptionsButton->setObjectName(QStringLiteral("Options"));
+    OptionsButton->setToolTip(tr("Options, book information and the INI file list"));
+    OptionsButton->setFocusPolicy(Qt::NoFocus);
+    OptionsButton->setFlat(true);
+    pages_->buttonRow()->insertWidget(pages_->buttonRow()->indexOf(Schliessen) + 1, OptionsButton);
+    connect(OptionsButton, &QPushButton::clicked, this, [this] { ShowOptions(); });
+    // A new book record shows up in the INI file list at once.
+    config_->file.SetNewSectionListener([this](const std::string&) {
+        if (iniList_ != nullptr)
+            iniList_->refresh();
+    });
+}
+
+void TForm1::ShowOptions(int page) {
+    if (options_ == nullptr)
+        buildOptionsWindow();
+    refreshBookInfo();
+    syncOptionsWindow(true);
+    if (page >= 0)
+        options_->showPage(page);
+    options_->show();
+    options_->raise();
+    options_->activateWindow();
+}
+
+void TForm1::buildOptionsWindow() {
+    options_ = new OptionsWindow(this);
+
+    general_ = new GeneralOptionsPage;
+    options_->addPage(kGeneralNode, tr("General"), general_);
+    connect(general_, &GeneralOptionsPage::optionClicked, this,
+            [this](Option option, bool checked) {
+                generalOptionClicked(static_cast<int>(option), checked);
+            });
+
+    margins_ = new MarginsPage;
+    options_->addPage(kMarginsNode, tr("Margins"), margins_);
+    connect(margins_, &MarginsPage::applyToggled, this, &TForm1::ApplyMarginsClick);
+    connect(margins_, &MarginsPage::changeRequested, this, &TForm1::ChangeMarginsClick);
+
+    IniListBinding binding;
+    binding.config = &config_->file;
+    binding.listOptions = [this] {
+        IniListOptions options;
+        options.hideFilePaths = config_->settings.Bool(Setting::HideFilePath);
+        options.hideArchiveNames = config_->settings.Bool(Setting::HideArchiveName);
+        return options;
+    };
+    binding.exists = [](const std::string& reference) { return FileReferenceExists(reference); };
+    // The recent files and favourites as the configuration holds them.
+    binding.recentAndFavourites = [this] {
+        std::vector<std::string> kept = config_->state.recent;
+        kept.insert(kept.end(), config_->state.favorites.begin(), config_->state.favorites.end());
+        return kept;
+    };
+    binding.rules = [this] { return recordRules(); };
+    binding.currentSettings = [this] { return config_->state.book; };
+    binding.tocPanelVisible = [this] { return Contents->isVisible(); };
+    iniList_ = new IniFileListPage(std::move(binding));
+    options_->addPage(kIniFileNode, tr("INI file"), iniList_);
+
+    fileSpecific_ = new FileSpecificPage;
+    fileSpecific_->setFontList(config_->state.fontList);
+    options_->addPage(kFileSpecificNode, tr("File specific"), fileSpecific_);
+    connect(fileSpecific_, &FileSpecificPage::fontChosen, this, [this](const std::string& name) {
+        if (name.empty() || name == config_->state.book.fontName)
+            return;
+        config_->state.book.fontName = name;
+        fontChanged();
+    });
+    connect(fileSpecific_, &FileSpecificPage::sizeChosen, this, &TForm1::changeFontSize);
+    connect(fileSpecific_, &FileSpecificPage::tabWidthApplied, this, [this](int width) {
+        config_->state.book.tabWidth = width;
+        prepareWrap(); // the tab stops of the pages and the wrap engine
+        if (!book_.isOpen())
+            SaveFontLineSettings(config_->file, kDefaultRecord, config_->state.book);
+        else
+            fitLines(); // stores the record
+    });
+    connect(fileSpecific_, &FileSpecificPage::lineBreakOptionsChanged, this,
+            [this](bool remove, bool punctuation, bool indentation) {
+                BookSettings& s = config_->state.book;
+                s.removeLineBreaks = remove;
+                s.checkPunctuationMarks = punctuation;
+                s.checkIndentation = indentation;
+                // A file type that switched the removal off waits for the next fitting.
+                if (book_.isOpen() && !book_.BreaksAutoOff &&
+                    config_->settings.Bool(Setting::AutomaticallyFit))
+                    fitLines();
+            });
+    connect(fileSpecific_, &FileSpecificPage::setAsDefaultClicked, this, [this] {
+        config_->state.defaultFontName = config_->state.book.fontName;
+        config_->state.defaultFontSize = std::to_string(config_->state.book.fontSize);
+        SaveFontLineSettings(config_->file, kDefaultRecord, config_->state.book);
+    });
+
+    auto* tocPage = new QWidget;
+    auto* tocLayout = new QVBoxLayout(tocPage);
+    auto* criteria = new TocCriteriaGroup(tocPage);
+    tocLayout->addWidget(criteria);
+    auto* tocDefault = new QPushButton(tr("Set as default"), tocPage);
+    tocDefault->setObjectName(QStringLiteral("SetTocDefault"));
+    tocDefault->setToolTip(tr("Use these criteria for new books"));
+    tocLayout->addWidget(tocDefault, 0, Qt::AlignLeft);
+    tocLayout->addStretch(1);
+    connect(tocDefault, &QPushButton::clicked, this, [this] {
+        SaveTocSettings(config_->file, kDefaultRecord, config_->state.book, Contents->isVisible());
+    });
+    options_->addPage(kTocNode, tr("TOC"), tocPage, kFileSpecificNode);
+    attachTocCriteria(criteria);
+
+    bookInfo_ = new BookInfoPage;
+    annotation_ = new AnnotationPage;
+    options_->addPage(kBookInfoNode, tr("Book info"), bookInfo_);
+    options_->addPage(kAnnotationNode, tr("Annotation"), annotation_);
+    auto edited = [this](BookKey key, const std::string& value) { bookInfoEdited(key, value); };
+    bookInfo_->onEdited = edited;
+    annotation_->onEdited = edited;
+    bookInfo_->onOpenAddress = [](const std::string& address) {
+        QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+    };
+
+    connect(options_, &OptionsWindow::left, this, &TForm1::leftOptions);
+    options_->showPage(kGeneralNode);
+}
+
+void TForm1::generalOptionClicked(int option, bool checked) {
+    Settings& s = config_->settings;
+    switch (static_cast<Option>(option)) {
+    case Option::BookStyle:
+        ShowPagesClick(checked);
+        break;
+    case Option::FullScreen:
+        FullScreen(checked);
+        break;
+    case Option::Antialiasing:
+        antialiasing_ = checked;
+        applyPageFont(); // both pages and the title page are drawn again
+        // Hinting without smoothing may give other widths: fit to them.
+        if (book_.isOpen())
+            fitLines();
+        break;
+    case Option::PageNumbersBelow:
+        CenterPageNrClick(checked);
+        break;
+    case Option::ShowProgressBar:
+    case Option::ProgressBarBelow:
+        ProgressBarOptionsChanged(general_->isChecked(Option::ShowProgressBar),
+                                  general_->isChecked(Option::ProgressBarBelow));
+        break;
+    case Option::HideFilePaths:
+        s.SetBool(Setting::HideFilePath, checked);
+        UpdateCaption();
+        iniList_->refresh();
+        break;
+    case Option::HideArchiveNames:
+        s.SetBool(Setting::HideArchiveName, checked);
+        UpdateCaption();
+        iniList_->refresh();
+        break;
+    case Option::HideIgnoredFiles:
+        s.SetBool(Setting::HideIgnoredFiles, checked);
+        break;
+    case Option::ApplyDefaultSettings:
+        s.SetBool(Setting::ApplyDefaultSettings, checked);
+        break;
+    }
+}
+
+void TForm1::syncOptionsWindow(bool presetMargins) {
+    if (options_ == nullptr)
+        return;
+    const Settings& s = config_->settings;
+    general_->setChecked(Option::BookStyle, s.Bool(Setting::BookStyle));
+    general_->setChecked(Option::FullScreen, fullScreen_);
+    general_->setChecked(Option::Antialiasing, antialiasing_);
+    general_->setChecked(Option::PageNumbersBelow, s.Bool(Setting::PageNumbersBelowText));
+    general_->setOptionEnabled(
+        Option::PageNumbersBelow,
+        PageNumbersBelowAllowed(AppliedMargins(config_->state.margins, config_->state.applyMargins)));
+    general_->setChecked(Option::ShowProgressBar, s.Bool(Setting::ShowProgressBar));
+    general_->setChecked(Option::ProgressBarBelow, s.Bool(Setting::ProgressBarBelowText));
+    general_->setOptionEnabled(Option::ProgressBarBelow, s.Bool(Setting::ShowProgressBar));
+    general_->setChecked(Option::HideFilePaths, s.Bool(Setting::HideFilePath));
+    general_->setChecked(Option::HideArchiveNames, s.Bool(Setting::HideArchiveName));
+    general_->setChecked(Option::HideIgnoredFiles, s.Bool(Setting::HideIgnoredFiles));
+    general_->setChecked(Option::ApplyDefaultSettings, s.Bool(Setting::ApplyDefaultSettings));
+    if (presetMargins)
+        margins_->setStored(config_->state.margins, config_->state.applyMargins);
+    fileSpecific_->setValues(config_->state.book);
+}
+
+void TForm1::leftOptions() {
+    // "Fit when leaving menu after changes": the fitting that automatic
+    // fitting would have done while the options were open.
+    const Settings& s = config_->settings;
+    if (book_.isOpen() && s.Bool(Setting::FitLeavingMenu) &&
+        !s.Bool(Setting::AutomaticallyFit) && needsRefit())
+        fitLines();
+}
+
+} // namespace qw

@@ -1,0 +1,144 @@
+// The reader window's own layout: "Book style", the page margins, the
+// progress bar's place, the page numbers, full screen and the bounds the
+// window leaves in the configuration.
+
+#include "reader/ui/TForm1.h"
+
+#include "reader/ui/ContentsPanel.h"
+#include "settings/ui/window_bounds.h"
+
+namespace qw {
+
+PageMargins TForm1::storedMargins() const {
+    return ClampMargins(config_->state.margins);
+}
+
+PageAreaOptions TForm1::layoutOptions() const {
+    const Settings& s = config_->settings;
+    PageAreaOptions options;
+    options.bookStyle = s.Bool(Setting::BookStyle);
+    options.progressBarShown = s.Bool(Setting::ShowProgressBar);
+    options.progressBarBelow = s.Bool(Setting::ProgressBarBelowText);
+    const PageMargins applied = AppliedMargins(config_->state.margins, config_->state.applyMargins);
+    options.marginLeft = applied[0];
+    options.marginRight = applied[1];
+    options.marginTop = applied[2];
+    options.marginBottom = applied[3];
+    options.pageNumbersBelow =
+        s.Bool(Setting::PageNumbersBelowText) && PageNumbersBelowAllowed(applied);
+    options.fullScreen = fullScreen_;
+    return options;
+}
+
+void TForm1::relayoutByCode(const std::string& reason) {
+    // A relayout the program asks for finishes at once; a load in progress
+    // keeps its own reason.
+    const std::string running = book_.ChangeReason;
+    book_.ChangeReason = reason;
+    pages_->setOptions(layoutOptions());
+    resizeTimer_.stop();
+    relayoutAfterResize();
+    book_.ChangeReason = running;
+}
+
+void TForm1::ShowPagesClick(bool bookStyle) {
+    config_->settings.SetBool(Setting::BookStyle, bookStyle);
+    relayoutByCode("ChangeStyle");
+    syncOptionsWindow();
+}
+
+void TForm1::ProgressBarOptionsChanged(bool shown, bool below) {
+    config_->settings.SetBool(Setting::ShowProgressBar, shown);
+    config_->settings.SetBool(Setting::ProgressBarBelowText, below);
+    relayoutByCode("ChangeStyle");
+    syncOptionsWindow();
+}
+
+void TForm1::CenterPageNrClick(bool below) {
+    config_->settings.SetBool(Setting::PageNumbersBelowText, below);
+    pages_->setOptions(layoutOptions()); // the pages keep their place
+    syncOptionsWindow();
+}
+
+void TForm1::ApplyMarginsClick(bool apply) {
+    config_->state.applyMargins = apply;
+    config_->settings.SetBool(Setting::ApplyMargins, apply);
+    relayoutByCode("ChangeMargins");
+    syncOptionsWindow();
+}
+
+void TForm1::ChangeMarginsClick(const PageMargins& margins) {
+    config_->state.margins = ClampMargins(margins);
+    // All four and the check box, then one rewrite of the file.
+    ConfigFile& file = config_->file;
+    const Setting keys[] = {Setting::MarginLeft, Setting::MarginRight, Setting::MarginTop,
+                            Setting::MarginBottom};
+    for (size_t i = 0; i < 4; ++i) {
+        const SettingInfo& info = Settings::Info(keys[i]);
+        file.WriteInteger(info.section, info.key, config_->state.margins[i]);
+    }
+    const SettingInfo& apply = Settings::Info(Setting::ApplyMargins);
+    file.WriteBool(apply.section, apply.key, config_->state.applyMargins);
+    file.UpdateFile();
+    if (config_->state.applyMargins)
+        relayoutByCode("ChangeMargins");
+    else
+        pages_->setOptions(layoutOptions());
+    syncOptionsWindow();
+}
+
+void TForm1::FullScreen(bool on) {
+    if (on == fullScreen_)
+        return;
+    const int panel = ContentsPanel::panelWidth();
+    if (on) {
+        maximizedBeforeFullScreen_ = isMaximized();
+        QRect bounds = maximizedBeforeFullScreen_ ? normalGeometry() : geometry();
+        if (widenedForToc_)
+            bounds.setLeft(bounds.left() + panel); // the stored bounds leave the panel out
+        savedRect_ = bounds;
+        savedRectSet_ = true;
+        fullScreen_ = true;
+        pages_->setOptions(layoutOptions());
+        showFullScreen();
+    } else {
+        fullScreen_ = false;
+        pages_->setOptions(layoutOptions());
+        showNormal();
+        if (savedRectSet_) {
+            QRect bounds = savedRect_;
+            const bool docked = Contents->isDocked() && Contents->isVisible();
+            if (docked)
+                bounds.setLeft(bounds.left() - panel);
+            widenedForToc_ = docked;
+            setGeometry(bounds);
+        }
+        if (maximizedBeforeFullScreen_)
+            showMaximized();
+        savedRectSet_ = false;
+    }
+    syncOptionsWindow();
+    // The window manager resizes the window when it gets round to it; the
+    // page work follows the last size change.
+    if (book_.isOpen())
+        resizeTimer_.start();
+    else
+        book_.LinesPerPage = pages_->computeLinesPerPage();
+}
+
+CloseBounds TForm1::closeBounds() const {
+    CloseBounds bounds = CloseBoundsOf(*this, widenedForToc_);
+    bounds.tocWidth = ContentsPanel::panelWidth();
+    if (fullScreen_) {
+        bounds.fullScreen = true;
+        bounds.maximized = false;
+        bounds.maximizedBeforeFullScreen = maximizedBeforeFullScreen_;
+        bounds.savedRectSet = savedRectSet_;
+        bounds.savedRect = WindowRect{savedRect_.left(), savedRect_.top(),
+                                      savedRect_.left() + savedRect_.width(),
+                                      savedRect_.top() + savedRect_.height()};
+    }
+    return bounds;
+}
+
+} // namespace qw
