@@ -1,20 +1,80 @@
-// Window layout: docking the contents panel keeps the pages' size by widening
-// the window, and undocking gives the room back.
+// Window layout: docking the contents panel keeps the pages' size, full
+// screen and the docked panel leave the stored bounds as they were, and the
+// style, margin and font options lay the pages out again at once, fitting the
+// lines only when they must.
 
 #include "controls/scripted_dialogs.h"
+#include "reader/page_moves.h"
 #include "reader/ui/ContentsPanel.h"
+#include "reader/ui/FileSpecificPage.h"
+#include "reader/ui/MarginsPage.h"
 #include "reader/ui/PageArea.h"
+#include "reader/ui/PageView.h"
 #include "reader/ui/TForm1.h"
+#include "settings/config_file.h"
+#include "settings/ui/GeneralOptionsPage.h"
+#include "settings/ui/OptionsWindow.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
+namespace {
+
+// A hard-wrapped book of paragraphs that re-flow with the page width.
+QString writeBook(const QTemporaryDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("novel.txt"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    for (int paragraph = 0; paragraph < 120; ++paragraph) {
+        for (int line = 0; line < 5; ++line)
+            file.write("It was a long and quiet evening, and the words ran on as words do\r\n");
+        file.write("\r\n");
+    }
+    return path;
+}
+
+qw::ConfigFile storedConfiguration() {
+    return qw::ConfigFile(qgetenv("QUIREWELL_CONFIG_DIR").toStdString() + "/Quirewell.ini");
+}
+
+QRect storedBounds() {
+    const qw::ConfigFile ini = storedConfiguration();
+    return QRect(ini.ReadInteger("Window", "Left", -1), ini.ReadInteger("Window", "Top", -1),
+                 ini.ReadInteger("Window", "Width", -1), ini.ReadInteger("Window", "Height", -1));
+}
+
+// The reader window at a given size with the book open and its layout settled.
+void openAt(qw::TForm1& form, const QRect& bounds, const QString& book) {
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.setGeometry(bounds);
+    QTRY_COMPARE(form.pageArea()->size(), bounds.size());
+    form.flushPendingRelayout();
+    form.startupOpen({QStringLiteral("quirewell"), book});
+    QVERIFY(form.book().isOpen());
+}
+
+} // namespace
+
 class LayoutTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<QTemporaryDir> config_;
+
   private slots:
+    void init() {
+        config_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(config_->isValid());
+        qputenv("QUIREWELL_CONFIG_DIR", config_->path().toUtf8());
+    }
     void dockingWidensTheWindowInsteadOfShrinkingThePages() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("book.txt"));
@@ -59,6 +119,198 @@ class LayoutTest : public QObject {
         left->click(); // float it again
         QTRY_COMPARE(form.width(), width);
         QTRY_COMPARE(form.pageArea()->size(), pages);
+    }
+
+    void fullScreenRestoresTheWindowAndKeepsItsBounds_data() {
+        QTest::addColumn<bool>("maximized");
+        QTest::newRow("normal") << false;
+        QTest::newRow("maximized") << true;
+    }
+    void fullScreenRestoresTheWindowAndKeepsItsBounds() {
+        QFETCH(bool, maximized);
+        QTemporaryDir dir;
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        const QRect bounds(30, 20, 620, 420);
+        openAt(form, bounds, writeBook(dir));
+        if (maximized) {
+            form.showMaximized();
+            QTRY_VERIFY(form.isMaximized());
+            QTRY_COMPARE(form.normalGeometry(), bounds);
+        }
+        const int linesPerPage = form.book().LinesPerPage;
+
+        QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(form.isFullScreenOn());
+        QTRY_VERIFY(form.isFullScreen());
+        // The button row is above the screen's edge; the pages reach up to it.
+        auto* topRow = form.pageArea()->findChild<QWidget*>(QStringLiteral("TopRow"));
+        QVERIFY(topRow);
+        QVERIFY(topRow->geometry().bottom() < 0);
+        QVERIFY(form.pageArea()->leftPage()->geometry().top() < 30);
+        QTRY_VERIFY(form.book().LinesPerPage > linesPerPage);
+
+        QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(!form.isFullScreenOn());
+        QTRY_VERIFY(!form.isFullScreen());
+        if (maximized) {
+            QTRY_VERIFY(form.isMaximized());
+            QCOMPARE(form.normalGeometry(), bounds);
+        } else {
+            QTRY_COMPARE(form.geometry(), bounds);
+        }
+        QTRY_VERIFY(topRow->geometry().top() == 0);
+
+        // Closed while in full screen, the window keeps the bounds from before.
+        form.FullScreen(true);
+        QTRY_VERIFY(form.isFullScreen());
+        form.close();
+        QCOMPARE(storedBounds(), bounds);
+        QCOMPARE(storedConfiguration().ReadString("Window", "Maximized", ""),
+                 std::string(maximized ? "Yes" : "No"));
+    }
+
+    void dockedContentsPanelIsLeftOutOfTheStoredBounds() {
+        QTemporaryDir dir;
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        const QRect bounds(260, 30, 620, 420);
+        openAt(form, bounds, writeBook(dir));
+        QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier);
+        auto* panel = form.findChild<qw::ContentsPanel*>();
+        QVERIFY(panel && panel->isVisible());
+        panel->findChild<QCheckBox*>(QStringLiteral("TOCLeft"))->click();
+        QTRY_COMPARE(form.width(), bounds.width() + qw::ContentsPanel::panelWidth());
+        form.close();
+        QCOMPARE(storedBounds(), bounds);
+    }
+
+    void marginsAreStoredAndAppliedAtOnce() {
+        QTemporaryDir dir;
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        openAt(form, QRect(30, 20, 700, 480), writeBook(dir));
+        form.ShowOptions(2);
+        auto* page = form.findChild<qw::MarginsPage*>();
+        QVERIFY(page && page->isVisible());
+        QPushButton* change = page->changeButton();
+        QVERIFY(!change->isEnabled());
+        auto edit = [&](const char* name) {
+            return page->findChild<QSpinBox*>(QString::fromLatin1(name));
+        };
+        // Enabled exactly while an edit differs from the stored margins.
+        edit("MarginBottom")->setValue(17);
+        QVERIFY(change->isEnabled());
+        edit("MarginBottom")->setValue(0);
+        QVERIFY(!change->isEnabled());
+        edit("MarginBottom")->setValue(250);
+        QCOMPARE(edit("MarginBottom")->value(), 99);
+
+        const int width = form.pageArea()->pageWidth();
+        const int lines = form.book().LineCount;
+        edit("MarginLeft")->setValue(20);
+        edit("MarginRight")->setValue(10);
+        edit("MarginTop")->setValue(5);
+        edit("MarginBottom")->setValue(17);
+        change->click();
+        QVERIFY(!change->isEnabled());
+        qw::ConfigFile ini = storedConfiguration();
+        QCOMPARE(ini.ReadInteger("Page margins", "Left", -1), 20);
+        QCOMPARE(ini.ReadInteger("Page margins", "Right", -1), 10);
+        QCOMPARE(ini.ReadInteger("Page margins", "Top", -1), 5);
+        QCOMPARE(ini.ReadInteger("Page margins", "Bottom", -1), 17);
+        QCOMPARE(ini.ReadString("Page margins", "Apply", ""), std::string("No"));
+        // Stored but not applied: the pages stay as they are.
+        QCOMPARE(form.pageArea()->pageWidth(), width);
+        auto* general = form.findChild<qw::GeneralOptionsPage*>();
+        QCheckBox* numbersBelow = general->checkBox(qw::GeneralOptionsPage::Option::PageNumbersBelow);
+        QVERIFY(!numbersBelow->isEnabled());
+
+        // Applied: narrower pages and new line breaks, without waiting for a timer.
+        page->applyBox()->click();
+        QCOMPARE(form.pageArea()->pageWidth(), width - 30);
+        QVERIFY(form.book().LineCount > lines);
+        QCOMPARE(storedConfiguration().ReadString("Page margins", "Apply", ""), std::string("Yes"));
+
+        // A bottom margin of 17 has room for the page numbers under the pages.
+        QVERIFY(numbersBelow->isEnabled());
+        numbersBelow->click();
+        QLabel* number = form.pageArea()->leftPageNumber();
+        QCOMPARE(number->y(), form.pageArea()->layout().left.bottom());
+        // 16 has not: the numbers go back to the top corners.
+        edit("MarginBottom")->setValue(16);
+        change->click();
+        QVERIFY(!numbersBelow->isEnabled());
+        QVERIFY(number->geometry().bottom() < form.pageArea()->layout().left.y);
+    }
+
+    void bookStyleSwitchesAtOnceAndFitsOnlyWhenAutomatic_data() {
+        QTest::addColumn<bool>("automaticallyFit");
+        QTest::newRow("automatic fitting") << true;
+        QTest::newRow("fitting on request") << false;
+    }
+    void bookStyleSwitchesAtOnceAndFitsOnlyWhenAutomatic() {
+        QFETCH(bool, automaticallyFit);
+        QTemporaryDir dir;
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        form.settings().SetBool(qw::Setting::AutomaticallyFit, automaticallyFit);
+        openAt(form, QRect(30, 20, 700, 480), writeBook(dir));
+        const int width = form.pageArea()->pageWidth();
+        const int lines = form.book().LineCount;
+        const int height = form.pageArea()->leftPage()->height();
+        form.ShowOptions(0);
+        auto* general = form.findChild<qw::GeneralOptionsPage*>();
+        QCheckBox* style = general->checkBox(qw::GeneralOptionsPage::Option::BookStyle);
+        QVERIFY(style->isChecked());
+        style->click();
+        QCOMPARE(storedConfiguration().ReadString("Options", "Book style", ""), std::string("No"));
+        QVERIFY(form.pageArea()->pageWidth() > width); // no book picture around the pages
+        QVERIFY(form.pageArea()->leftPage()->height() != height);
+        QCOMPARE(form.book().LinesPerPage, form.pageArea()->computeLinesPerPage());
+        // The last fitting's page width tells whether the lines were fitted again.
+        if (automaticallyFit) {
+            QCOMPARE(form.book().Snapshot.pageWidth, form.pageArea()->pageWidth());
+            QVERIFY(!form.book().Snapshot.bookStyle);
+        } else {
+            QCOMPARE(form.book().Snapshot.pageWidth, width);
+            QCOMPARE(form.book().LineCount, lines);
+        }
+        QCOMPARE(form.book().PageCount,
+                 qw::PageCountFor(form.book().LineCount, form.book().LinesPerPage));
+    }
+
+    void fontSizeWithoutAutomaticFittingKeepsTheLineBreaks() {
+        QTemporaryDir dir;
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        form.settings().SetBool(qw::Setting::AutomaticallyFit, false);
+        form.settings().SetBool(qw::Setting::FitLeavingMenu, true);
+        openAt(form, QRect(30, 20, 700, 480), writeBook(dir));
+        const int lines = form.book().LineCount;
+        const int linesPerPage = form.book().LinesPerPage;
+        form.ShowOptions(6);
+        auto* page = form.findChild<qw::FileSpecificPage*>();
+        QComboBox* sizes = page->sizeBox();
+        QCOMPARE(sizes->currentData().toInt(), form.fontSize());
+        const int larger = sizes->currentIndex() + 4;
+        sizes->setCurrentIndex(larger);
+        emit sizes->activated(larger);
+        QCOMPARE(form.fontSize(), sizes->itemData(larger).toInt());
+        QVERIFY(form.book().LinesPerPage < linesPerPage);
+        QCOMPARE(form.book().LineCount, lines);
+        QCOMPARE(form.book().PageCount, qw::PageCountFor(lines, form.book().LinesPerPage));
+
+        // Leaving the options fits the lines that waited.
+        form.optionsWindow()->close();
+        QVERIFY(form.book().LineCount > lines);
+
+        // The font left the window's bounds alone; a resize is what is stored.
+        const QRect resized(40, 30, 720, 500);
+        form.setGeometry(resized);
+        QTRY_COMPARE(form.pageArea()->size(), resized.size());
+        form.close();
+        QCOMPARE(storedBounds(), resized);
     }
 };
 
