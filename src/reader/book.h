@@ -37,7 +37,7 @@ struct Book {
     bool BreaksRemoved = false;
     bool BreaksPunctuation = false;
     bool BreaksIndentation = false;
-    int StoredLinesPerPage = 0; // lines per page the stored position was counted with
+    int StoredLinesPerPage = 0;     // lines per page the stored position was counted with
     std::array<int, 3> Bookmarks{}; // left pages; 0 = not set
 
     bool TextEdited = false;     // differs from any file on disk

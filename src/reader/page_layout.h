@@ -44,6 +44,8 @@ PageLayout ComputePageLayout(const LayoutInput& in);
 
 // How far the full-screen window reaches above the screen: the button row and
 // the two pixels under it.
-inline int FullScreenOverhang(int buttonRowHeight) { return buttonRowHeight + 2; }
+inline int FullScreenOverhang(int buttonRowHeight) {
+    return buttonRowHeight + 2;
+}
 
 } // namespace qw

@@ -260,7 +260,8 @@ class BookInfoTest : public QObject {
         again.startupOpen({QStringLiteral("quirewell"), path});
         OptionsWindow* shown = openDialog(again);
         QVERIFY(shown != nullptr);
-        QCOMPARE(shown->findChild<BookInfoPage*>()->field(BookKey::Title)->text(), QStringLiteral("Whales"));
+        QCOMPARE(shown->findChild<BookInfoPage*>()->field(BookKey::Title)->text(),
+                 QStringLiteral("Whales"));
         QCOMPARE(shown->findChild<BookInfoPage*>()->field(BookKey::Author)->text(),
                  QStringLiteral("Sea story"));
         QVERIFY(shown->findChild<BookInfoPage*>()->finishedBox()->isChecked());
@@ -277,7 +278,8 @@ class BookInfoTest : public QObject {
         form.startupOpen({QStringLiteral("quirewell"), path});
         OptionsWindow* dialog = openDialog(form);
         QVERIFY(dialog != nullptr);
-        QTest::keyClicks(dialog->findChild<BookInfoPage*>()->field(BookKey::Title), QStringLiteral("T"));
+        QTest::keyClicks(dialog->findChild<BookInfoPage*>()->field(BookKey::Title),
+                         QStringLiteral("T"));
         QCOMPARE(form.record().info.title, std::string("T"));
 
         QTest::keyClick(&form, Qt::Key_W, Qt::ControlModifier);
@@ -303,7 +305,8 @@ class BookInfoTest : public QObject {
 
         OptionsWindow* dialog = openDialog(form);
         QVERIFY(dialog != nullptr);
-        QTest::keyClicks(dialog->findChild<BookInfoPage*>()->field(BookKey::Title), QStringLiteral("Kept"));
+        QTest::keyClicks(dialog->findChild<BookInfoPage*>()->field(BookKey::Title),
+                         QStringLiteral("Kept"));
         // The window still shows the title; the file holds no record.
         QCOMPARE(form.record().info.title, std::string("Kept"));
         QVERIFY(form.windowTitle().contains(QStringLiteral("Kept")));

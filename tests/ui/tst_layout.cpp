@@ -12,8 +12,9 @@
 #include "reader/ui/PageView.h"
 #include "reader/ui/TForm1.h"
 #include "settings/config_file.h"
-#include "settings/ui/GeneralOptionsPage.h"
+#include "settings/ui/CheckOptionsPage.h"
 #include "settings/ui/OptionsWindow.h"
+#include "settings/ui/option_pages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -222,8 +223,8 @@ class LayoutTest : public QObject {
         QCOMPARE(ini.ReadString("Page margins", "Apply", ""), std::string("No"));
         // Stored but not applied: the pages stay as they are.
         QCOMPARE(form.pageArea()->pageWidth(), width);
-        auto* general = form.findChild<qw::GeneralOptionsPage*>();
-        QCheckBox* numbersBelow = general->checkBox(qw::GeneralOptionsPage::Option::PageNumbersBelow);
+        auto* general = form.findChild<qw::CheckOptionsPage*>(QStringLiteral("OPanel0"));
+        QCheckBox* numbersBelow = general->checkBox(qw::Id(qw::GeneralOption::PageNumbersBelow));
         QVERIFY(!numbersBelow->isEnabled());
 
         // Applied: narrower pages and new line breaks, without waiting for a timer.
@@ -260,8 +261,8 @@ class LayoutTest : public QObject {
         const int lines = form.book().LineCount;
         const int height = form.pageArea()->leftPage()->height();
         form.ShowOptions(0);
-        auto* general = form.findChild<qw::GeneralOptionsPage*>();
-        QCheckBox* style = general->checkBox(qw::GeneralOptionsPage::Option::BookStyle);
+        auto* general = form.findChild<qw::CheckOptionsPage*>(QStringLiteral("OPanel0"));
+        QCheckBox* style = general->checkBox(qw::Id(qw::GeneralOption::BookStyle));
         QVERIFY(style->isChecked());
         style->click();
         QCOMPARE(storedConfiguration().ReadString("Options", "Book style", ""), std::string("No"));
@@ -311,6 +312,34 @@ class LayoutTest : public QObject {
         QTRY_COMPARE(form.pageArea()->size(), resized.size());
         form.close();
         QCOMPARE(storedBounds(), resized);
+    }
+
+    void switchingAutomaticFittingOnCatchesUp() {
+        QTemporaryDir dir;
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        form.settings().SetBool(qw::Setting::AutomaticallyFit, false);
+        form.ShowOptions(3);
+        auto* control = form.findChild<qw::CheckOptionsPage*>(QStringLiteral("OPanel3"));
+        auto* fitNow = form.findChild<QPushButton*>(QStringLiteral("Anpassen"));
+        QVERIFY(control && fitNow);
+        QVERIFY(!fitNow->isEnabled()); // no book
+        openAt(form, QRect(30, 20, 700, 480), writeBook(dir));
+        QVERIFY(fitNow->isEnabled());
+        QCheckBox* leaving = control->checkBox(qw::Id(qw::ControlOption::FitLeavingMenu));
+        QVERIFY(leaving->isEnabled());
+
+        const int lines = form.book().LineCount;
+        form.runCommand({qw::Command::LargerFont});
+        form.runCommand({qw::Command::LargerFont});
+        QCOMPARE(form.book().LineCount, lines); // waits for a fitting
+
+        control->checkBox(qw::Id(qw::ControlOption::AutomaticallyFit))->click();
+        QVERIFY(form.book().LineCount > lines);
+        QVERIFY(!leaving->isEnabled());
+        QVERIFY(!fitNow->isEnabled());
+        QCOMPARE(storedConfiguration().ReadString("Options", "Automatically fit", ""),
+                 std::string("Yes"));
     }
 };
 

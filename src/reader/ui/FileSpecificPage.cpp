@@ -61,9 +61,8 @@ FileSpecificPage::FileSpecificPage(QWidget* parent) : QWidget(parent) {
     layout->addWidget(SetDefault, 0, Qt::AlignLeft);
     layout->addStretch(1);
 
-    connect(Schriftart, QOverload<int>::of(&QComboBox::activated), this, [this] {
-        emit fontChosen(Schriftart->currentText().toStdString());
-    });
+    connect(Schriftart, QOverload<int>::of(&QComboBox::activated), this,
+            [this] { emit fontChosen(Schriftart->currentText().toStdString()); });
     connect(Fontgroesse, QOverload<int>::of(&QComboBox::activated), this,
             [this] { emit sizeChosen(Fontgroesse->currentData().toInt()); });
     connect(ApplyTabWidth, &QPushButton::clicked, this,
@@ -83,8 +82,8 @@ void FileSpecificPage::setFontList(const std::vector<std::string>& fonts) {
 }
 
 void FileSpecificPage::setValues(const BookSettings& settings) {
-    const QSignalBlocker a(Schriftart), b(Fontgroesse), c(TabWidth), d(ZWEntfernen),
-        e(Punctuation), f(Einzug);
+    const QSignalBlocker a(Schriftart), b(Fontgroesse), c(TabWidth), d(ZWEntfernen), e(Punctuation),
+        f(Einzug);
     Schriftart->setCurrentIndex(Schriftart->findText(QString::fromStdString(settings.fontName)));
     Fontgroesse->setCurrentIndex(Fontgroesse->findData(settings.fontSize));
     TabWidth->setValue(settings.tabWidth);

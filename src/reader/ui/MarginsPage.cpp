@@ -100,4 +100,3 @@ bool MarginsPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 } // namespace qw
-

@@ -31,7 +31,7 @@ class PageArea;
 class ContentsPanel;
 class TocCriteriaGroup;
 class OptionsWindow;
-class GeneralOptionsPage;
+class CheckOptionsPage;
 class MarginsPage;
 class FileSpecificPage;
 class IniFileListPage;
@@ -91,8 +91,8 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
 
     // Window layout (TForm1_window.cpp).
     void FullScreen(bool on);
-    void ShowPagesClick(bool bookStyle); // "Book style"
-    void ApplyMarginsClick(bool apply);  // "Apply margin settings"
+    void ShowPagesClick(bool bookStyle);                 // "Book style"
+    void ApplyMarginsClick(bool apply);                  // "Apply margin settings"
     void ChangeMarginsClick(const PageMargins& margins); // "Change margins to:"
     void ProgressBarOptionsChanged(bool shown, bool below);
     void CenterPageNrClick(bool below); // "Page numbers below text (margin>16)"
@@ -187,6 +187,8 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // resets the margin edits to the stored margins.
     void syncOptionsWindow(bool presetMargins = false);
     void generalOptionClicked(int option, bool checked);
+    void controlOptionClicked(int option, bool checked);
+    void importOptionClicked(int option, bool checked);
     void leftOptions();
 
     // Table of contents (TForm1_toc.cpp).
@@ -247,7 +249,10 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // The options window and its pages (TForm1_options.cpp), made when first shown.
     QPushButton* OptionsButton = nullptr;
     OptionsWindow* options_ = nullptr;
-    GeneralOptionsPage* general_ = nullptr;
+    CheckOptionsPage* general_ = nullptr;
+    CheckOptionsPage* control_ = nullptr;
+    CheckOptionsPage* import_ = nullptr;
+    QPushButton* Anpassen = nullptr; // "Fit lines now"
     MarginsPage* margins_ = nullptr;
     FileSpecificPage* fileSpecific_ = nullptr;
     IniFileListPage* iniList_ = nullptr;

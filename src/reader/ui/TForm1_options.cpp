@@ -10,12 +10,13 @@
 #include "reader/ui/TocCriteriaGroup.h"
 #include "settings/ui/AnnotationPage.h"
 #include "settings/ui/BookInfoPage.h"
-#include "settings/ui/GeneralOptionsPage.h"
 #include "settings/ui/IniFileListPage.h"
 #include "settings/ui/OptionsWindow.h"
+#include "settings/ui/option_pages.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -28,6 +29,8 @@ namespace {
 enum OptionsNode {
     kGeneralNode = 0,
     kMarginsNode = 2,
+    kControlNode = 3,
+    kImportNode = 4,
     kIniFileNode = 5,
     kFileSpecificNode = 6,
     kTocNode = 7,
@@ -35,7 +38,7 @@ enum OptionsNode {
     kAnnotationNode = 9,
 };
 
-using Option = GeneralOptionsPage::Option;
+using Option = GeneralOption;
 
 } // namespace
 
@@ -69,12 +72,26 @@ void TForm1::ShowOptions(int page) {
 void TForm1::buildOptionsWindow() {
     options_ = new OptionsWindow(this);
 
-    general_ = new GeneralOptionsPage;
+    general_ = new CheckOptionsPage(GeneralOptions());
     options_->addPage(kGeneralNode, tr("General"), general_);
-    connect(general_, &GeneralOptionsPage::optionClicked, this,
-            [this](Option option, bool checked) {
-                generalOptionClicked(static_cast<int>(option), checked);
-            });
+    connect(general_, &CheckOptionsPage::optionClicked, this, &TForm1::generalOptionClicked);
+
+    control_ = new CheckOptionsPage(ControlOptions());
+    Anpassen = new QPushButton(tr("Fit &lines now"), control_);
+    Anpassen->setObjectName(QStringLiteral("Anpassen"));
+    Anpassen->setToolTip(tr("Fit the lines to the pages now"));
+    control_->below()->addWidget(Anpassen, 0, Qt::AlignLeft);
+    options_->addPage(kControlNode, tr("Control"), control_);
+    connect(control_, &CheckOptionsPage::optionClicked, this, &TForm1::controlOptionClicked);
+    connect(Anpassen, &QPushButton::clicked, this, &TForm1::AnpassenClick);
+
+    import_ = new CheckOptionsPage(ImportOptionList());
+    auto* reopen =
+        new QLabel(tr("Re-open the file for these changes to become effective"), import_);
+    reopen->setWordWrap(true);
+    import_->below()->addWidget(reopen);
+    options_->addPage(kImportNode, tr("Import"), import_);
+    connect(import_, &CheckOptionsPage::optionClicked, this, &TForm1::importOptionClicked);
 
     margins_ = new MarginsPage;
     options_->addPage(kMarginsNode, tr("Margins"), margins_);
@@ -188,8 +205,8 @@ void TForm1::generalOptionClicked(int option, bool checked) {
         break;
     case Option::ShowProgressBar:
     case Option::ProgressBarBelow:
-        ProgressBarOptionsChanged(general_->isChecked(Option::ShowProgressBar),
-                                  general_->isChecked(Option::ProgressBarBelow));
+        ProgressBarOptionsChanged(general_->isChecked(Id(Option::ShowProgressBar)),
+                                  general_->isChecked(Id(Option::ProgressBarBelow)));
         break;
     case Option::HideFilePaths:
         s.SetBool(Setting::HideFilePath, checked);
@@ -210,24 +227,81 @@ void TForm1::generalOptionClicked(int option, bool checked) {
     }
 }
 
+void TForm1::controlOptionClicked(int option, bool checked) {
+    Settings& s = config_->settings;
+    switch (static_cast<ControlOption>(option)) {
+    case ControlOption::ActivateShortcuts:
+        s.SetBool(Setting::ActivateShortcuts, checked);
+        break;
+    case ControlOption::AutoOpen:
+        s.SetBool(Setting::AutoOpen, checked);
+        break;
+    case ControlOption::QuickPage:
+        s.SetBool(Setting::QuickPage, checked);
+        break;
+    case ControlOption::QuickFind:
+        s.SetBool(Setting::QuickFind, checked);
+        break;
+    case ControlOption::AutomaticallyFit:
+        s.SetBool(Setting::AutomaticallyFit, checked);
+        // Switched on, it catches up with what changed meanwhile.
+        if (checked && book_.isOpen() && needsRefit())
+            fitLines();
+        break;
+    case ControlOption::FitLeavingMenu:
+        s.SetBool(Setting::FitLeavingMenu, checked);
+        break;
+    }
+    syncOptionsWindow();
+}
+
+void TForm1::importOptionClicked(int option, bool checked) {
+    Settings& s = config_->settings;
+    switch (static_cast<ImportOption>(option)) {
+    case ImportOption::EmphasisAsCapitals:
+        s.SetBool(Setting::HtmlEmphasisAsCapitals, checked);
+        break;
+    case ImportOption::EmphasisMarks:
+        s.SetBool(Setting::HtmlBoldItalicUnderlined, checked);
+        break;
+    case ImportOption::DocBlankLine:
+        s.SetBool(Setting::DocBlankLine, checked);
+        break;
+    }
+}
+
 void TForm1::syncOptionsWindow(bool presetMargins) {
     if (options_ == nullptr)
         return;
     const Settings& s = config_->settings;
-    general_->setChecked(Option::BookStyle, s.Bool(Setting::BookStyle));
-    general_->setChecked(Option::FullScreen, fullScreen_);
-    general_->setChecked(Option::Antialiasing, antialiasing_);
-    general_->setChecked(Option::PageNumbersBelow, s.Bool(Setting::PageNumbersBelowText));
-    general_->setOptionEnabled(
-        Option::PageNumbersBelow,
-        PageNumbersBelowAllowed(AppliedMargins(config_->state.margins, config_->state.applyMargins)));
-    general_->setChecked(Option::ShowProgressBar, s.Bool(Setting::ShowProgressBar));
-    general_->setChecked(Option::ProgressBarBelow, s.Bool(Setting::ProgressBarBelowText));
-    general_->setOptionEnabled(Option::ProgressBarBelow, s.Bool(Setting::ShowProgressBar));
-    general_->setChecked(Option::HideFilePaths, s.Bool(Setting::HideFilePath));
-    general_->setChecked(Option::HideArchiveNames, s.Bool(Setting::HideArchiveName));
-    general_->setChecked(Option::HideIgnoredFiles, s.Bool(Setting::HideIgnoredFiles));
-    general_->setChecked(Option::ApplyDefaultSettings, s.Bool(Setting::ApplyDefaultSettings));
+    general_->setChecked(Id(Option::BookStyle), s.Bool(Setting::BookStyle));
+    general_->setChecked(Id(Option::FullScreen), fullScreen_);
+    general_->setChecked(Id(Option::Antialiasing), antialiasing_);
+    general_->setChecked(Id(Option::PageNumbersBelow), s.Bool(Setting::PageNumbersBelowText));
+    general_->setOptionEnabled(Id(Option::PageNumbersBelow),
+                               PageNumbersBelowAllowed(AppliedMargins(
+                                   config_->state.margins, config_->state.applyMargins)));
+    general_->setChecked(Id(Option::ShowProgressBar), s.Bool(Setting::ShowProgressBar));
+    general_->setChecked(Id(Option::ProgressBarBelow), s.Bool(Setting::ProgressBarBelowText));
+    general_->setOptionEnabled(Id(Option::ProgressBarBelow), s.Bool(Setting::ShowProgressBar));
+    general_->setChecked(Id(Option::HideFilePaths), s.Bool(Setting::HideFilePath));
+    general_->setChecked(Id(Option::HideArchiveNames), s.Bool(Setting::HideArchiveName));
+    general_->setChecked(Id(Option::HideIgnoredFiles), s.Bool(Setting::HideIgnoredFiles));
+    general_->setChecked(Id(Option::ApplyDefaultSettings), s.Bool(Setting::ApplyDefaultSettings));
+    using C = ControlOption;
+    const bool autoFit = s.Bool(Setting::AutomaticallyFit);
+    control_->setChecked(Id(C::ActivateShortcuts), s.Bool(Setting::ActivateShortcuts));
+    control_->setChecked(Id(C::AutoOpen), s.Bool(Setting::AutoOpen));
+    control_->setChecked(Id(C::QuickPage), s.Bool(Setting::QuickPage));
+    control_->setChecked(Id(C::QuickFind), s.Bool(Setting::QuickFind));
+    control_->setChecked(Id(C::AutomaticallyFit), autoFit);
+    control_->setChecked(Id(C::FitLeavingMenu), s.Bool(Setting::FitLeavingMenu));
+    control_->setOptionEnabled(Id(C::FitLeavingMenu), !autoFit);
+    Anpassen->setEnabled(book_.isOpen() && !autoFit);
+    using I = ImportOption;
+    import_->setChecked(Id(I::EmphasisAsCapitals), s.Bool(Setting::HtmlEmphasisAsCapitals));
+    import_->setChecked(Id(I::EmphasisMarks), s.Bool(Setting::HtmlBoldItalicUnderlined));
+    import_->setChecked(Id(I::DocBlankLine), s.Bool(Setting::DocBlankLine));
     if (presetMargins)
         margins_->setStored(config_->state.margins, config_->state.applyMargins);
     fileSpecific_->setValues(config_->state.book);
@@ -237,8 +311,8 @@ void TForm1::leftOptions() {
     // "Fit when leaving menu after changes": the fitting that automatic
     // fitting would have done while the options were open.
     const Settings& s = config_->settings;
-    if (book_.isOpen() && s.Bool(Setting::FitLeavingMenu) &&
-        !s.Bool(Setting::AutomaticallyFit) && needsRefit())
+    if (book_.isOpen() && s.Bool(Setting::FitLeavingMenu) && !s.Bool(Setting::AutomaticallyFit) &&
+        needsRefit())
         fitLines();
 }
 

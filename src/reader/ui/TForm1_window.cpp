@@ -134,9 +134,9 @@ CloseBounds TForm1::closeBounds() const {
         bounds.maximized = false;
         bounds.maximizedBeforeFullScreen = maximizedBeforeFullScreen_;
         bounds.savedRectSet = savedRectSet_;
-        bounds.savedRect = WindowRect{savedRect_.left(), savedRect_.top(),
-                                      savedRect_.left() + savedRect_.width(),
-                                      savedRect_.top() + savedRect_.height()};
+        bounds.savedRect =
+            WindowRect{savedRect_.left(), savedRect_.top(), savedRect_.left() + savedRect_.width(),
+                       savedRect_.top() + savedRect_.height()};
     }
     return bounds;
 }

@@ -20,8 +20,8 @@ TEST(WindowLayout, RefitOrRepaginateAfterARelayout) {
     const Case cases[] = {
         // A plain resize: only a width (or font) change with automatic fitting fits.
         {"", true, true, PageWork::Fit},
-        {"", true, false, PageWork::Repaginate},  // taller or shorter window
-        {"", false, true, PageWork::Repaginate},  // waits for "Fit lines now"
+        {"", true, false, PageWork::Repaginate}, // taller or shorter window
+        {"", false, true, PageWork::Repaginate}, // waits for "Fit lines now"
         {"", false, false, PageWork::Repaginate},
         // Loading fits whatever the options say.
         {"DateiLaden", false, false, PageWork::Fit},
