@@ -1,3 +1,4 @@
+#include "reader/fit_lines.h"
 #include "reader/page_layout.h"
 #include "reader/window_layout.h"
 
@@ -43,6 +44,81 @@ TEST(WindowLayout, RefitOrRepaginateAfterARelayout) {
         EXPECT_EQ(qw::DecidePageWork(c.reason, c.autoFit, c.needsRefit), c.expected)
             << "reason '" << c.reason << "' autoFit " << c.autoFit << " needsRefit "
             << c.needsRefit;
+}
+
+// The whole decision from the window's geometry: lay out before and after,
+// take the fitting's snapshot from before and ask what the relayout does.
+TEST(WindowLayout, RefitOrRepaginateForGeometryChanges) {
+    auto base = [] {
+        qw::LayoutInput in;
+        in.clientWidth = 1280;
+        in.clientHeight = 800;
+        in.buttonRowHeight = 34;
+        in.separatorWidth = 2;
+        in.progressBarHeight = 10;
+        return in;
+    };
+    struct Case {
+        const char* what;
+        void (*change)(qw::LayoutInput&);
+        const char* reason;
+        PageWork automatic; // "Automatically fit lines" on
+        PageWork manual;    // off
+    };
+    const Case cases[] = {
+        {"taller window", [](qw::LayoutInput& in) { in.clientHeight = 900; }, "",
+         PageWork::Repaginate, PageWork::Repaginate},
+        {"shorter window", [](qw::LayoutInput& in) { in.clientHeight = 600; }, "",
+         PageWork::Repaginate, PageWork::Repaginate},
+        {"wider window", [](qw::LayoutInput& in) { in.clientWidth = 1400; }, "", PageWork::Fit,
+         PageWork::Repaginate},
+        {"wider and taller",
+         [](qw::LayoutInput& in) {
+             in.clientWidth = 1400;
+             in.clientHeight = 900;
+         },
+         "", PageWork::Fit, PageWork::Repaginate},
+        {"top and bottom margins",
+         [](qw::LayoutInput& in) {
+             in.marginTop = 20;
+             in.marginBottom = 30;
+         },
+         "ChangeMargins", PageWork::Repaginate, PageWork::Repaginate},
+        {"left margin", [](qw::LayoutInput& in) { in.marginLeft = 20; }, "ChangeMargins",
+         PageWork::Fit, PageWork::Repaginate},
+        {"progress bar to the top row", [](qw::LayoutInput& in) { in.progressBarBelow = false; },
+         "ChangeStyle", PageWork::Repaginate, PageWork::Repaginate},
+        {"book style off", [](qw::LayoutInput& in) { in.bookStyle = false; }, "ChangeStyle",
+         PageWork::Fit, PageWork::Repaginate},
+        {"full screen on the same width",
+         [](qw::LayoutInput& in) { in.aboveScreen = qw::FullScreenOverhang(34); }, "",
+         PageWork::Repaginate, PageWork::Repaginate},
+        // Docking widens the window by the panel: the pages keep their width.
+        {"contents panel docked",
+         [](qw::LayoutInput& in) {
+             in.clientWidth += 440;
+             in.contentsWidth = 440;
+         },
+         "ChangeTOC", PageWork::ShowOnly, PageWork::ShowOnly},
+        // Maximised, the window cannot grow: the panel takes room from the pages.
+        {"contents panel docked in a maximised window",
+         [](qw::LayoutInput& in) { in.contentsWidth = 440; }, "", PageWork::Fit,
+         PageWork::Repaginate},
+    };
+    for (const Case& c : cases) {
+        const qw::PageLayout before = qw::ComputePageLayout(base());
+        qw::LayoutInput changed = base();
+        c.change(changed);
+        const qw::PageLayout after = qw::ComputePageLayout(changed);
+        qw::FitSnapshot snapshot;
+        snapshot.fontName = "Serif";
+        snapshot.fontSize = 12;
+        snapshot.removeLineBreaks = true;
+        snapshot.pageWidth = before.left.width;
+        const bool refit = qw::NeedsRefit(snapshot, after.left.width, "Serif", 12, true);
+        EXPECT_EQ(qw::DecidePageWork(c.reason, true, refit), c.automatic) << c.what;
+        EXPECT_EQ(qw::DecidePageWork(c.reason, false, refit), c.manual) << c.what;
+    }
 }
 
 TEST(WindowLayout, MarginRules) {
