@@ -11,6 +11,7 @@
 #include "settings/ui/IniFileListPage.h"
 #include "settings/ui/OptionsWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -47,12 +48,12 @@ class BookInfoTest : public QObject {
         return path;
     }
 
-    // The options window at its "Book info" page, opened with the button.
+    // The options window at its "Book info" page, opened from the menu.
     static OptionsWindow* openDialog(TForm1& form) {
-        auto* button = form.findChild<QPushButton*>(QStringLiteral("Options"));
-        if (button == nullptr)
+        auto* command = form.findChild<QAction*>(QStringLiteral("OptionsAction"));
+        if (command == nullptr)
             return nullptr;
-        QTest::mouseClick(button, Qt::LeftButton);
+        command->trigger();
         auto* window = form.findChild<OptionsWindow*>();
         if (window != nullptr)
             window->showPage(8);

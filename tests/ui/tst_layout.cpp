@@ -116,6 +116,16 @@ class LayoutTest : public QObject {
         left->click(); // dock it on the left
         QTRY_COMPARE(form.width(), width + qw::ContentsPanel::panelWidth());
         QTRY_COMPARE(form.pageArea()->size(), pages);
+        // A size that passes through another one and comes back changes
+        // nothing: the list keeps its sections.
+        const int rows = panel->list()->rowCount();
+        QVERIFY(rows > 0);
+        form.resize(form.width() - 60, form.height());
+        QTRY_COMPARE(form.pageArea()->width(), pages.width() - 60);
+        form.resize(form.width() + 60, form.height());
+        QTRY_COMPARE(form.pageArea()->size(), pages);
+        form.flushPendingRelayout();
+        QCOMPARE(panel->list()->rowCount(), rows);
 
         left->click(); // float it again
         QTRY_COMPARE(form.width(), width);

@@ -13,7 +13,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QHBoxLayout>
-#include <QPushButton>
+#include <QMenu>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -54,14 +54,12 @@ QColor colourOf(const std::string& text, const QColor& fallback, const QPalette&
     return fallback;
 }
 
-QPushButton* menuButton(QWidget* parent, const char* name, const QString& text,
-                        const QString& tip) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tip);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setFlat(true);
-    return button;
+// A command of the "Menu" button; the shortcut is shown, the key preview
+// carries it out.
+QAction* menuCommand(QMenu* menu, const char* name, const QString& text, const QString& keys) {
+    QAction* action = menu->addAction(keys.isEmpty() ? text : text + QLatin1Char('\t') + keys);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
 }
 
 } // namespace
@@ -77,18 +75,33 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages_);
 
-    Laden = menuButton(this, "Laden", tr("Open"), tr("Open file(s) (Ctrl+O)"));
-    Append = menuButton(this, "Append", tr("Append"), tr("Append file(s) to the book (Ctrl+A)"));
-    Speichern =
-        menuButton(this, "Speichern", tr("Save as"), tr("Save as text or Palm DOC (Ctrl+S)"));
-    Schliessen = menuButton(this, "Schliessen", tr("Close"), tr("Close the book (Ctrl+W)"));
-    int at = 0;
-    for (QPushButton* button : {Laden, Append, Speichern, Schliessen})
-        pages_->buttonRow()->insertWidget(at++, button);
-    connect(Laden, &QPushButton::clicked, this, &TForm1::LadenClick);
-    connect(Append, &QPushButton::clicked, this, &TForm1::AppendClick);
-    connect(Speichern, &QPushButton::clicked, this, &TForm1::SpeichernClick);
-    connect(Schliessen, &QPushButton::clicked, this, &TForm1::SchliessenClick);
+    // The commands live behind one button so the top row stays narrow.
+    MenuButton = new QToolButton(this);
+    MenuButton->setObjectName(QStringLiteral("ShowMenu"));
+    MenuButton->setText(tr("Menu"));
+    MenuButton->setToolTip(tr("Open, append, save, close, options"));
+    MenuButton->setAutoRaise(true);
+    MenuButton->setFocusPolicy(Qt::NoFocus);
+    MenuButton->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(MenuButton);
+    Laden = menuCommand(menu, "Laden", tr("&Open..."), tr("Ctrl+O"));
+    Append = menuCommand(menu, "Append", tr("&Append..."), tr("Ctrl+A"));
+    Speichern = menuCommand(menu, "Speichern", tr("&Save as..."), tr("Ctrl+S"));
+    Schliessen = menuCommand(menu, "Schliessen", tr("Close"), tr("Ctrl+W"));
+    menu->addSeparator();
+    QAction* contents = menuCommand(menu, "ShowTOC", tr("&Table of contents"), tr("Ctrl+T"));
+    OptionsAction = menuCommand(menu, "OptionsAction", tr("O&ptions..."), QString());
+    menu->addSeparator();
+    QAction* exit = menuCommand(menu, "Beenden", tr("E&xit"), tr("Ctrl+X"));
+    MenuButton->setMenu(menu);
+    pages_->buttonRow()->insertWidget(0, MenuButton);
+    connect(Laden, &QAction::triggered, this, &TForm1::LadenClick);
+    connect(Append, &QAction::triggered, this, &TForm1::AppendClick);
+    connect(Speichern, &QAction::triggered, this, &TForm1::SpeichernClick);
+    connect(Schliessen, &QAction::triggered, this, &TForm1::SchliessenClick);
+    connect(contents, &QAction::triggered, this, [this] { ToggleToc(); });
+    connect(OptionsAction, &QAction::triggered, this, [this] { ShowOptions(); });
+    connect(exit, &QAction::triggered, this, [this] { runCommand({Command::Exit}); });
 
     Lesezeichen = new QToolButton(this);
     Lesezeichen->setObjectName(QStringLiteral("Lesezeichen"));

@@ -16,11 +16,13 @@
 
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 
 #include <memory>
 
+class QAction;
 class QPushButton;
 class QToolButton;
 
@@ -218,6 +220,7 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     std::string openFolder_;
     ParaWrap wrap_;
     QTimer resizeTimer_;
+    QSize workedPageSize_; // the page control's size of the last fitting or pagination
     // Full screen: the bounds before it (without a docked contents panel) and
     // whether the window was maximised.
     bool fullScreen_ = false;
@@ -229,10 +232,12 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     bool startupDone_ = false;
 
     PageArea* pages_;
-    QPushButton* Laden;
-    QPushButton* Append;
-    QPushButton* Speichern;
-    QPushButton* Schliessen;
+    QToolButton* MenuButton;
+    QAction* Laden;
+    QAction* Append;
+    QAction* Speichern;
+    QAction* Schliessen;
+    QAction* OptionsAction;
     QToolButton* Lesezeichen;
     QToolButton* LesezeichenNr[3];
 
@@ -247,7 +252,6 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     QPointer<TocCriteriaGroup> tocCriteria_;
     bool tocScanning_ = false;
     // The options window and its pages (TForm1_options.cpp), made when first shown.
-    QPushButton* OptionsButton = nullptr;
     OptionsWindow* options_ = nullptr;
     CheckOptionsPage* general_ = nullptr;
     CheckOptionsPage* control_ = nullptr;

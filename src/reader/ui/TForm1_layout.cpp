@@ -62,6 +62,7 @@ void TForm1::fitLines() {
         book_.StoredLinesPerPage = book_.LinesPerPage;
     FitLines(book_, fitOptions(), wrap_, *this);
     book_.StoredLinesPerPage = book_.LinesPerPage;
+    workedPageSize_ = pages_->leftPage()->size();
 }
 
 void TForm1::showPages() {
@@ -85,6 +86,7 @@ void TForm1::repaginate() {
         if (mark > 0)
             mark = RoundHalfEven(static_cast<double>(mark - 1) * stored / lines) + 1;
     book_.StoredLinesPerPage = lines;
+    workedPageSize_ = pages_->leftPage()->size();
     tocAfterRepagination();
     pages_->history().clear();
     pages_->showCurrentPages();
@@ -100,6 +102,13 @@ void TForm1::flushPendingRelayout() {
 }
 
 void TForm1::relayoutAfterResize() {
+    // A size that came back to where it was (the window widening for the
+    // docked contents panel passes through a narrower page area) changes
+    // nothing: the contents list and the page history stay.
+    if (book_.isOpen() && book_.ChangeReason.empty() &&
+        pages_->leftPage()->size() == workedPageSize_ &&
+        pages_->computeLinesPerPage() == book_.LinesPerPage && !needsRefit())
+        return;
     book_.StoredLinesPerPage = book_.LinesPerPage;
     book_.LinesPerPage = pages_->computeLinesPerPage();
     if (!book_.isOpen())

@@ -43,13 +43,6 @@ using Option = GeneralOption;
 } // namespace
 
 void TForm1::setUpOptions() {
-    OptionsButton = new QPushButton(tr("Options"), this);
-    OptionsButton->setObjectName(QStringLiteral("Options"));
-    OptionsButton->setToolTip(tr("Options, book information and the INI file list"));
-    OptionsButton->setFocusPolicy(Qt::NoFocus);
-    OptionsButton->setFlat(true);
-    pages_->buttonRow()->insertWidget(pages_->buttonRow()->indexOf(Schliessen) + 1, OptionsButton);
-    connect(OptionsButton, &QPushButton::clicked, this, [this] { ShowOptions(); });
     // A new book record shows up in the INI file list at once.
     config_->file.SetNewSectionListener([this](const std::string&) {
         if (iniList_ != nullptr)
