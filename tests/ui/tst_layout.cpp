@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -92,7 +93,7 @@ class LayoutTest : public QObject {
         qw::TForm1 form(dialogs);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.setGeometry(40, 40, 620, 450);
+        form.setGeometry(520, 40, 620, 450); // room on the left for the panel
         QTRY_COMPARE(form.pageArea()->size(), QSize(620, 450));
         form.startupOpen({QStringLiteral("quirewell"), path});
 
@@ -181,17 +182,36 @@ class LayoutTest : public QObject {
                  std::string(maximized ? "Yes" : "No"));
     }
 
+    void dockedContentsPanelIsLeftOutOfTheStoredBounds_data() {
+        QTest::addColumn<int>("left");
+        QTest::newRow("room on the left") << 520;
+        QTest::newRow("near the screen's edge") << 100;
+    }
     void dockedContentsPanelIsLeftOutOfTheStoredBounds() {
+        QFETCH(int, left);
         QTemporaryDir dir;
         qw::ScriptedDialogs dialogs;
         qw::TForm1 form(dialogs);
-        const QRect bounds(260, 30, 620, 420);
+        const QRect bounds(left, 30, 620, 420);
         openAt(form, bounds, writeBook(dir));
         QTest::keyClick(&form, Qt::Key_T, Qt::ControlModifier);
         auto* panel = form.findChild<qw::ContentsPanel*>();
         QVERIFY(panel && panel->isVisible());
-        panel->findChild<QCheckBox*>(QStringLiteral("TOCLeft"))->click();
-        QTRY_COMPARE(form.width(), bounds.width() + qw::ContentsPanel::panelWidth());
+        auto* dock = panel->findChild<QCheckBox*>(QStringLiteral("TOCLeft"));
+        dock->click();
+        // The window grows to the left, but not past the screen's edge; the
+        // right edge stays where it was.
+        const int screenLeft = form.screen()->availableGeometry().left();
+        const int frame = form.geometry().left() - form.frameGeometry().left();
+        const int grown = std::min(qw::ContentsPanel::panelWidth(), left - frame - screenLeft);
+        QTRY_COMPARE(form.geometry().left(), left - grown);
+        QCOMPARE(form.geometry().right(), bounds.right());
+
+        // Undocked it gives the room back exactly.
+        dock->click();
+        QTRY_COMPARE(form.geometry(), bounds);
+        dock->click();
+        QTRY_COMPARE(form.geometry().left(), left - grown);
         form.close();
         QCOMPARE(storedBounds(), bounds);
     }

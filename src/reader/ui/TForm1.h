@@ -200,6 +200,8 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void syncContentsSelection(int leftPage);
     void syncContentsDocking();
     void keepPageAreaWhileDocking(bool docked);
+    // How far a window whose client area starts at x = left can grow to the left.
+    int widenLeftWithinScreen(int left, int wanted) const;
     void showTocPanel(bool show);
     void tocAfterRepagination();
     void storeTocSettings();
@@ -227,8 +229,9 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     bool maximizedBeforeFullScreen_ = false;
     bool savedRectSet_ = false;
     QRect savedRect_;
-    // The window was widened to the left for the docked contents panel.
-    bool widenedForToc_ = false;
+    // How far the window was widened to the left for the docked contents
+    // panel: its width, or less near the screen's edge.
+    int tocWidening_ = 0;
     bool startupDone_ = false;
 
     PageArea* pages_;

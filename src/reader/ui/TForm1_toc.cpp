@@ -22,8 +22,11 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace qw {
 
@@ -365,14 +368,26 @@ void TForm1::keepPageAreaWhileDocking(bool docked) {
     // so the pages keep their size; in full screen or maximised it cannot.
     if (fullScreen_ || isMaximized() || !isVisible())
         return;
-    widenedForToc_ = docked;
-    const int width = ContentsPanel::panelWidth();
     QRect bounds = geometry();
-    if (docked)
-        bounds.setLeft(bounds.left() - width);
-    else
-        bounds.setLeft(bounds.left() + width);
+    if (docked) {
+        tocWidening_ = widenLeftWithinScreen(bounds.left(), ContentsPanel::panelWidth());
+        bounds.setLeft(bounds.left() - tocWidening_);
+    } else {
+        bounds.setLeft(bounds.left() + tocWidening_);
+        tocWidening_ = 0;
+    }
     setGeometry(bounds);
+}
+
+int TForm1::widenLeftWithinScreen(int left, int wanted) const {
+    // Near the screen's left edge the window grows only as far as the edge;
+    // the pages then give up the rest and are fitted again.
+    const QScreen* shown = screen();
+    if (shown == nullptr)
+        return wanted;
+    const int frame = geometry().left() - frameGeometry().left();
+    const int room = left - frame - shown->availableGeometry().left();
+    return std::clamp(room, 0, wanted);
 }
 
 void TForm1::syncContentsDocking() {

@@ -7,6 +7,8 @@
 #include "reader/ui/ContentsPanel.h"
 #include "settings/ui/window_bounds.h"
 
+#include <algorithm>
+
 namespace qw {
 
 PageMargins TForm1::storedMargins() const {
@@ -94,8 +96,7 @@ void TForm1::FullScreen(bool on) {
     if (on) {
         maximizedBeforeFullScreen_ = isMaximized();
         QRect bounds = maximizedBeforeFullScreen_ ? normalGeometry() : geometry();
-        if (widenedForToc_)
-            bounds.setLeft(bounds.left() + panel); // the stored bounds leave the panel out
+        bounds.setLeft(bounds.left() + tocWidening_); // the stored bounds leave the panel out
         savedRect_ = bounds;
         savedRectSet_ = true;
         fullScreen_ = true;
@@ -108,9 +109,8 @@ void TForm1::FullScreen(bool on) {
         if (savedRectSet_) {
             QRect bounds = savedRect_;
             const bool docked = Contents->isDocked() && Contents->isVisible();
-            if (docked)
-                bounds.setLeft(bounds.left() - panel);
-            widenedForToc_ = docked;
+            tocWidening_ = docked ? widenLeftWithinScreen(bounds.left(), panel) : 0;
+            bounds.setLeft(bounds.left() - tocWidening_);
             setGeometry(bounds);
         }
         if (maximizedBeforeFullScreen_)
@@ -127,8 +127,8 @@ void TForm1::FullScreen(bool on) {
 }
 
 CloseBounds TForm1::closeBounds() const {
-    CloseBounds bounds = CloseBoundsOf(*this, widenedForToc_);
-    bounds.tocWidth = ContentsPanel::panelWidth();
+    CloseBounds bounds = CloseBoundsOf(*this, tocWidening_ > 0);
+    bounds.tocWidth = tocWidening_;
     if (fullScreen_) {
         bounds.fullScreen = true;
         bounds.maximized = false;
