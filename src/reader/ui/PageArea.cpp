@@ -33,7 +33,8 @@ PageArea::PageArea(Book& book, Dialogs& dialogs, QWidget* parent)
     topRow_ = new QWidget(this);
     topRow_->setObjectName(QStringLiteral("TopRow"));
     buttonRow_ = new QHBoxLayout(topRow_);
-    buttonRow_->setContentsMargins(100, 3, 70, 3);
+    // Room for the page numbers in the two top corners.
+    buttonRow_->setContentsMargins(64, 3, 60, 3);
     buttonRow_->setSpacing(2);
     // The window's own buttons are inserted before this stretch.
     buttonRow_->addStretch(1);
@@ -101,7 +102,7 @@ QToolButton* PageArea::makeButton(const char* name, QStyle::StandardPixmap icon,
     button->setToolTip(tip);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setMinimumWidth(28);
+    button->setMinimumWidth(24);
     connect(button, &QToolButton::clicked, this, [this, move] { applyMove(move); });
     return button;
 }

@@ -120,7 +120,6 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
         button->setToolTip(tr("Go to the bookmark (Ctrl+%1); right click clears it").arg(i + 1));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setMinimumWidth(34);
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         pages_->buttonRow()->addWidget(button);
         connect(button, &QToolButton::clicked, this, [this, i] { goToBookmark(i); });

@@ -97,6 +97,8 @@ void TForm1::refreshBookmarkButtons() {
         const std::optional<int> caption = marks.caption(i);
         LesezeichenNr[i]->setText(caption ? QString::number(*caption) : QString());
         LesezeichenNr[i]->setEnabled(book_.isOpen());
+        // An unset bookmark takes no room in the top row.
+        LesezeichenNr[i]->setVisible(caption.has_value());
     }
     Lesezeichen->setEnabled(book_.isOpen());
 }
