@@ -147,7 +147,7 @@ inline std::string BuildCompoundFile(const std::vector<NamedStream>& streams) {
 struct WordPiece {
     std::string text;  // Windows-1252 bytes, or the low bytes of 16-bit characters
     bool wide = false; // stored as 16-bit characters
-    std::u16string wideText;
+    std::u16string wideText{};
 };
 
 // A Word 97 document ("1Table" or "0Table") whose main text is made of the

@@ -271,8 +271,9 @@ class HostileCompoundTest : public testing::TestWithParam<Hostile> {};
 TEST_P(HostileCompoundTest, GivesAMessageOrText) {
     const qw::WordDocument doc = qw::IsWordDocument(GetParam().file);
     EXPECT_EQ(doc.isWord(), GetParam().word);
-    if (!doc.isWord())
+    if (!doc.isWord()) {
         EXPECT_FALSE(doc.messages.empty());
+    }
     const string text = qw::WordDocToText(GetParam().file, doc, true);
     EXPECT_LE(text.size(), GetParam().file.size() * 3);
 }
