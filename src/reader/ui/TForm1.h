@@ -93,11 +93,8 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
 
     // Window layout (TForm1_window.cpp).
     void FullScreen(bool on);
-    void ShowPagesClick(bool bookStyle);                 // "Book style"
     void ApplyMarginsClick(bool apply);                  // "Apply margin settings"
     void ChangeMarginsClick(const PageMargins& margins); // "Change margins to:"
-    void ProgressBarOptionsChanged(bool shown, bool below);
-    void CenterPageNrClick(bool below); // "Page numbers below text (margin>16)"
 
     // Table of contents (TForm1_toc.cpp).
     void ShowToc(bool show);
@@ -188,9 +185,10 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // Shows the current states on the option pages; presetMargins also
     // resets the margin edits to the stored margins.
     void syncOptionsWindow(bool presetMargins = false);
-    void generalOptionClicked(int option, bool checked);
-    void controlOptionClicked(int option, bool checked);
-    void importOptionClicked(int option, bool checked);
+    // Stores a check-box option and carries out its effect.
+    void checkOptionClicked(CheckOptionsPage* page, int option, bool checked);
+    void generalOptionChanged(int option, bool checked);
+    void controlOptionChanged(int option, bool checked);
     void leftOptions();
 
     // Table of contents (TForm1_toc.cpp).

@@ -67,7 +67,10 @@ void TForm1::buildOptionsWindow() {
 
     general_ = new CheckOptionsPage(GeneralOptions());
     options_->addPage(kGeneralNode, tr("General"), general_);
-    connect(general_, &CheckOptionsPage::optionClicked, this, &TForm1::generalOptionClicked);
+    connect(general_, &CheckOptionsPage::optionClicked, this,
+            [this, page = general_](int option, bool checked) {
+                checkOptionClicked(page, option, checked);
+            });
 
     control_ = new CheckOptionsPage(ControlOptions());
     Anpassen = new QPushButton(tr("Fit &lines now"), control_);
@@ -75,7 +78,10 @@ void TForm1::buildOptionsWindow() {
     Anpassen->setToolTip(tr("Fit the lines to the pages now"));
     control_->below()->addWidget(Anpassen, 0, Qt::AlignLeft);
     options_->addPage(kControlNode, tr("Control"), control_);
-    connect(control_, &CheckOptionsPage::optionClicked, this, &TForm1::controlOptionClicked);
+    connect(control_, &CheckOptionsPage::optionClicked, this,
+            [this, page = control_](int option, bool checked) {
+                checkOptionClicked(page, option, checked);
+            });
     connect(Anpassen, &QPushButton::clicked, this, &TForm1::AnpassenClick);
 
     import_ = new CheckOptionsPage(ImportOptionList());
@@ -84,7 +90,10 @@ void TForm1::buildOptionsWindow() {
     reopen->setWordWrap(true);
     import_->below()->addWidget(reopen);
     options_->addPage(kImportNode, tr("Import"), import_);
-    connect(import_, &CheckOptionsPage::optionClicked, this, &TForm1::importOptionClicked);
+    connect(import_, &CheckOptionsPage::optionClicked, this,
+            [this, page = import_](int option, bool checked) {
+                checkOptionClicked(page, option, checked);
+            });
 
     margins_ = new MarginsPage;
     options_->addPage(kMarginsNode, tr("Margins"), margins_);
@@ -177,11 +186,23 @@ void TForm1::buildOptionsWindow() {
     options_->showPage(kGeneralNode);
 }
 
-void TForm1::generalOptionClicked(int option, bool checked) {
-    Settings& s = config_->settings;
+void TForm1::checkOptionClicked(CheckOptionsPage* page, int option, bool checked) {
+    const Setting stored = page->settingOf(option);
+    if (stored != Setting::Count)
+        config_->settings.SetBool(stored, checked);
+    if (page == general_)
+        generalOptionChanged(option, checked);
+    else if (page == control_)
+        controlOptionChanged(option, checked);
+    syncOptionsWindow();
+}
+
+void TForm1::generalOptionChanged(int option, bool checked) {
     switch (static_cast<Option>(option)) {
     case Option::BookStyle:
-        ShowPagesClick(checked);
+    case Option::ShowProgressBar:
+    case Option::ProgressBarBelow:
+        relayoutByCode("ChangeStyle");
         break;
     case Option::FullScreen:
         FullScreen(checked);
@@ -194,107 +215,41 @@ void TForm1::generalOptionClicked(int option, bool checked) {
             fitLines();
         break;
     case Option::PageNumbersBelow:
-        CenterPageNrClick(checked);
-        break;
-    case Option::ShowProgressBar:
-    case Option::ProgressBarBelow:
-        ProgressBarOptionsChanged(general_->isChecked(Id(Option::ShowProgressBar)),
-                                  general_->isChecked(Id(Option::ProgressBarBelow)));
+        pages_->setOptions(layoutOptions()); // the pages keep their place
         break;
     case Option::HideFilePaths:
-        s.SetBool(Setting::HideFilePath, checked);
-        UpdateCaption();
-        iniList_->refresh();
-        break;
     case Option::HideArchiveNames:
-        s.SetBool(Setting::HideArchiveName, checked);
         UpdateCaption();
         iniList_->refresh();
         break;
     case Option::HideIgnoredFiles:
-        s.SetBool(Setting::HideIgnoredFiles, checked);
-        break;
     case Option::ApplyDefaultSettings:
-        s.SetBool(Setting::ApplyDefaultSettings, checked);
-        break;
+        break; // read when they are needed
     }
 }
 
-void TForm1::controlOptionClicked(int option, bool checked) {
-    Settings& s = config_->settings;
-    switch (static_cast<ControlOption>(option)) {
-    case ControlOption::ActivateShortcuts:
-        s.SetBool(Setting::ActivateShortcuts, checked);
-        break;
-    case ControlOption::AutoOpen:
-        s.SetBool(Setting::AutoOpen, checked);
-        break;
-    case ControlOption::QuickPage:
-        s.SetBool(Setting::QuickPage, checked);
-        break;
-    case ControlOption::QuickFind:
-        s.SetBool(Setting::QuickFind, checked);
-        break;
-    case ControlOption::AutomaticallyFit:
-        s.SetBool(Setting::AutomaticallyFit, checked);
-        // Switched on, it catches up with what changed meanwhile.
-        if (checked && book_.isOpen() && needsRefit())
-            fitLines();
-        break;
-    case ControlOption::FitLeavingMenu:
-        s.SetBool(Setting::FitLeavingMenu, checked);
-        break;
-    }
-    syncOptionsWindow();
-}
-
-void TForm1::importOptionClicked(int option, bool checked) {
-    Settings& s = config_->settings;
-    switch (static_cast<ImportOption>(option)) {
-    case ImportOption::EmphasisAsCapitals:
-        s.SetBool(Setting::HtmlEmphasisAsCapitals, checked);
-        break;
-    case ImportOption::EmphasisMarks:
-        s.SetBool(Setting::HtmlBoldItalicUnderlined, checked);
-        break;
-    case ImportOption::DocBlankLine:
-        s.SetBool(Setting::DocBlankLine, checked);
-        break;
-    }
+void TForm1::controlOptionChanged(int option, bool checked) {
+    // Switched on, automatic fitting catches up with what changed meanwhile.
+    if (static_cast<ControlOption>(option) == ControlOption::AutomaticallyFit && checked &&
+        book_.isOpen() && needsRefit())
+        fitLines();
 }
 
 void TForm1::syncOptionsWindow(bool presetMargins) {
     if (options_ == nullptr)
         return;
     const Settings& s = config_->settings;
-    general_->setChecked(Id(Option::BookStyle), s.Bool(Setting::BookStyle));
+    for (CheckOptionsPage* page : {general_, control_, import_})
+        page->showStored(s);
     general_->setChecked(Id(Option::FullScreen), fullScreen_);
     general_->setChecked(Id(Option::Antialiasing), antialiasing_);
-    general_->setChecked(Id(Option::PageNumbersBelow), s.Bool(Setting::PageNumbersBelowText));
     general_->setOptionEnabled(Id(Option::PageNumbersBelow),
                                PageNumbersBelowAllowed(AppliedMargins(
                                    config_->state.margins, config_->state.applyMargins)));
-    general_->setChecked(Id(Option::ShowProgressBar), s.Bool(Setting::ShowProgressBar));
-    general_->setChecked(Id(Option::ProgressBarBelow), s.Bool(Setting::ProgressBarBelowText));
     general_->setOptionEnabled(Id(Option::ProgressBarBelow), s.Bool(Setting::ShowProgressBar));
-    general_->setChecked(Id(Option::HideFilePaths), s.Bool(Setting::HideFilePath));
-    general_->setChecked(Id(Option::HideArchiveNames), s.Bool(Setting::HideArchiveName));
-    general_->setChecked(Id(Option::HideIgnoredFiles), s.Bool(Setting::HideIgnoredFiles));
-    general_->setChecked(Id(Option::ApplyDefaultSettings), s.Bool(Setting::ApplyDefaultSettings));
-    using C = ControlOption;
     const bool autoFit = s.Bool(Setting::AutomaticallyFit);
-    control_->setChecked(Id(C::ActivateShortcuts), s.Bool(Setting::ActivateShortcuts));
-    control_->setChecked(Id(C::AutoOpen), s.Bool(Setting::AutoOpen));
-    control_->setChecked(Id(C::QuickPage), s.Bool(Setting::QuickPage));
-    control_->setChecked(Id(C::QuickFind), s.Bool(Setting::QuickFind));
-    control_->setChecked(Id(C::AutomaticallyFit), autoFit);
-    control_->setChecked(Id(C::FitLeavingMenu), s.Bool(Setting::FitLeavingMenu));
-    control_->setOptionEnabled(Id(C::FitLeavingMenu), !autoFit);
+    control_->setOptionEnabled(Id(ControlOption::FitLeavingMenu), !autoFit);
     Anpassen->setEnabled(book_.isOpen() && !autoFit);
-    using I = ImportOption;
-    import_->setChecked(Id(I::EmphasisAsCapitals), s.Bool(Setting::HtmlEmphasisAsCapitals));
-    import_->setChecked(Id(I::EmphasisMarks), s.Bool(Setting::HtmlBoldItalicUnderlined));
-    import_->setChecked(Id(I::DocBlankLine), s.Bool(Setting::DocBlankLine));
     if (presetMargins)
         margins_->setStored(config_->state.margins, config_->state.applyMargins);
     fileSpecific_->setValues(config_->state.book);

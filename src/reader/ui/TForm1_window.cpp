@@ -43,25 +43,6 @@ void TForm1::relayoutByCode(const std::string& reason) {
     book_.ChangeReason = running;
 }
 
-void TForm1::ShowPagesClick(bool bookStyle) {
-    config_->settings.SetBool(Setting::BookStyle, bookStyle);
-    relayoutByCode("ChangeStyle");
-    syncOptionsWindow();
-}
-
-void TForm1::ProgressBarOptionsChanged(bool shown, bool below) {
-    config_->settings.SetBool(Setting::ShowProgressBar, shown);
-    config_->settings.SetBool(Setting::ProgressBarBelowText, below);
-    relayoutByCode("ChangeStyle");
-    syncOptionsWindow();
-}
-
-void TForm1::CenterPageNrClick(bool below) {
-    config_->settings.SetBool(Setting::PageNumbersBelowText, below);
-    pages_->setOptions(layoutOptions()); // the pages keep their place
-    syncOptionsWindow();
-}
-
 void TForm1::ApplyMarginsClick(bool apply) {
     config_->state.applyMargins = apply;
     config_->settings.SetBool(Setting::ApplyMargins, apply);

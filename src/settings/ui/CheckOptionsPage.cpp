@@ -18,7 +18,7 @@ CheckOptionsPage::CheckOptionsPage(const std::vector<CheckOption>& options, QWid
         const int id = option.id;
         connect(box, &QCheckBox::clicked, this,
                 [this, id](bool checked) { emit optionClicked(id, checked); });
-        boxes_.emplace_back(id, box);
+        boxes_.push_back({id, option.setting, box});
         if (option.indented) {
             auto* indented = new QHBoxLayout;
             indented->addSpacing(20);
@@ -34,10 +34,26 @@ CheckOptionsPage::CheckOptionsPage(const std::vector<CheckOption>& options, QWid
 }
 
 QCheckBox* CheckOptionsPage::checkBox(int id) const {
-    for (const auto& [number, box] : boxes_)
-        if (number == id)
-            return box;
+    for (const Box& b : boxes_)
+        if (b.id == id)
+            return b.box;
     return nullptr;
+}
+
+Setting CheckOptionsPage::settingOf(int id) const {
+    for (const Box& b : boxes_)
+        if (b.id == id)
+            return b.setting;
+    return Setting::Count;
+}
+
+void CheckOptionsPage::showStored(const Settings& settings) {
+    for (const Box& b : boxes_) {
+        if (b.setting == Setting::Count)
+            continue;
+        const QSignalBlocker quiet(b.box);
+        b.box->setChecked(settings.Bool(b.setting));
+    }
 }
 
 void CheckOptionsPage::setChecked(int id, bool checked) {

@@ -3,6 +3,8 @@
 // states and reports clicks by the option's number; the window that owns the
 // page stores each option and carries out its effect.
 
+#include "settings/settings_model.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -18,6 +20,7 @@ struct CheckOption {
     const char* caption; // the program's own text
     const char* hint;    // tool tip, or nullptr
     bool indented;       // belongs to the option above it
+    Setting setting;     // the stored option, Setting::Count when it is not stored
 };
 
 class CheckOptionsPage : public QWidget {
@@ -25,6 +28,10 @@ class CheckOptionsPage : public QWidget {
   public:
     explicit CheckOptionsPage(const std::vector<CheckOption>& options, QWidget* parent = nullptr);
 
+    // Shows the stored options as the settings hold them.
+    void showStored(const Settings& settings);
+    // The setting an option is stored in; Setting::Count for none.
+    Setting settingOf(int id) const;
     // Shows a state without reporting it as a click.
     void setChecked(int id, bool checked);
     bool isChecked(int id) const;
@@ -38,7 +45,12 @@ class CheckOptionsPage : public QWidget {
     void optionClicked(int id, bool checked);
 
   private:
-    std::vector<std::pair<int, QCheckBox*>> boxes_;
+    struct Box {
+        int id;
+        Setting setting;
+        QCheckBox* box;
+    };
+    std::vector<Box> boxes_;
     QVBoxLayout* below_;
 };
 
