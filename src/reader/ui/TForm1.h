@@ -72,8 +72,6 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
 
     // Window layout (TForm1_window.cpp).
     bool isFullScreenOn() const { return fullScreen_; }
-    // The margins as stored and whether they are applied.
-    PageMargins storedMargins() const;
 
   public slots:
     void LadenClick();

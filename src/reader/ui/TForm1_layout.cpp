@@ -114,7 +114,12 @@ void TForm1::relayoutAfterResize() {
     if (!book_.isOpen())
         return;
     const bool autoFit = !configLoaded_ || config_->settings.Bool(Setting::AutomaticallyFit);
-    switch (DecidePageWork(book_.ChangeReason, autoFit, needsRefit())) {
+    PageWork work = DecidePageWork(book_.ChangeReason, autoFit, needsRefit());
+    // Docking keeps the pages' size only when the window could grow by the
+    // whole panel; otherwise the lines must be divided into pages again.
+    if (work == PageWork::ShowOnly && book_.LinesPerPage != book_.StoredLinesPerPage)
+        work = PageWork::Repaginate;
+    switch (work) {
     case PageWork::ShowOnly:
         book_.StoredLinesPerPage = book_.LinesPerPage;
         pages_->showCurrentPages();

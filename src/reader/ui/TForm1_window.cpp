@@ -11,10 +11,6 @@
 
 namespace qw {
 
-PageMargins TForm1::storedMargins() const {
-    return ClampMargins(config_->state.margins);
-}
-
 PageAreaOptions TForm1::layoutOptions() const {
     const Settings& s = config_->settings;
     PageAreaOptions options;
