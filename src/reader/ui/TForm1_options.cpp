@@ -65,35 +65,27 @@ void TForm1::ShowOptions(int page) {
 void TForm1::buildOptionsWindow() {
     options_ = new OptionsWindow(this);
 
-    general_ = new CheckOptionsPage(GeneralOptions());
-    options_->addPage(kGeneralNode, tr("General"), general_);
-    connect(general_, &CheckOptionsPage::optionClicked, this,
-            [this, page = general_](int option, bool checked) {
-                checkOptionClicked(page, option, checked);
-            });
-
-    control_ = new CheckOptionsPage(ControlOptions());
+    auto addCheckPage = [this](int node, const QString& caption,
+                               const std::vector<CheckOption>& table) {
+        auto* page = new CheckOptionsPage(table);
+        options_->addPage(node, caption, page);
+        connect(
+            page, &CheckOptionsPage::optionClicked, this,
+            [this, page](int option, bool checked) { checkOptionClicked(page, option, checked); });
+        return page;
+    };
+    general_ = addCheckPage(kGeneralNode, tr("General"), GeneralOptions());
+    control_ = addCheckPage(kControlNode, tr("Control"), ControlOptions());
     Anpassen = new QPushButton(tr("Fit &lines now"), control_);
     Anpassen->setObjectName(QStringLiteral("Anpassen"));
     Anpassen->setToolTip(tr("Fit the lines to the pages now"));
     control_->below()->addWidget(Anpassen, 0, Qt::AlignLeft);
-    options_->addPage(kControlNode, tr("Control"), control_);
-    connect(control_, &CheckOptionsPage::optionClicked, this,
-            [this, page = control_](int option, bool checked) {
-                checkOptionClicked(page, option, checked);
-            });
     connect(Anpassen, &QPushButton::clicked, this, &TForm1::AnpassenClick);
-
-    import_ = new CheckOptionsPage(ImportOptionList());
+    import_ = addCheckPage(kImportNode, tr("Import"), ImportOptionList());
     auto* reopen =
         new QLabel(tr("Re-open the file for these changes to become effective"), import_);
     reopen->setWordWrap(true);
     import_->below()->addWidget(reopen);
-    options_->addPage(kImportNode, tr("Import"), import_);
-    connect(import_, &CheckOptionsPage::optionClicked, this,
-            [this, page = import_](int option, bool checked) {
-                checkOptionClicked(page, option, checked);
-            });
 
     margins_ = new MarginsPage;
     options_->addPage(kMarginsNode, tr("Margins"), margins_);
