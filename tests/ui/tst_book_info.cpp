@@ -2,6 +2,7 @@
 // window: each edit is written into the book's record at once, the caption
 // follows the title, and unrecorded books get nothing written.
 
+#include "config_folder.h"
 #include "controls/scripted_dialogs.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/TForm1.h"
@@ -37,11 +38,10 @@ class BookInfoTest : public QObject {
     Q_OBJECT
 
   private:
-    QTemporaryDir home_;
-    std::unique_ptr<QTemporaryDir> folder_;
+    test::ConfigFolder config_;
 
     QString writeFile(const QString& name, const QByteArray& content) {
-        const QString path = folder_->filePath(name);
+        const QString path = config_.filePath(name);
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write(content);
@@ -61,16 +61,8 @@ class BookInfoTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(home_.isValid());
-        qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
-    }
-    void init() {
-        folder_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder_->isValid());
-        qputenv("QUIREWELL_CONFIG_DIR", folder_->path().toUtf8());
-    }
-    void cleanup() { qunsetenv("QUIREWELL_CONFIG_DIR"); }
+    void init() { QVERIFY(config_.begin()); }
+    void cleanup() { config_.end(); }
 
     void fillingThePageReportsNothing() {
         BookInfoPage page;
@@ -296,7 +288,7 @@ class BookInfoTest : public QObject {
         ScriptedDialogs dialogs;
         TForm1 form(dialogs);
         // The folder of the book is excluded from records.
-        std::string excluded = QDir(folder_->path()).absolutePath().toUpper().toStdString() + "/*";
+        std::string excluded = QDir(config_.path()).absolutePath().toUpper().toStdString() + "/*";
         form.configuration().state.excludedPaths = {excluded};
         form.show();
         form.startupOpen({QStringLiteral("quirewell"), path});

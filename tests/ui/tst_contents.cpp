@@ -3,6 +3,7 @@
 // list kept in step with the pages, the preview, hover scrolling, docking
 // with the record, and Space stopping a long scan.
 
+#include "config_folder.h"
 #include "controls/scripted_dialogs.h"
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/PageArea.h"
@@ -54,10 +55,10 @@ class ContentsTest : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> dir_;
+    qw::test::ConfigFolder config_;
 
     QString writeFile(const QString& name, const QByteArray& content) {
-        const QString path = dir_->filePath(name);
+        const QString path = config_.filePath(name);
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write(content);
@@ -99,14 +100,8 @@ class ContentsTest : public QObject {
     }
 
   private slots:
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        qputenv("QUIREWELL_CONFIG_DIR", dir_->path().toUtf8());
-    }
-    void cleanup() {
-        qunsetenv("QUIREWELL_CONFIG_DIR");
-        dir_.reset();
-    }
+    void init() { QVERIFY(config_.begin()); }
+    void cleanup() { config_.end(); }
 
     void novelChaptersAreListedWithTheirPages() {
         qw::ScriptedDialogs dialogs;

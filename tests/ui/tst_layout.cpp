@@ -3,6 +3,7 @@
 // style, margin and font options lay the pages out again at once, fitting the
 // lines only when they must.
 
+#include "config_folder.h"
 #include "controls/scripted_dialogs.h"
 #include "reader/page_moves.h"
 #include "reader/ui/ContentsPanel.h"
@@ -44,6 +45,7 @@ QString writeBook(const QTemporaryDir& dir) {
 }
 
 qw::ConfigFile storedConfiguration() {
+    // The file of the configuration folder the running test set up.
     return qw::ConfigFile(qgetenv("QUIREWELL_CONFIG_DIR").toStdString() + "/Quirewell.ini");
 }
 
@@ -69,14 +71,11 @@ void openAt(qw::TForm1& form, const QRect& bounds, const QString& book) {
 class LayoutTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> config_;
+    qw::test::ConfigFolder config_;
 
   private slots:
-    void init() {
-        config_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(config_->isValid());
-        qputenv("QUIREWELL_CONFIG_DIR", config_->path().toUtf8());
-    }
+    void init() { QVERIFY(config_.begin()); }
+    void cleanup() { config_.end(); }
     void dockingWidensTheWindowInsteadOfShrinkingThePages() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("book.txt"));

@@ -2,6 +2,7 @@
 // once and shown again from the file; the states the window holds itself
 // (full screen, antialiasing) stay in step with the window.
 
+#include "config_folder.h"
 #include "controls/scripted_dialogs.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
@@ -21,20 +22,17 @@
 class OptionsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> config_;
+    qw::test::ConfigFolder config_;
 
     std::string stored(qw::Setting setting) const {
         const qw::SettingInfo& info = qw::Settings::Info(setting);
-        const qw::ConfigFile file(config_->filePath(QStringLiteral("Quirewell.ini")).toStdString());
+        const qw::ConfigFile file(config_.iniPath().toStdString());
         return file.ReadString(info.section, info.key, "(missing)");
     }
 
   private slots:
-    void init() {
-        config_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(config_->isValid());
-        qputenv("QUIREWELL_CONFIG_DIR", config_->path().toUtf8());
-    }
+    void init() { QVERIFY(config_.begin()); }
+    void cleanup() { config_.end(); }
 
     void treeKeepsTheNodeNumbers() {
         qw::ScriptedDialogs dialogs;

@@ -1,6 +1,7 @@
 // The configuration load when the reader window is created, and the bounds it
 // stores when it closes.
 
+#include "config_folder.h"
 #include "controls/scripted_dialogs.h"
 #include "reader/ui/TForm1.h"
 #include "settings/ui/qt_config_environment.h"
@@ -15,16 +16,8 @@ using namespace qw;
 class TestSettingsWindow : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        QVERIFY(home_.isValid());
-        qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
-    }
-    void init() {
-        folder_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder_->isValid());
-        qputenv("QUIREWELL_CONFIG_DIR", folder_->path().toUtf8());
-    }
-    void cleanup() { qunsetenv("QUIREWELL_CONFIG_DIR"); }
+    void init() { QVERIFY(config_.begin()); }
+    void cleanup() { config_.end(); }
 
     void environmentAnswersFromQt() {
         QtConfigEnvironment env;
@@ -32,7 +25,7 @@ class TestSettingsWindow : public QObject {
         QVERIFY(!env.substituteFont("Times New Roman").empty());
         QVERIFY(env.screenWidth() > 0);
         QVERIFY(env.screenHeight() > 0);
-        QCOMPARE(QString::fromStdString(env.configDirOverride()), folder_->path() + "/");
+        QCOMPARE(QString::fromStdString(env.configDirOverride()), config_.path() + "/");
         QVERIFY(QString::fromStdString(env.programDir()).endsWith('/'));
     }
 
@@ -41,10 +34,10 @@ class TestSettingsWindow : public QObject {
         TForm1 form(dialogs);
         QVERIFY(form.configurationLoaded());
         QVERIFY(dialogs.shown.empty());
-        const QString path = folder_->path() + "/Quirewell.ini";
+        const QString path = config_.iniPath();
         QVERIFY(QFile::exists(path));
         const ConfigState& state = form.configuration().state;
-        QCOMPARE(QString::fromStdString(state.configDir), folder_->path() + "/");
+        QCOMPARE(QString::fromStdString(state.configDir), config_.path() + "/");
         QVERIFY(form.configuration().file.SectionExists("Default"));
         QCOMPARE(form.fontName(), QString::fromStdString(state.book.fontName));
         QCOMPARE(form.fontSize(), 12);
@@ -56,7 +49,7 @@ class TestSettingsWindow : public QObject {
         ScriptedDialogs dialogs;
         TForm1 form(dialogs);
         QVERIFY(form.settings().SetBool(Setting::HideIgnoredFiles, true));
-        QFile file(folder_->path() + "/Quirewell.ini");
+        QFile file(config_.iniPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("Hide ignored files=Yes\n"));
     }
@@ -104,8 +97,7 @@ class TestSettingsWindow : public QObject {
     }
 
   private:
-    QTemporaryDir home_;
-    std::unique_ptr<QTemporaryDir> folder_;
+    test::ConfigFolder config_;
 };
 
 QTEST_MAIN(TestSettingsWindow)
