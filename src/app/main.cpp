@@ -3,14 +3,14 @@
 #include "controls/ui/qt_dialogs.h"
 #include "import/allocator_tuning.h"
 #include "reader/ui/TForm1.h"
+#include "reader/ui/application.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     qw::TuneAllocatorForLargeTexts();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quirewell"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quirewell"));
+    qw::SetUpApplication();
 
     qw::QtDialogs dialogs;
     qw::TForm1 form1(dialogs);

@@ -27,6 +27,18 @@ struct SaveFileRequest {
     std::string defaultName;
 };
 
+// A single-line input: the prompt, the title and the prefilled value.
+struct InputLineRequest {
+    std::string prompt;
+    std::string title;
+    std::string value;
+    int maxLength = 0; // 0: unlimited
+    // The value is shown with the caret after it, not selected, so typing
+    // extends it (a digit typed into the page jump); otherwise it is selected
+    // and typing replaces it.
+    bool caretAfterValue = false;
+};
+
 struct SaveFileChoice {
     std::string path;
     int filterIndex = 1; // the filter the user left selected
@@ -42,10 +54,8 @@ class Dialogs {
     // True for Yes / OK.
     virtual bool askYesNo(const std::string& text) = 0;
     virtual bool askOkCancel(const std::string& text) = 0;
-    // The entered text, or nothing when cancelled. maxLength 0 means unlimited.
-    virtual std::optional<std::string> inputLine(const std::string& prompt,
-                                                 const std::string& title, const std::string& value,
-                                                 int maxLength) = 0;
+    // The entered text, or nothing when cancelled.
+    virtual std::optional<std::string> inputLine(const InputLineRequest& request) = 0;
     // The chosen paths; empty when cancelled.
     virtual std::vector<std::string> chooseOpenFiles(const OpenFilesRequest& request) = 0;
     virtual std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request) = 0;

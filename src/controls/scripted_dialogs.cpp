@@ -32,13 +32,12 @@ bool ScriptedDialogs::askOkCancel(const std::string& text) {
     return takeFront(answers, false);
 }
 
-std::optional<std::string> ScriptedDialogs::inputLine(const std::string& prompt, const std::string&,
-                                                      const std::string& value, int maxLength) {
-    shown.push_back({Kind::Input, prompt});
-    inputValues.push_back(value);
+std::optional<std::string> ScriptedDialogs::inputLine(const InputLineRequest& request) {
+    shown.push_back({Kind::Input, request.prompt});
+    inputRequests.push_back(request);
     auto answer = takeFront<std::optional<std::string>>(inputs, std::nullopt);
-    if (answer && maxLength > 0 && static_cast<int>(answer->size()) > maxLength)
-        answer->resize(static_cast<size_t>(maxLength)); // the edit field takes no more
+    if (answer && request.maxLength > 0 && static_cast<int>(answer->size()) > request.maxLength)
+        answer->resize(static_cast<size_t>(request.maxLength)); // the edit field takes no more
     return answer;
 }
 
@@ -72,7 +71,7 @@ void ScriptedDialogs::clear() {
     shown.clear();
     openRequests.clear();
     saveRequests.clear();
-    inputValues.clear();
+    inputRequests.clear();
 }
 
 } // namespace qw

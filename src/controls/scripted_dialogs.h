@@ -35,15 +35,14 @@ class ScriptedDialogs : public Dialogs {
     std::deque<std::string> folderChoices;
     std::vector<OpenFilesRequest> openRequests;
     std::vector<SaveFileRequest> saveRequests;
-    std::vector<std::string> inputValues; // the prefilled values of input lines
+    std::vector<InputLineRequest> inputRequests;
 
     void information(const std::string& text) override;
     void warning(const std::string& text) override;
     void error(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
     bool askOkCancel(const std::string& text) override;
-    std::optional<std::string> inputLine(const std::string& prompt, const std::string& title,
-                                         const std::string& value, int maxLength) override;
+    std::optional<std::string> inputLine(const InputLineRequest& request) override;
     std::vector<std::string> chooseOpenFiles(const OpenFilesRequest& request) override;
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request) override;
     std::string chooseFolder(const std::string& title, const std::string& initial) override;

@@ -101,8 +101,8 @@ SaveOutcome SaveAs(Book& book, SaveHost& host, Dialogs& dialogs) {
         if (proposal.empty())
             proposal = BareName(path);
         const std::optional<std::string> typed = dialogs.inputLine(
-            kPalmTitlePrompt, kPalmTitleCaption, FirstCharacters(proposal, kPalmDocMaxTitle),
-            static_cast<int>(kPalmDocMaxTitle));
+            {kPalmTitlePrompt, kPalmTitleCaption, FirstCharacters(proposal, kPalmDocMaxTitle),
+             static_cast<int>(kPalmDocMaxTitle)});
         if (!typed)
             return SaveOutcome::Cancelled;
         title = Utf8ToCp1252(FirstCharacters(*typed, kPalmDocMaxTitle));

@@ -110,8 +110,13 @@ std::optional<int> SectionToSelect(const std::vector<int>& pages, int selected, 
     const int count = static_cast<int>(pages.size());
     if (count == 0)
         return std::nullopt;
-    if (selected >= 0 && selected < count && pages[static_cast<std::size_t>(selected)] == leftPage)
-        return std::nullopt;
+    // A selected section on either page shown stays selected (a click on a
+    // section of the right page must not select another one).
+    if (selected >= 0 && selected < count) {
+        const int page = pages[static_cast<std::size_t>(selected)];
+        if (page == leftPage || page == leftPage + 1)
+            return std::nullopt;
+    }
     for (int i = 0; i < count; ++i) {
         const int page = pages[static_cast<std::size_t>(i)];
         if (page == leftPage || page == leftPage + 1)
@@ -165,7 +170,8 @@ std::string BuildSectionPreview(const LineTextSource& lineText, int first, int e
         if (!IsBlankText(text)) {
             const bool continues = !IsBlankText(line) && line[0] != ' ' && line[0] != '\t';
             if (continues) {
-                if (text.back() != ' ')
+                // A line that starts after a break is not indented by a blank.
+                if (text.back() != ' ' && text.back() != '\n')
                     text.push_back(' ');
             } else if (text.back() != '\n') {
                 text.push_back('\n');

@@ -42,7 +42,8 @@ std::optional<int> PreviousSectionPage(const std::vector<int>& pages, int leftPa
 std::optional<int> NextSectionPage(const std::vector<int>& pages, int leftPage, int pageCount);
 
 // The row (0-based section index) to select after the pages of leftPage were
-// shown, or nothing to keep the selection. `selected` is -1 when no row is.
+// shown, or nothing to keep the selection (a selected section on either page
+// shown stays). `selected` is -1 when no row is.
 std::optional<int> SectionToSelect(const std::vector<int>& pages, int selected, int leftPage);
 
 // Where the pointer rests for the hover scrolling of the list.

@@ -319,7 +319,7 @@ class BookInfoTest : public QObject {
         dialog->showPage(5);
         QVERIFY(list->isVisible());
         QCOMPARE(list->entries().size(), size_t{1});
-        QCOMPARE(list->titleLabel()->text(), QStringLiteral("1 file names"));
+        QCOMPARE(list->titleLabel()->text(), QStringLiteral("1 file name"));
 
         dialogs.openChoices.push_back({second.toStdString()});
         QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);

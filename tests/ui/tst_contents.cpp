@@ -10,6 +10,8 @@
 #include "reader/ui/PageView.h"
 #include "reader/ui/TForm1.h"
 #include "reader/ui/TocCriteriaGroup.h"
+#include "show_window.h"
+#include "test_books.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -29,25 +31,7 @@ namespace {
 const char* const kRoman[] = {"I",    "II", "III", "IV", "V",   "VI",   "VII",
                               "VIII", "IX", "X",   "XI", "XII", "XIII", "XIV"};
 
-// A title line, then `chapters` chapters "CHAPTER <roman>" (or numbered past
-// the table) after three blank lines, each of `paragraphs` paragraphs of hard
-// wrapped lines separated by one blank line.
-QByteArray Novel(int chapters, int paragraphs) {
-    QByteArray text = "THE TEST NOVEL\r\n\r\nby Nobody\r\n";
-    for (int c = 0; c < chapters; ++c) {
-        text += "\r\n\r\n\r\n";
-        text +=
-            c < 14 ? QByteArray("CHAPTER ") + kRoman[c] : "CHAPTER " + QByteArray::number(c + 1);
-        text += "\r\n\r\n";
-        for (int p = 0; p < paragraphs; ++p) {
-            for (int line = 0; line < 4; ++line)
-                text += "It was chapter " + QByteArray::number(c + 1) +
-                        " and the words went on and on here.\r\n";
-            text += "\r\n";
-        }
-    }
-    return text;
-}
+using qw::test::Novel;
 
 } // namespace
 
@@ -58,11 +42,7 @@ class ContentsTest : public QObject {
     qw::test::ConfigFolder config_;
 
     QString writeFile(const QString& name, const QByteArray& content) {
-        const QString path = config_.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(content);
-        return path;
+        return qw::test::WriteTestFile(config_.path(), name, content);
     }
 
     // A window with automatic contents, the book opened.
@@ -70,9 +50,7 @@ class ContentsTest : public QObject {
                                      bool automatic = true) {
         auto form = std::make_unique<qw::TForm1>(dialogs);
         form->configuration().state.book.automaticToc = automatic;
-        form->resize(1280, 800);
-        form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()))
+        if (!qw::test::ShowNormalAt(*form, QSize(1280, 800)))
             return nullptr;
         const QString path = writeFile(QStringLiteral("novel.txt"), text);
         form->startupOpen({QStringLiteral("quirewell"), path});
@@ -148,10 +126,15 @@ class ContentsTest : public QObject {
             QCOMPARE(book.LeftPage, expected);
         }
         QCOMPARE(book.LeftPage, book.PageCount); // past the last section: the last page
-        QTest::keyClick(form.get(), Qt::Key_Left, Qt::ControlModifier);
-        QCOMPARE(book.LeftPage, pages.back());
-        QTest::keyClick(form.get(), Qt::Key_Left, Qt::ControlModifier);
-        QCOMPARE(book.LeftPage, pages[pages.size() - 2]);
+        // Back: the last section that starts before the left page.
+        for (int step = 0; step < 2; ++step) {
+            int previous = 0;
+            for (int p : pages)
+                if (p < book.LeftPage)
+                    previous = p;
+            QTest::keyClick(form.get(), Qt::Key_Left, Qt::ControlModifier);
+            QCOMPARE(book.LeftPage, previous);
+        }
         button(*form, "MBNext")->click();
         QCOMPARE(book.LeftPage, pages.back());
     }
@@ -177,14 +160,19 @@ class ContentsTest : public QObject {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(book.LeftPage, page5 / 2 * 2);
         QCOMPARE(panel->selectedRow(), 5);
-        QVERIFY2(panel->previewText().startsWith(QStringLiteral("CHAPTER V\n It was chapter 5")),
+        QVERIFY2(panel->previewText().startsWith(QStringLiteral("CHAPTER V\nIt was chapter 5")),
                  qPrintable(panel->previewText()));
 
-        // Down and Enter in the list jump to the next section.
+        // Down and Enter in the list jump to the next section's own page.
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(panel->selectedRow(), 6);
         QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(book.LeftPage, list->item(6, 0)->text().toInt() / 2 * 2);
+        QCOMPARE(book.LeftPage, list->item(6, 0)->text().toInt());
+        // Home and End go to the first and the last section.
+        QTest::keyClick(list, Qt::Key_End);
+        QCOMPARE(panel->selectedRow(), 8);
+        QTest::keyClick(list, Qt::Key_Home);
+        QCOMPARE(panel->selectedRow(), 0);
 
         // Turning to the last page selects the last section.
         form->pageArea()->goToPage(book.PageCount);
@@ -363,9 +351,7 @@ class ContentsTest : public QObject {
         auto form = std::make_unique<qw::TForm1>(dialogs);
         form->configuration().state.book.automaticToc = true;
         form->setTocPollInterval(0); // look for Space before every blank run
-        form->resize(1280, 800);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(qw::test::ShowNormalAt(*form, QSize(1280, 800)));
         const QString path = writeFile(QStringLiteral("long.txt"), Novel(3000, 1));
         int presses = 0;
         QStringList captions;
@@ -405,6 +391,119 @@ class ContentsTest : public QObject {
         QCOMPARE(form->contentsPanel()->rowCount(), 3001);
         QCOMPARE(form->book().LeftPage, 0);
         QVERIFY(button(*form, "MBNext")->isEnabled());
+    }
+    void dockedPanelSurvivesFittingFontStepsAndReopening() {
+        qw::ScriptedDialogs dialogs;
+        const std::string record = config_.filePath(QStringLiteral("novel.txt")).toStdString();
+        auto docked = [&](qw::TForm1& form) {
+            return form.configuration().file.ReadString(record, "TOC on left side", "");
+        };
+        {
+            auto form = open(dialogs, Novel(6, 6));
+            QVERIFY(form);
+            form->ShowToc(true);
+            form->contentsPanel()->leftBox()->click();
+            QCOMPARE(docked(*form), std::string("Yes"));
+        }
+        for (int run = 0; run < 2; ++run) {
+            auto form = open(dialogs, Novel(6, 6));
+            QVERIFY(form);
+            QVERIFY(form->contentsPanel()->isDocked());
+            QVERIFY(form->contentsPanel()->isVisible());
+            QCOMPARE(docked(*form), std::string("Yes"));
+            QTest::keyClick(form.get(), Qt::Key_Plus); // refits and writes the record
+            QCOMPARE(docked(*form), std::string("Yes"));
+            const int height = form->pageArea()->height();
+            form->resize(form->width(), form->height() - 100); // re-paginates
+            QTRY_COMPARE(form->pageArea()->height(), height - 100);
+            form->flushPendingRelayout();
+            QCOMPARE(docked(*form), std::string("Yes"));
+            QTest::keyClick(form.get(), Qt::Key_Minus);
+        }
+    }
+
+    void keysInTheFloatingPanelReachTheReader() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(8, 10));
+        QVERIFY(form);
+        const qw::Book& book = form->book();
+        qw::ContentsPanel* panel = form->contentsPanel();
+        QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(panel->isVisible() && panel->isWindow());
+        QTableWidget* list = panel->list();
+        QCOMPARE(panel->focusWidget(), static_cast<QWidget*>(list));
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(book.LeftPage, 2);
+        QTest::keyClick(list, Qt::Key_Right);
+        QCOMPARE(book.LeftPage, 3);
+        QTest::keyClick(list, Qt::Key_Left);
+        QCOMPARE(book.LeftPage, 2);
+        const int size = form->fontSize();
+        QTest::keyClick(list, Qt::Key_Plus);
+        QCOMPARE(form->fontSize(), qw::StepFontSize(size, true));
+        // Esc hides the floating panel, from the panel and from the book.
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!form->isMinimized());
+        QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(panel->isVisible());
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!form->isMinimized());
+    }
+
+    void openAndAppendHideTheFloatingPanel() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(3, 2));
+        QVERIFY(form);
+        qw::ContentsPanel* panel = form->contentsPanel();
+        for (Qt::Key key : {Qt::Key_O, Qt::Key_A}) {
+            form->ShowToc(true);
+            QVERIFY(panel->isVisible());
+            QTest::keyClick(form.get(), key, Qt::ControlModifier); // the dialog is cancelled
+            QVERIFY(!panel->isVisible());
+        }
+        // A docked panel stays.
+        form->ShowToc(true);
+        panel->leftBox()->click();
+        QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(panel->isVisible() && panel->isDocked());
+    }
+
+    void sectionButtonsStayOnAfterAFontChange() {
+        for (const bool automatic : {true, false}) {
+            qw::ScriptedDialogs dialogs;
+            auto form = open(dialogs, Novel(6, 6), automatic);
+            QVERIFY(form);
+            if (!automatic)
+                form->CreateTOCClick();
+            QCOMPARE(form->contentsPanel()->rowCount(), 7);
+            for (Qt::Key key : {Qt::Key_Plus, Qt::Key_Minus}) {
+                QTest::keyClick(form.get(), key);
+                QCOMPARE(form->contentsPanel()->rowCount(), 7);
+                QVERIFY(button(*form, "MBPrevious")->isEnabled());
+                QVERIFY(button(*form, "MBNext")->isEnabled());
+            }
+        }
+    }
+
+    void aJumpFromTheFloatingPanelLeavesTheTargetPageInSight() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(8, 10));
+        QVERIFY(form);
+        qw::ContentsPanel* panel = form->contentsPanel();
+        form->ShowToc(true);
+        QTableWidget* list = panel->list();
+        for (int row : {3, 6}) {
+            panel->selectRow(row);
+            QTest::keyClick(list, Qt::Key_Return);
+            const int page = list->item(row, 0)->text().toInt();
+            QCOMPARE(form->book().LeftPage, page);
+            // The left page shows the section's start: the panel covers none of it.
+            const QWidget* left = form->pageArea()->leftPage();
+            const QRect target(left->mapToGlobal(QPoint(0, 0)), left->size());
+            QVERIFY(!panel->isVisible() || !panel->frameGeometry().intersects(target));
+        }
     }
 };
 

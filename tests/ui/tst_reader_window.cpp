@@ -1,15 +1,23 @@
 // The reader window: opening from the command line, the two pages, the keys,
 // bookmarks and the book record, and relayout after a size change.
 
+#include "config_folder.h"
 #include "controls/scripted_dialogs.h"
+#include "controls/ui/qt_dialogs.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/TForm1.h"
 #include "reader/ui/TitlePageView.h"
+#include "reader/ui/application.h"
+#include "show_window.h"
+#include "test_books.h"
 
 #include <QFontMetricsF>
-#include <QTemporaryDir>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QtTest>
+
+#include <functional>
 
 #include <array>
 
@@ -17,29 +25,14 @@ class ReaderWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    QTemporaryDir dir_;
+    qw::test::ConfigFolder config_;
 
     QString writeFile(const QString& name, const QByteArray& content) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(content);
-        return path;
+        return qw::test::WriteTestFile(config_.path(), name, content);
     }
 
-    // Paragraphs of 6 hard-wrapped lines; paragraph k's words carry its number.
     QString writeBook(const QString& name, int paragraphs) {
-        QByteArray text;
-        for (int p = 0; p < paragraphs; ++p) {
-            for (int line = 0; line < 6; ++line) {
-                QByteArray l;
-                while (l.size() < 60)
-                    l += "word" + QByteArray::number(p) + ' ';
-                text += l.trimmed() + "\r\n";
-            }
-            text += "\r\n";
-        }
-        return writeFile(name, text);
+        return writeFile(name, qw::test::HardWrappedBook(paragraphs));
     }
 
     static int paragraphOf(const QString& text) {
@@ -51,7 +44,38 @@ class ReaderWindowTest : public QObject {
         return form.pageArea()->rightPage()->pageText();
     }
 
+    // Every line of every page, turning through the book from its first page.
+    static QStringList allPageLines(qw::TForm1& form) {
+        QStringList lines;
+        for (int page = 1; page <= form.book().PageCount; page += 2) {
+            form.pageArea()->goToPage(page);
+            for (const qw::PageView* view :
+                 {form.pageArea()->leftPage(), form.pageArea()->rightPage()}) {
+                if (view->pageText().isEmpty())
+                    continue;
+                lines += view->pageText().split(QLatin1Char('\n'));
+                // Nothing drawn past the page's right edge.
+                for (int i = 0; i < view->lineCount(); ++i)
+                    if (view->drawnLineWidth(i) > view->width() + 0.5)
+                        return {QStringLiteral("line %1 of page %2 is cut off").arg(i).arg(page)};
+            }
+        }
+        return lines;
+    }
+
+    static QStringList wordsOf(const QStringList& lines) {
+        return lines.join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    }
+
+    static qsizetype textLineCount(const QStringList& lines) {
+        return std::count_if(lines.begin(), lines.end(),
+                             [](const QString& line) { return !line.trimmed().isEmpty(); });
+    }
+
   private slots:
+    void init() { QVERIFY(config_.begin()); }
+    void cleanup() { config_.end(); }
+
     void opensTheFileGivenAsArgument() {
         const QString path = writeFile(QStringLiteral("Caf\u00e9 book.txt"),
                                        QByteArray("Chapter 1\nIt was a caf\xe9.\n"));
@@ -100,7 +124,7 @@ class ReaderWindowTest : public QObject {
     void missingArgumentFileIsReported() {
         qw::ScriptedDialogs dialogs;
         qw::TForm1 form(dialogs);
-        const QString missing = dir_.filePath(QStringLiteral("nope.txt"));
+        const QString missing = config_.filePath(QStringLiteral("nope.txt"));
         form.startupOpen({QStringLiteral("quirewell"), missing});
         QVERIFY(!form.book().isOpen());
         QCOMPARE(dialogs.messages().size(), size_t(1));
@@ -111,9 +135,7 @@ class ReaderWindowTest : public QObject {
     void keysTurnPagesAndQuickPageOpensTheJumpDialog() {
         qw::ScriptedDialogs dialogs;
         qw::TForm1 form(dialogs);
-        form.resize(900, 600);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(qw::test::ShowNormalAt(form, QSize(900, 600)));
         form.startupOpen({QStringLiteral("quirewell"), writeBook(QStringLiteral("keys.txt"), 300)});
         const qw::Book& book = form.book();
         QVERIFY(book.PageCount > 20);
@@ -133,8 +155,9 @@ class ReaderWindowTest : public QObject {
 
         dialogs.inputs.push_back(std::string("7"));
         QTest::keyClicks(&form, QStringLiteral("7"));
-        QCOMPARE(dialogs.inputValues.size(), size_t(1));
-        QCOMPARE(dialogs.inputValues.back(), std::string("7"));
+        QCOMPARE(dialogs.inputRequests.size(), size_t(1));
+        QCOMPARE(dialogs.inputRequests.back().value, std::string("7"));
+        QVERIFY(dialogs.inputRequests.back().caretAfterValue);
         QCOMPARE(book.LeftPage, 7);
 
         // With shortcuts off, Ctrl+O and "+" do nothing, but the page keys still turn.
@@ -156,9 +179,7 @@ class ReaderWindowTest : public QObject {
         const QString path = writeBook(QStringLiteral("marks.txt"), 120);
         {
             qw::TForm1 form(dialogs);
-            form.resize(800, 560);
-            form.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QVERIFY(qw::test::ShowNormalAt(form, QSize(800, 560)));
             form.startupOpen({QStringLiteral("quirewell"), path});
             const qw::Book& book = form.book();
             QVERIFY(book.BreaksRemoved);
@@ -187,9 +208,7 @@ class ReaderWindowTest : public QObject {
         }
         // A new window reopens the book on its page with its bookmark.
         qw::TForm1 again(dialogs);
-        again.resize(800, 560);
-        again.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QVERIFY(qw::test::ShowNormalAt(again, QSize(800, 560)));
         again.startupOpen({QStringLiteral("quirewell"), path});
         QCOMPARE(again.book().LeftPage, 10);
         QCOMPARE(again.book().Bookmarks[0], 6);
@@ -204,8 +223,7 @@ class ReaderWindowTest : public QObject {
         std::array<int, 3> marks{};
         {
             qw::TForm1 form(dialogs);
-            form.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QVERIFY(qw::test::ShowNormalAt(form, QSize(800, 560)));
             form.startupOpen({QStringLiteral("quirewell"), path});
             form.pageArea()->goToPage(8);
             QTest::keyClick(&form, Qt::Key_B, Qt::ControlModifier);
@@ -219,8 +237,7 @@ class ReaderWindowTest : public QObject {
             QVERIFY(marks[0] > 8);
         }
         qw::TForm1 again(dialogs);
-        again.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QVERIFY(qw::test::ShowNormalAt(again, QSize(800, 560)));
         again.startupOpen({QStringLiteral("quirewell"), path});
         QCOMPARE(again.book().LeftPage, page);
         QCOMPARE(again.book().Bookmarks, marks);
@@ -253,9 +270,7 @@ class ReaderWindowTest : public QObject {
     void heightChangeRepaginatesWidthChangeRefits() {
         qw::ScriptedDialogs dialogs;
         qw::TForm1 form(dialogs);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.resize(700, 420);
+        QVERIFY(qw::test::ShowNormalAt(form, QSize(700, 420)));
         QTRY_COMPARE(form.pageArea()->size(), QSize(700, 420));
         form.startupOpen({QStringLiteral("quirewell"), writeBook(QStringLiteral("size.txt"), 200)});
         const qw::Book& book = form.book();
@@ -272,6 +287,115 @@ class ReaderWindowTest : public QObject {
         form.resize(500, 580); // narrower: the lines are fitted again
         QTRY_VERIFY(book.LineCount > lineCount);
         QVERIFY(qAbs(paragraphOf(form.pageArea()->leftPage()->pageText()) - topBefore) <= 3);
+    }
+    void fontStepsWithoutAutomaticFittingHideAndDoubleNothing() {
+        // The line breaks stay until the next fitting: every line is still
+        // shown once, in order, and fits its page.
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        QVERIFY(qw::test::ShowNormalAt(form, QSize(900, 600)));
+        form.settings().SetBool(qw::Setting::AutomaticallyFit, false);
+        form.startupOpen({QStringLiteral("quirewell"), writeBook(QStringLiteral("fit.txt"), 40)});
+        const QStringList fitted = allPageLines(form);
+        const QStringList words = wordsOf(fitted);
+        QCOMPARE(words.count(QStringLiteral("final")), 40);
+        const int lineCount = form.book().LineCount;
+        for (const auto& [key, steps] : {std::pair{Qt::Key_Plus, 5}, std::pair{Qt::Key_Minus, 9}}) {
+            const int pages = form.book().PageCount;
+            for (int i = 0; i < steps; ++i)
+                QTest::keyClick(&form, key);
+            QCOMPARE(form.book().LineCount, lineCount);
+            QVERIFY(form.book().PageCount != pages);
+            const QStringList shown = allPageLines(form);
+            QCOMPARE(wordsOf(shown), words);
+            QCOMPARE(textLineCount(shown), textLineCount(fitted));
+        }
+    }
+
+    void quickPageDigitsExtendTheNumberInTheRealDialog() {
+        qw::QtDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        dialogs.setParent(&form);
+        QVERIFY(qw::test::ShowNormalAt(form, QSize(900, 600)));
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.startupOpen(
+            {QStringLiteral("quirewell"), writeBook(QStringLiteral("quick.txt"), 200)});
+        QVERIFY(form.book().PageCount > 20);
+        QString shown;
+        std::function<void()> typeTwo = [&] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                QTimer::singleShot(10, typeTwo);
+                return;
+            }
+            auto* edit = dialog->findChild<QLineEdit*>();
+            shown = edit->text();
+            QTest::keyClicks(edit, QStringLiteral("2"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        };
+        QTimer::singleShot(0, typeTwo);
+        QTest::keyClick(&form, Qt::Key_1);
+        QCOMPARE(shown, QStringLiteral("1"));
+        QCOMPARE(form.book().LeftPage, 12);
+    }
+
+    void captionIsNotExtendedWithTheProgramName() {
+        // The platform appends an explicitly set display name to every
+        // caption; the program's name alone leaves captions as they are.
+        const QString name = QCoreApplication::applicationName();
+        qw::SetUpApplication();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Quirewell"));
+        QCoreApplication::setApplicationName(QStringLiteral("probe"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
+        QCoreApplication::setApplicationName(name);
+    }
+
+    void fontSizeWithoutBookShowsInTheCaption() {
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const int larger = qw::StepFontSize(form.fontSize(), true);
+        QTest::keyClick(&form, Qt::Key_Plus);
+        QVERIFY2(form.windowTitle().endsWith(QStringLiteral(", %1 pt)").arg(larger)),
+                 qPrintable(form.windowTitle()));
+        QCOMPARE(form.configuration().file.ReadString("Default", "Fontsize", ""),
+                 std::to_string(larger));
+    }
+
+    void progressBarAndWheelTurnPages() {
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        QVERIFY(qw::test::ShowNormalAt(form, QSize(900, 600)));
+        form.startupOpen({QStringLiteral("quirewell"), writeBook(QStringLiteral("bar.txt"), 200)});
+        const qw::Book& book = form.book();
+        QWidget* bar = form.findChild<QWidget*>(QStringLiteral("Fortschritt"));
+        QVERIFY(bar != nullptr && bar->isVisible());
+        const QPoint threeQuarters(bar->width() * 3 / 4, bar->height() / 2);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, threeQuarters);
+        const int byLeft = book.LeftPage;
+        QVERIFY(byLeft > book.PageCount / 2);
+        form.pageArea()->goToPage(0);
+        QTest::mouseClick(bar, Qt::RightButton, {}, threeQuarters);
+        QCOMPARE(book.LeftPage, byLeft);
+
+        // One notch of the wheel turns one page pair; Ctrl+wheel steps the size.
+        QWidget* page = form.pageArea()->leftPage();
+        auto wheel = [&](int delta, Qt::KeyboardModifiers mods) {
+            const QPointF at(page->width() / 2.0, page->height() / 2.0);
+            QWheelEvent event(at, page->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                              mods, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(page, &event);
+        };
+        wheel(-120, Qt::NoModifier);
+        QCOMPARE(book.LeftPage, byLeft + 2);
+        wheel(120, Qt::NoModifier);
+        QCOMPARE(book.LeftPage, byLeft);
+        const int size = form.fontSize();
+        wheel(120, Qt::ControlModifier);
+        QCOMPARE(form.fontSize(), qw::StepFontSize(size, true));
+        wheel(-120, Qt::ControlModifier);
+        QCOMPARE(form.fontSize(), size);
     }
 };
 

@@ -15,6 +15,30 @@ QString u(const std::string& s) {
 QString title() {
     return QApplication::applicationDisplayName();
 }
+
+// The input dialog selects its value as it shows, and the field selects it
+// again when the dialog gives it the focus; this puts the caret after the
+// value instead, once, as the dialog opens.
+class CaretAfterValue : public QObject {
+  public:
+    explicit CaretAfterValue(QLineEdit* edit) : QObject(edit), edit_(edit) {
+        edit->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != edit_ || event->type() != QEvent::FocusIn)
+            return QObject::eventFilter(watched, event);
+        edit_->removeEventFilter(this);
+        static_cast<QObject*>(edit_)->event(event); // the field takes the focus first
+        edit_->end(false);
+        return true;
+    }
+
+  private:
+    QLineEdit* edit_;
+};
+
 } // namespace
 
 QString MessageText(const std::string& text) {
@@ -55,16 +79,16 @@ bool QtDialogs::askOkCancel(const std::string& text) {
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-std::optional<std::string> QtDialogs::inputLine(const std::string& prompt,
-                                                const std::string& dialogTitle,
-                                                const std::string& value, int maxLength) {
+std::optional<std::string> QtDialogs::inputLine(const InputLineRequest& request) {
     QInputDialog dialog(parent_);
-    dialog.setWindowTitle(u(dialogTitle));
-    dialog.setLabelText(MessageText(prompt));
-    dialog.setTextValue(u(value));
-    if (maxLength > 0) {
-        if (auto* edit = dialog.findChild<QLineEdit*>())
-            edit->setMaxLength(maxLength);
+    dialog.setWindowTitle(u(request.title));
+    dialog.setLabelText(MessageText(request.prompt));
+    dialog.setTextValue(u(request.value));
+    if (auto* edit = dialog.findChild<QLineEdit*>()) {
+        if (request.maxLength > 0)
+            edit->setMaxLength(request.maxLength);
+        if (request.caretAfterValue)
+            new CaretAfterValue(edit); // owned by the field
     }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

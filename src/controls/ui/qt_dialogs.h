@@ -19,8 +19,7 @@ class QtDialogs : public Dialogs {
     void error(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
     bool askOkCancel(const std::string& text) override;
-    std::optional<std::string> inputLine(const std::string& prompt, const std::string& title,
-                                         const std::string& value, int maxLength) override;
+    std::optional<std::string> inputLine(const InputLineRequest& request) override;
     std::vector<std::string> chooseOpenFiles(const OpenFilesRequest& request) override;
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request) override;
     std::string chooseFolder(const std::string& title, const std::string& initial) override;

@@ -279,8 +279,13 @@ bool ContentsPanel::eventFilter(QObject* watched, QEvent* event) {
         if (watched == ChapterList->viewport()) {
             hover(HoverZone::Elsewhere);
             auto* move = static_cast<QMouseEvent*>(event);
+            // The pointer selects the row it moves onto; a panel that moved
+            // under a resting pointer keeps its selection.
+            const QPointF global = move->globalPosition();
+            const bool pointerMoved = global != lastPointer_;
+            lastPointer_ = global;
             const int row = ChapterList->rowAt(move->position().toPoint().y());
-            if (row >= 0 && (move->buttons() & Qt::LeftButton) == 0)
+            if (pointerMoved && row >= 0 && (move->buttons() & Qt::LeftButton) == 0)
                 selectRow(row);
         } else if (watched == ChapterList->horizontalHeader() || watched == ChapterPanelDown) {
             hover(HoverZone::Above);
@@ -294,25 +299,17 @@ bool ContentsPanel::eventFilter(QObject* watched, QEvent* event) {
                 watched == ChapterPanelUp)) {
         hover(HoverZone::Elsewhere);
     } else if (event->type() == QEvent::KeyPress && watched == ChapterList) {
-        // Floating, the panel is a window of its own and Enter jumps here;
-        // docked, the reader window's key handling has taken it already.
-        const auto* press = static_cast<QKeyEvent*>(event);
-        const int key = press->key();
-        const bool ctrl = press->modifiers() & Qt::ControlModifier;
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && selectedRow() >= 0) {
-            emit sectionClicked(selectedRow());
-            return true;
-        }
-        if (ctrl && (key == Qt::Key_Left || key == Qt::Key_Right)) {
-            emit sectionStepRequested(key == Qt::Key_Right);
-            return true;
-        }
-        if (ctrl && key == Qt::Key_T) {
-            emit hideRequested();
+        // The reader window has routed the key here (Enter and the shortcuts
+        // it carries out itself): Home and End go to the first and the last
+        // section, not to the row's first and last column.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Home || key == Qt::Key_End) && rowCount() > 0) {
+            selectRow(key == Qt::Key_Home ? 0 : rowCount() - 1);
             return true;
         }
     } else if (event->type() == QEvent::MouseButtonPress && watched == ChapterList->viewport()) {
         auto* press = static_cast<QMouseEvent*>(event);
+        lastPointer_ = press->globalPosition();
         const int row = ChapterList->rowAt(press->position().toPoint().y());
         if (press->button() == Qt::LeftButton && row >= 0) {
             selectRow(row);

@@ -7,6 +7,7 @@
 #include "reader/sections.h"
 
 #include <QFrame>
+#include <QPointF>
 #include <QTimer>
 
 #include <vector>
@@ -56,8 +57,6 @@ class ContentsPanel : public QFrame {
     void rowSelected(int row);
     void createRequested();
     void hideRequested();
-    // Ctrl+Right (next) or Ctrl+Left in a floating panel.
-    void sectionStepRequested(bool next);
     void dockingChanged(bool docked);
     // The preview box changed its size: the preview is built again.
     void previewResized();
@@ -75,6 +74,7 @@ class ContentsPanel : public QFrame {
     bool docked_ = false;
     bool placed_ = false; // docked or floating once
     HoverZone zone_ = HoverZone::Elsewhere;
+    QPointF lastPointer_{-1e9, -1e9}; // screen position of the last move over the list
     QLabel* title_;
     QCheckBox* TOCLeft;
     QPushButton* CreateTOC;

@@ -335,6 +335,12 @@ void PageArea::showMove(const MoveResult& result) {
     showCurrentPages();
 }
 
+QWidget* PageArea::visibleLeftPage() const {
+    if (TitlePage->isVisibleTo(const_cast<PageArea*>(this)))
+        return TitlePage;
+    return LinkeSeite;
+}
+
 void PageArea::applyMove(PageMove move) {
     if (!book_.isOpen())
         return;
@@ -354,8 +360,10 @@ void PageArea::jumpDialog(bool rightPage, const std::string& prefill) {
     const int current = rightPage ? book_.LeftPage + 1 : book_.LeftPage;
     const std::string prompt =
         rightPage ? "Please enter right page number:" : "Please enter left page number:";
+    // A typed digit stays unselected, so that further digits extend it.
     const std::optional<std::string> input = dialogs_.inputLine(
-        prompt, "Jump to page", prefill.empty() ? std::to_string(current) : prefill, 255);
+        {prompt, "Jump to page", prefill.empty() ? std::to_string(current) : prefill, 255,
+         !prefill.empty()});
     if (!input)
         return;
     const std::optional<int> page = JumpTarget(*input, rightPage, book_.PageCount);

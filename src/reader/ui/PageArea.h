@@ -77,6 +77,8 @@ class PageArea : public QWidget {
     PageView* leftPage() const { return LinkeSeite; }
     PageView* rightPage() const { return RechteSeite; }
     TitlePageView* titlePage() const { return TitlePage; }
+    // What the left half shows: the title page on page 0, else the left page.
+    QWidget* visibleLeftPage() const;
     // The page that copy and find work on.
     PageView* activePage() const { return activePage_; }
     const PageText& leftText() const { return shown_.left; }

@@ -89,7 +89,7 @@ int PageView::lineStart(int line) const {
     return start;
 }
 
-std::vector<double> PageView::boundaries(int line) const {
+std::vector<double> PageView::naturalBoundaries(int line) const {
     const QFontMetricsF metrics(font_, this);
     const QString& text = lines_[line];
     std::vector<double> xs;
@@ -104,6 +104,28 @@ std::vector<double> PageView::boundaries(int line) const {
         xs.push_back(x);
     }
     return xs;
+}
+
+double PageView::lineScale(const std::vector<double>& natural) const {
+    const double wide = natural.back();
+    return wide > width() && width() > 0 ? width() / wide : 1.0;
+}
+
+std::vector<double> PageView::boundaries(int line) const {
+    std::vector<double> xs = naturalBoundaries(line);
+    const double scale = lineScale(xs);
+    if (scale != 1.0)
+        for (double& x : xs)
+            x *= scale;
+    return xs;
+}
+
+int PageView::lineCount() const {
+    return static_cast<int>(lines_.size());
+}
+
+double PageView::drawnLineWidth(int line) const {
+    return line >= 0 && line < lines_.size() ? boundaries(line).back() : 0.0;
 }
 
 void PageView::drawRuns(QPainter& painter, const QString& line, double baseline,
@@ -140,8 +162,14 @@ void PageView::paintEvent(QPaintEvent*) {
         const QString& line = lines_[i];
         const int end = start + static_cast<int>(line.size());
         const double baseline = top + metrics.ascent();
+        // A line fitted for a smaller font than the page shows now (until the
+        // next fitting) is drawn narrower rather than cut off at the edge.
+        const double scale = lineScale(naturalBoundaries(i));
+        painter.save();
+        painter.scale(scale, 1.0);
         painter.setPen(text_);
         drawRuns(painter, line, baseline, metrics);
+        painter.restore();
         if (from < to && to > start && from <= end) {
             // The selected part: highlight, and its characters again on top.
             const std::vector<double> xs = boundaries(i);
@@ -153,6 +181,7 @@ void PageView::paintEvent(QPaintEvent*) {
             painter.fillRect(area, palette().color(QPalette::Highlight));
             painter.save();
             painter.setClipRect(area);
+            painter.scale(scale, 1.0);
             painter.setPen(palette().color(QPalette::HighlightedText));
             drawRuns(painter, line, baseline, metrics);
             painter.restore();

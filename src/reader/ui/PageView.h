@@ -27,6 +27,10 @@ class PageView : public QWidget {
     void setTabStopDistance(double pixels);
     // Distance from one display line to the next.
     double lineHeight() const;
+    int lineCount() const;
+    // How wide line `line` is drawn: its natural width, or the page width
+    // when it is wider than the page.
+    double drawnLineWidth(int line) const;
 
     // Selection as positions in pageText(); empty when start == end.
     void setSelection(int start, int end);
@@ -49,8 +53,11 @@ class PageView : public QWidget {
 
   private:
     int positionAt(const QPointF& point) const;
-    // x offset of each character boundary of line `line` (size + 1 entries).
+    // x offset of each character boundary of line `line` (size + 1 entries),
+    // as measured and as drawn.
+    std::vector<double> naturalBoundaries(int line) const;
     std::vector<double> boundaries(int line) const;
+    double lineScale(const std::vector<double>& natural) const;
     int lineStart(int line) const;
     void drawRuns(QPainter& painter, const QString& line, double baseline,
                   const QFontMetricsF& metrics) const;

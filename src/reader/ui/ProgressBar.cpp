@@ -44,7 +44,9 @@ void ProgressBar::paintEvent(QPaintEvent*) {
 }
 
 void ProgressBar::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && pageCount_ > 0)
+    // Either button goes to the page under the mouse.
+    const bool button = event->button() == Qt::LeftButton || event->button() == Qt::RightButton;
+    if (button && pageCount_ > 0)
         emit pageClicked(pageAt(static_cast<int>(event->position().x())));
 }
 

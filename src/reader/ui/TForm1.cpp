@@ -199,9 +199,11 @@ void TForm1::startupOpen(const QStringList& arguments) {
 }
 
 void TForm1::LadenClick() {
+    hideFloatingToc();
     loader_.openCommand(false, openFolder_);
 }
 void TForm1::AppendClick() {
+    hideFloatingToc();
     loader_.openCommand(true, openFolder_);
 }
 
@@ -340,9 +342,39 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::JumpToSection:
         JumpToSelectedSection();
         break;
-    default:
-        // The find bar, the editor, the panels, the contents and the catalogue
-        // browser plug in here as they arrive.
+    case Command::ClosePanels:
+        // A floating contents panel closes; a docked one is part of the window.
+        hideFloatingToc();
+        break;
+    case Command::PassOn:
+    case Command::Nothing:
+        break;
+    // Not built yet: the find bar, find in files, automatic turning, the
+    // help, menu and recent panels, the editor, the catalogue browser and
+    // the folder navigation plug in here as they arrive.
+    case Command::FindStart:
+    case Command::FindInFilesStart:
+    case Command::FindNext:
+    case Command::CloseFindBar:
+    case Command::AutoTurnOff:
+    case Command::AutoTurnPause:
+    case Command::ToggleHelp:
+    case Command::OpenFindAndFindNext:
+    case Command::Edit:
+    case Command::Find:
+    case Command::FindInFiles:
+    case Command::OpenCatalogue:
+    case Command::ShowRecent:
+    case Command::OpenOptionsPage:
+    case Command::DeleteBookRecords:
+    case Command::ApplyMargins:
+    case Command::OpenHelpPage:
+    case Command::DeleteRecentEntry:
+    case Command::OpenRecentEntry:
+    case Command::PreviousFile:
+    case Command::NextFile:
+    case Command::FirstFile:
+    case Command::LastFile:
         break;
     }
 }

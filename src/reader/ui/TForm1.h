@@ -23,6 +23,7 @@
 #include <memory>
 
 class QAction;
+class QWheelEvent;
 class QPushButton;
 class QToolButton;
 
@@ -201,13 +202,23 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void showTocPanel(bool show);
     void tocAfterRepagination();
     void storeTocSettings();
-    void tocKeyState(KeyState& s) const;
+    void tocKeyState(KeyState& s, const QWidget* focus) const;
+    // After a jump from the floating panel: the panel moves off the page
+    // that shows the section, or hides when it cannot.
+    void keepPageInSight(int page);
     std::vector<int> contentsPages() const;
+    // The panel is shown (also while the window itself is not yet on screen).
+    bool tocShown() const;
+    // Open and Append put a floating contents panel away; a docked one stays.
+    void hideFloatingToc();
 
-    // Keys (TForm1_keys.cpp).
-    KeyState keyState() const;
-    bool handleKeyPress(QKeyEvent* event);
-    bool handleCharacter(QKeyEvent* event);
+    // Keys and the mouse wheel (TForm1_keys.cpp); `focus` is the control the
+    // key was meant for.
+    bool ownsWindow(const QWidget* window) const;
+    KeyState keyState(const QWidget* focus) const;
+    bool handleKeyPress(QKeyEvent* event, const QWidget* focus);
+    bool handleCharacter(QKeyEvent* event, const QWidget* focus);
+    bool handleWheel(QWidget* widget, QWheelEvent* event);
 
     Dialogs& dialogs_;
     std::unique_ptr<Configuration> config_;
@@ -229,6 +240,7 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // panel: its width, or less near the screen's edge.
     int tocWidening_ = 0;
     bool startupDone_ = false;
+    int wheelDelta_ = 0; // wheel turning not yet a whole notch
 
     PageArea* pages_;
     QToolButton* MenuButton;

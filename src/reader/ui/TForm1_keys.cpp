@@ -3,6 +3,7 @@
 
 #include "reader/ui/TForm1.h"
 
+#include "reader/ui/ContentsPanel.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 
@@ -12,6 +13,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QWheelEvent>
+
+#include <cstdlib>
 
 namespace qw {
 
@@ -134,11 +138,11 @@ Focus focusKind(const QWidget* widget) {
 
 } // namespace
 
-KeyState TForm1::keyState() const {
+KeyState TForm1::keyState(const QWidget* focus) const {
     KeyState s;
     s.busy = !book_.ChangeReason.empty();
-    s.focus = focusKind(QApplication::focusWidget());
-    tocKeyState(s);
+    s.focus = focusKind(focus);
+    tocKeyState(s, focus);
     if (configLoaded_) {
         const Settings& settings = config_->settings;
         s.shortcutsEnabled = settings.Bool(Setting::ActivateShortcuts);
@@ -148,36 +152,68 @@ KeyState TForm1::keyState() const {
     return s;
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    auto* widget = qobject_cast<QWidget*>(watched);
-    // Only keys for this window, once each (the event passes every parent).
-    if (widget == nullptr || widget->window() != this ||
-        (widget != QApplication::focusWidget() && widget != this))
-        return QWidget::eventFilter(watched, event);
-    if (QApplication::activeModalWidget() != nullptr)
-        return QWidget::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (handleKeyPress(key))
-        return true;
-    return handleCharacter(key);
+bool TForm1::ownsWindow(const QWidget* window) const {
+    // The floating contents panel is a window of its own, but its keys are
+    // the reader's.
+    return window == this || (window == Contents && Contents->isWindow());
 }
 
-bool TForm1::handleKeyPress(QKeyEvent* event) {
-    const KeyDecision decision = RouteKey(toKeyPress(event), keyState());
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::Wheel)
+        return QWidget::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || !ownsWindow(widget->window()) ||
+        QApplication::activeModalWidget() != nullptr)
+        return QWidget::eventFilter(watched, event);
+    if (type == QEvent::Wheel)
+        return handleWheel(widget, static_cast<QWheelEvent*>(event));
+    // Once each: the event passes every parent of the control that has the focus.
+    QWidget* top = widget->window();
+    if (widget != top && widget != top->focusWidget() && widget != QApplication::focusWidget())
+        return QWidget::eventFilter(watched, event);
+    const QWidget* focus = widget == top ? QApplication::focusWidget() : widget;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (handleKeyPress(key, focus))
+        return true;
+    return handleCharacter(key, focus);
+}
+
+bool TForm1::handleWheel(QWidget* widget, QWheelEvent* event) {
+    // Over the pages only; lists scroll themselves.
+    if (widget != pages_ && !pages_->isAncestorOf(widget))
+        return false;
+    for (const QWidget* w = widget; w != pages_; w = w->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(w))
+            return false;
+    // One notch (120) is one page pair, or one font size step with Ctrl.
+    wheelDelta_ += event->angleDelta().y();
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    while (std::abs(wheelDelta_) >= 120) {
+        const bool up = wheelDelta_ > 0;
+        wheelDelta_ += up ? -120 : 120;
+        if (ctrl)
+            runCommand({up ? Command::LargerFont : Command::SmallerFont});
+        else
+            runCommand({Command::TurnPage, 0, up ? PageMove::Back : PageMove::ForwardKey});
+    }
+    return true;
+}
+
+bool TForm1::handleKeyPress(QKeyEvent* event, const QWidget* focus) {
+    const KeyDecision decision = RouteKey(toKeyPress(event), keyState(focus));
     if (decision.command == Command::PassOn)
         return false;
     runCommand(decision);
     return true;
 }
 
-bool TForm1::handleCharacter(QKeyEvent* event) {
+bool TForm1::handleCharacter(QKeyEvent* event, const QWidget* focus) {
     const QString text = event->text();
     if (text.size() != 1)
         return false;
     const char32_t character = text.at(0).unicode();
-    switch (RouteCharacter(character, event->modifiers() & Qt::ControlModifier, keyState())) {
+    switch (RouteCharacter(character, event->modifiers() & Qt::ControlModifier, keyState(focus))) {
     case CharCommand::PassOn:
         return false;
     case CharCommand::QuickPage:

@@ -20,9 +20,11 @@ void TForm1::applyPageFont() {
     QFont font(QString::fromStdString(s.fontName), std::max(1, s.fontSize));
     font.setStyleStrategy(antialiasing_ ? QFont::PreferAntialias : QFont::NoAntialias);
     pages_->setPageFont(PageFont(font));
-    prepareWrap();
 }
 
+// The wrap engine keeps the font, width and tab stops of the last fitting
+// until the next one: the fitted line counts are only true for them, so
+// display lines made with another font would lose or repeat lines.
 void TForm1::prepareWrap() {
     const QtTextMeasurer measurer(pages_->pageFont());
     wrap_.setBounds(pages_->pageWidth(), pages_->leftPage()->height());
@@ -152,6 +154,9 @@ void TForm1::fontChanged() {
     book_.LinesPerPage = pages_->computeLinesPerPage();
     pages_->history().clear();
     if (!book_.isOpen()) {
+        // Without a book the font is the default one, and the caption says so.
+        config_->state.defaultFontName = config_->state.book.fontName;
+        config_->state.defaultFontSize = std::to_string(config_->state.book.fontSize);
         if (configLoaded_)
             SaveFontLineSettings(config_->file, kDefaultRecord, config_->state.book);
         UpdateCaption();

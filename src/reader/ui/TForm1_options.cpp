@@ -109,7 +109,7 @@ void TForm1::buildOptionsWindow() {
     };
     binding.rules = [this] { return recordRules(); };
     binding.currentSettings = [this] { return config_->state.book; };
-    binding.tocPanelVisible = [this] { return Contents->isVisible(); };
+    binding.tocPanelVisible = [this] { return tocShown(); };
     iniList_ = new IniFileListPage(std::move(binding));
     options_->addPage(kIniFileNode, tr("INI file"), iniList_);
 
@@ -158,7 +158,7 @@ void TForm1::buildOptionsWindow() {
     tocLayout->addWidget(tocDefault, 0, Qt::AlignLeft);
     tocLayout->addStretch(1);
     connect(tocDefault, &QPushButton::clicked, this, [this] {
-        SaveTocSettings(config_->file, kDefaultRecord, config_->state.book, Contents->isVisible());
+        SaveTocSettings(config_->file, kDefaultRecord, config_->state.book, tocShown());
     });
     options_->addPage(kTocNode, tr("TOC"), tocPage, kFileSpecificNode);
     attachTocCriteria(criteria);

@@ -72,7 +72,7 @@ void TForm1::writeBookRecord() {
     record_.position = {book_.LeftPage, book_.LineCount, book_.LinesPerPage};
     for (size_t i = 0; i < 3; ++i)
         record_.bookmarks[i] = book_.Bookmarks[i] > 0 ? book_.Bookmarks[i] : kNoBookmark;
-    SaveBookSection(config_->file, recordName(), record_, false, recordRules());
+    SaveBookSection(config_->file, recordName(), record_, tocShown(), recordRules());
 }
 
 void TForm1::writePage(int leftPage) {

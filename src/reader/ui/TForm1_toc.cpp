@@ -13,6 +13,7 @@
 #include "import/cp1252.h"
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/PageArea.h"
+#include "reader/ui/PageView.h"
 #include "reader/ui/TocCriteriaGroup.h"
 #include "settings/book_settings.h"
 
@@ -141,12 +142,6 @@ void TForm1::setupContents() {
     connect(Contents, &ContentsPanel::rowSelected, this, &TForm1::PreviewSection);
     connect(Contents, &ContentsPanel::createRequested, this, &TForm1::CreateTOCClick);
     connect(Contents, &ContentsPanel::hideRequested, this, [this] { ShowToc(false); });
-    connect(Contents, &ContentsPanel::sectionStepRequested, this, [this](bool next) {
-        if (next)
-            NextSection();
-        else
-            PreviousSection();
-    });
     connect(Contents, &ContentsPanel::dockingChanged, this, [this](bool docked) {
         config_->state.book.tocOnLeftSide = docked;
         const bool shown = Contents->isVisible();
@@ -293,14 +288,55 @@ void TForm1::PreviewSection(int row) {
 void TForm1::JumpToSection(int row) {
     if (!book_.isOpen() || row < 0 || row >= static_cast<int>(contentsRows_.size()))
         return;
-    const int page =
-        JumpToSectionPage(contentsRows_[static_cast<size_t>(row)].page, book_.PageCount);
+    // A click shows the page pair that holds the section's page.
+    const int sectionPage = contentsRows_[static_cast<size_t>(row)].page;
+    const int page = JumpToSectionPage(sectionPage, book_.PageCount);
     if (page != book_.LeftPage)
         pages_->goToPage(page);
+    keepPageInSight(std::min(sectionPage, book_.PageCount));
 }
 
 void TForm1::JumpToSelectedSection() {
-    JumpToSection(Contents->selectedRow());
+    const int row = Contents->selectedRow();
+    if (!book_.isOpen() || row < 0 || row >= static_cast<int>(contentsRows_.size()))
+        return;
+    // Enter goes to the section's own page.
+    const int page = std::clamp(contentsRows_[static_cast<size_t>(row)].page, 0, book_.PageCount);
+    if (page != book_.LeftPage)
+        pages_->goToPage(page);
+    keepPageInSight(page);
+}
+
+void TForm1::keepPageInSight(int page) {
+    if (!Contents->isVisible() || !Contents->isWindow())
+        return;
+    const bool onLeft = page == book_.LeftPage;
+    const QWidget* left = pages_->visibleLeftPage();
+    const QWidget* right = pages_->rightPage();
+    const QWidget* shown = onLeft ? left : right;
+    const QRect target(shown->mapToGlobal(QPoint(0, 0)), shown->size());
+    const QRect frame = Contents->frameGeometry();
+    if (!frame.intersects(target))
+        return;
+    // Over the other page, kept on the screen; hidden when it still covers the target.
+    const int otherLeft = (onLeft ? right : left)->mapToGlobal(QPoint(0, 0)).x();
+    int x = onLeft ? otherLeft : target.left() - frame.width();
+    if (const QScreen* screen = Contents->screen()) {
+        const QRect room = screen->availableGeometry();
+        x = std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - frame.width()));
+    }
+    QRect moved = frame;
+    moved.moveLeft(x);
+    if (moved.intersects(target)) {
+        ShowToc(false);
+        return;
+    }
+    Contents->move(Contents->pos() + QPoint(x - frame.left(), 0));
+}
+
+void TForm1::hideFloatingToc() {
+    if (Contents->isVisible() && !Contents->isDocked())
+        ShowToc(false);
 }
 
 void TForm1::ToggleToc() {
@@ -404,9 +440,9 @@ void TForm1::storeTocSettings() {
     if (!configLoaded_)
         return;
     if (!book_.isOpen())
-        SaveTocSettings(config_->file, kDefaultRecord, config_->state.book, Contents->isVisible());
+        SaveTocSettings(config_->file, kDefaultRecord, config_->state.book, tocShown());
     else if (!isUnrecorded())
-        SaveTocSettings(config_->file, recordName(), config_->state.book, Contents->isVisible());
+        SaveTocSettings(config_->file, recordName(), config_->state.book, tocShown());
 }
 
 void TForm1::TocCriteriaChanged(bool headerTextOnly) {
@@ -416,10 +452,14 @@ void TForm1::TocCriteriaChanged(bool headerTextOnly) {
         runCreateToc(true);
 }
 
-void TForm1::tocKeyState(KeyState& s) const {
+bool TForm1::tocShown() const {
+    return !Contents->isHidden();
+}
+
+void TForm1::tocKeyState(KeyState& s, const QWidget* focus) const {
     s.tocOpen = Contents->isVisible();
     s.tocDockedLeft = Contents->isDocked() && Contents->isVisible();
-    if (s.tocOpen && QApplication::focusWidget() == Contents->list())
+    if (s.tocOpen && focus == Contents->list())
         s.focus = Focus::TocList;
 }
 

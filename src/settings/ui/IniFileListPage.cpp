@@ -111,7 +111,8 @@ void IniFileListPage::showEntries() {
     list_->clear();
     for (const IniListEntry& entry : entries_)
         list_->addItem(QString::fromStdString(entry.display));
-    title_->setText(tr("%1 file names").arg(entries_.size()));
+    title_->setText(entries_.size() == 1 ? tr("1 file name")
+                                         : tr("%1 file names").arg(entries_.size()));
 }
 
 std::vector<size_t> IniFileListPage::selectedRows() const {

@@ -170,30 +170,15 @@ TEST_F(SaveAsTest, PalmDocAsksForTheTitleAndWrites) {
     EXPECT_EQ(book.FileName, dir.path() + "/novel.pdb");
 }
 
-// A dialog that records the proposed title.
-class TitleDialogs : public qw::ScriptedDialogs {
-  public:
-    string proposed;
-    string caption;
-    int maxLength = 0;
-    std::optional<string> inputLine(const string& prompt, const string& title, const string& value,
-                                    int max) override {
-        proposed = value;
-        caption = title;
-        maxLength = max;
-        return ScriptedDialogs::inputLine(prompt, title, value, max);
-    }
-};
-
 TEST_F(SaveAsTest, PalmDocTitleProposalIsCutTo31Characters) {
-    TitleDialogs titles;
+    qw::ScriptedDialogs titles;
     titles.saveChoices.push_back(
         qw::SaveFileChoice{dir.path() + "/A very long file name of many words.pdb", 3});
     titles.inputs.push_back(string(40, 'x')); // the field takes 31 at most
     EXPECT_EQ(qw::SaveAs(book, host, titles), qw::SaveOutcome::Saved);
-    EXPECT_EQ(titles.proposed, "A very long file name of many w");
-    EXPECT_EQ(titles.caption, "Palm Doc title");
-    EXPECT_EQ(titles.maxLength, 31);
+    EXPECT_EQ(titles.inputRequests.back().value, "A very long file name of many w");
+    EXPECT_EQ(titles.inputRequests.back().title, "Palm Doc title");
+    EXPECT_EQ(titles.inputRequests.back().maxLength, 31);
     const qw::PalmDocText read =
         qw::PalmDocToText(ReadAll(dir.path() + "/A very long file name of many words.pdb"), false);
     EXPECT_EQ(read.title, string(31, 'x'));
@@ -202,7 +187,7 @@ TEST_F(SaveAsTest, PalmDocTitleProposalIsCutTo31Characters) {
     titles.saveChoices.push_back(qw::SaveFileChoice{dir.path() + "/t.pdb", 3});
     titles.inputs.push_back(std::nullopt);
     EXPECT_EQ(qw::SaveAs(book, host, titles), qw::SaveOutcome::Cancelled);
-    EXPECT_EQ(titles.proposed, "\xc3\xa9" + string(30, 'e'));
+    EXPECT_EQ(titles.inputRequests.back().value, "\xc3\xa9" + string(30, 'e'));
 }
 
 TEST_F(SaveAsTest, CancelledTitleLeavesTheBook) {

@@ -81,6 +81,9 @@ TEST(SectionToSelect, FollowsThePagesShown) {
         {{3, 5, 9}, 1, 1, 0},  // none on 1 or 2 and none before: the first
         {{1, 1, 9}, -1, 1, 0}, // the first in list order
         {{1, 2, 9}, 0, 2, 1},
+        {{4, 5, 5, 9}, 2, 4, std::nullopt}, // on the right page: it stays
+        {{4, 5, 5, 9}, 3, 4, 0},
+        {{4, 5, 5, 9}, 3, 6, 2},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SectionToSelect(c.pages, c.selected, c.leftPage), c.expected)
@@ -121,8 +124,8 @@ TEST(SectionPreview, JoinsParagraphLinesAndBreaksAtBlankAndIndentedLines) {
     EXPECT_EQ(f.build({"CHAPTER I", "", "", "It was a dark", "and stormy night.", "  Indented",
                        "goes on", "", "Next"},
                       20),
-              // A line after a blank one is still joined with a space, after the break.
-              "CHAPTER I\n It was a dark and stormy night.\n  Indented goes on\n Next");
+              // A line after a blank one starts the next row, without a blank.
+              "CHAPTER I\nIt was a dark and stormy night.\n  Indented goes on\nNext");
 }
 
 TEST(SectionPreview, LeadingBlankLinesAndTrailingSpaces) {
@@ -138,7 +141,7 @@ TEST(SectionPreview, KeepsOnlyTheRowsTheBoxHolds) {
     const std::vector<std::string> lines = {"aaaaaaa", "bbbbbbb", "ccccccc", "ddddddd", "eeeeeee"};
     EXPECT_EQ(f.build(lines, 3), "aaaaaaa bbbbbbb ccccccc");
     EXPECT_EQ(PreviewRows(f.build(lines, 3), f.wrap), 3);
-    EXPECT_EQ(f.build({"one", "", "two", "", "three", "", "four"}, 2), "one\n two");
+    EXPECT_EQ(f.build({"one", "", "two", "", "three", "", "four"}, 2), "one\ntwo");
     EXPECT_EQ(f.build(lines, 0), "");
     EXPECT_EQ(f.build(lines, 9), "aaaaaaa bbbbbbb ccccccc ddddddd eeeeeee");
 }

@@ -1,0 +1,11 @@
+#include "reader/ui/application.h"
+
+#include <QCoreApplication>
+
+namespace qw {
+
+void SetUpApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Quirewell"));
+}
+
+} // namespace qw
