@@ -470,11 +470,15 @@ class ContentsTest : public QObject {
         QVERIFY(panel->isVisible() && panel->isDocked());
     }
 
-    void sectionButtonsStayOnAfterAFontChange() {
+    void aListOnceMadeStaysThroughFittingAndDocking() {
+        // Made automatically or by hand, the list follows every new fitting
+        // (font steps, docking in a maximized window that must refit).
         for (const bool automatic : {true, false}) {
             qw::ScriptedDialogs dialogs;
             auto form = open(dialogs, Novel(6, 6), automatic);
             QVERIFY(form);
+            form->configuration().state.book.automaticToc = automatic;
+            form->TocCriteriaChanged(false);
             if (!automatic)
                 form->CreateTOCClick();
             QCOMPARE(form->contentsPanel()->rowCount(), 7);
@@ -484,6 +488,15 @@ class ContentsTest : public QObject {
                 QVERIFY(button(*form, "MBPrevious")->isEnabled());
                 QVERIFY(button(*form, "MBNext")->isEnabled());
             }
+            form->showMaximized();
+            QTRY_VERIFY(form->isMaximized());
+            form->flushPendingRelayout();
+            form->ShowToc(true);
+            const int lines = form->book().LineCount;
+            form->contentsPanel()->leftBox()->click();
+            QTRY_VERIFY(form->book().LineCount != lines); // narrower pages: fitted again
+            QCOMPARE(form->contentsPanel()->rowCount(), 7);
+            QVERIFY(button(*form, "MBNext")->isEnabled());
         }
     }
 

@@ -201,6 +201,8 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     int widenLeftWithinScreen(int left, int wanted) const;
     void showTocPanel(bool show);
     void tocAfterRepagination();
+    // Whether a new fitting or pagination detects the sections again.
+    bool tocWanted() const;
     void storeTocSettings();
     void tocKeyState(KeyState& s, const QWidget* focus) const;
     // After a jump from the floating panel: the panel moves off the page

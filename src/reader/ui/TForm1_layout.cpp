@@ -37,6 +37,7 @@ FitOptions TForm1::fitOptions() const {
     FitOptions options = configLoaded_
                              ? FitOptionsFromSettings(config_->state.book, config_->settings)
                              : FitOptions{};
+    options.automaticToc = tocWanted();
     options.fontName = config_->state.book.fontName;
     options.fontSize = config_->state.book.fontSize;
     options.pageWidth = pages_->pageWidth();

@@ -233,8 +233,18 @@ void TForm1::attachTocCriteria(TocCriteriaGroup* group) {
     connect(group, &TocCriteriaGroup::applyClicked, this, &TForm1::CreateTOCClick);
 }
 
+bool TForm1::tocWanted() const {
+    // Automatic, or a list the reader has made or is looking at: the
+    // sections of the old layout are detected again for the new one rather
+    // than left empty. A new book keeps a list only when it is automatic or
+    // the panel is open.
+    if (config_->state.book.automaticToc || tocShown())
+        return true;
+    return book_.ChangeReason != "DateiLaden" && Contents->rowCount() > 0;
+}
+
 void TForm1::tocAfterRepagination() {
-    if (config_->state.book.automaticToc)
+    if (tocWanted())
         runCreateToc(false);
     else
         clearToc();
