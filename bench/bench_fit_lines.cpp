@@ -46,7 +46,7 @@ qw::Book OpenBook(const std::string& text) {
     book.FileName = "/bench/novel.txt";
     book.RawText = text;
     book.RestoreRawText = true;
-    book.LinesPerPage = 40;
+    book.Pages.LinesPerPage = 40;
     return book;
 }
 

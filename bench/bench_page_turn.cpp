@@ -40,28 +40,28 @@ void BM_PageTurn10MB(benchmark::State& state) {
     area.setTabStopDistance(wrap.tabStopDistance());
     qw::FitOptions options;
     options.removeLineBreaks = true;
-    book.LinesPerPage = area.computeLinesPerPage();
+    book.Pages.LinesPerPage = area.computeLinesPerPage();
     QuietFitHost host;
     qw::FitLines(book, options, wrap, host);
     area.setLines(book.LineCount,
                   [&book, &wrap](int n) { return qw::DisplayLineText(book, wrap, n); });
-    book.LeftPage = 2;
+    book.Pages.LeftPage = 2;
     area.showCurrentPages();
 
     QImage image(area.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         area.applyMove(qw::PageMove::ForwardKey);
-        if (book.LeftPage >= book.PageCount - 1) {
+        if (book.Pages.LeftPage >= book.Pages.PageCount - 1) {
             state.PauseTiming();
-            book.LeftPage = 2;
+            book.Pages.LeftPage = 2;
             area.showCurrentPages();
             state.ResumeTiming();
         }
         QPainter painter(&image);
         area.render(&painter);
     }
-    state.counters["pages"] = book.PageCount;
-    state.counters["lines_per_page"] = book.LinesPerPage;
+    state.counters["pages"] = book.Pages.PageCount;
+    state.counters["lines_per_page"] = book.Pages.LinesPerPage;
 }
 
 } // namespace

@@ -31,7 +31,7 @@ struct FittedNovel {
         book.FileName = "/bench/novel.txt";
         book.RawText = qw::bench::GenerateNovel(3300 * 1000);
         book.RestoreRawText = true;
-        book.LinesPerPage = 40;
+        book.Pages.LinesPerPage = 40;
         qw::FitOptions options;
         options.removeLineBreaks = false;
         QuietHost host;
@@ -59,7 +59,7 @@ void Detect(benchmark::State& state, const qw::TocCriteria& criteria, bool rows)
         found = scan.sections.size();
         if (rows) {
             std::vector<qw::SectionRow> list =
-                qw::SectionRows(scan.sections, novel.book.LinesPerPage, lines);
+                qw::SectionRows(scan.sections, novel.book.Pages.LinesPerPage, lines);
             benchmark::DoNotOptimize(list.data());
         }
         benchmark::DoNotOptimize(scan.sections.data());

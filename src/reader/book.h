@@ -2,6 +2,7 @@
 // The one open book as the reader window holds it.
 
 #include "reader/fit_lines_types.h"
+#include "reader/pagination.h"
 
 #include <array>
 #include <string>
@@ -37,8 +38,6 @@ struct Book {
     bool BreaksRemoved = false;
     bool BreaksPunctuation = false;
     bool BreaksIndentation = false;
-    int StoredLinesPerPage = 0;     // lines per page the stored position was counted with
-    std::array<int, 3> Bookmarks{}; // left pages; 0 = not set
 
     bool TextEdited = false;     // differs from any file on disk
     bool AppendMode = false;     // the next loaded file is appended
@@ -49,9 +48,7 @@ struct Book {
     // the book title when its record has none; empty after other formats.
     std::string PalmDocTitle;
 
-    int PageCount = 0;
-    int LeftPage = 0; // 0 is the title page
-    int LinesPerPage = 0;
+    Pagination Pages; // lines per page, the left page, the page count, the bookmarks
 
     bool isOpen() const { return !FileName.empty(); }
 };

@@ -116,7 +116,7 @@ bool BookLoader::loadBatch(std::vector<FileRef> files) {
         book_.AppendMode = false;
         return false;
     }
-    book_.LeftPage = 0;
+    book_.Pages.LeftPage = 0;
     const int count = static_cast<int>(files.size());
     for (int i = 1; i <= count; ++i) {
         const FileRef& file = files[static_cast<size_t>(i - 1)];
@@ -292,8 +292,8 @@ bool BookLoader::closeBook() {
     book_.RawText.clear();
     book_.WorkText.clear();
     book_.BookLines.clear();
-    book_.PageCount = 0;
-    book_.LeftPage = 0;
+    book_.Pages.PageCount = 0;
+    book_.Pages.LeftPage = 0;
     book_.TextEdited = false;
     host_.bookClosed(book_);
     host_.updateCaption();

@@ -7,11 +7,6 @@ namespace qw {
 
 namespace {
 
-// Rounds to the nearest integer, halves to the even neighbour.
-long roundHalfEven(double value) {
-    return std::lround(std::nearbyint(value));
-}
-
 class BusyCursor {
   public:
     explicit BusyCursor(FitHost& host) : host_(host) { host_.setBusy(true); }
@@ -107,41 +102,15 @@ bool FitLines(Book& book, const FitOptions& options, const ParaWrap& wrap, FitHo
     if (book.ChangeReason == "DateiLaden")
         host.clearSections();
 
-    const int linesPerPage = std::max(1, book.LinesPerPage);
-    const int storedLinesPerPage =
-        book.StoredLinesPerPage > 0 ? book.StoredLinesPerPage : linesPerPage;
-    // The first display line of the left page, in the previous numbering.
-    const double first =
-        book.LeftPage == 0 ? 0.0 : (book.LeftPage - 1.0) * storedLinesPerPage + 1.0;
     const int oldLineCount = book.LineCount;
 
     prepareWorkText(book, options, host);
     host.showProgress("Fitting lines:  0% done");
     wrapLines(book, wrap, host);
 
+    // The position and the bookmarks follow the text into the new lines.
     const int lineCount = book.LineCount;
-    double newFirst = 0;
-    if (oldLineCount > 0) {
-        newFirst = std::trunc(first * lineCount / oldLineCount);
-        newFirst = std::clamp(newFirst, 0.0, static_cast<double>(lineCount));
-    }
-    book.PageCount = (lineCount - 1) / linesPerPage + 1;
-    if (!book.AppendMode)
-        book.LeftPage =
-            newFirst < 1 ? 0 : static_cast<int>(roundHalfEven((newFirst - 1) / linesPerPage) + 1);
-    if (book.LeftPage > book.PageCount)
-        book.LeftPage = book.PageCount;
-    if (!book.AppendMode && oldLineCount > 0) {
-        for (int& mark : book.Bookmarks) {
-            if (mark <= 0)
-                continue;
-            const double line = (mark - 1.0) * storedLinesPerPage + 1.0;
-            mark =
-                static_cast<int>(roundHalfEven(line * lineCount / oldLineCount / linesPerPage) + 1);
-        }
-    }
-    // The position is now counted in this fitting's lines per page.
-    book.StoredLinesPerPage = linesPerPage;
+    book.Pages.refit(oldLineCount, lineCount, book.AppendMode);
     book.TocLineCount = lineCount;
 
     if (options.automaticToc) {

@@ -76,7 +76,7 @@ TocScan DetectSections(const Book& book, const TocCriteria& criteria,
     const int blankLines = std::max(1, criteria.precedingBlankLines);
     const int headerSize = std::max(1, criteria.headerSize);
     const std::string header = UpperCaseCp1252(criteria.headerContains);
-    const int lastPage = PageOfLine(lineCount, book.LinesPerPage);
+    const int lastPage = PageOfLine(lineCount, book.Pages.LinesPerPage);
 
     auto qualifies = [&](int line) {
         return header.empty() || (lineText && HeaderQualifies(lineText(line), header));
@@ -85,7 +85,8 @@ TocScan DetectSections(const Book& book, const TocCriteria& criteria,
         scan.sections.push_back({line, line});
         if (host != nullptr)
             host->showProgress(TocProgressCaption(static_cast<int>(scan.sections.size()),
-                                                  PageOfLine(line, book.LinesPerPage), lastPage));
+                                                  PageOfLine(line, book.Pages.LinesPerPage),
+                                                  lastPage));
     };
 
     if (qualifies(1))

@@ -29,7 +29,7 @@ std::vector<ListedSection> ListSections(std::string_view text, const TocCriteria
     book.FileName = "-";
     book.RawText.assign(text.data(), text.size());
     book.RestoreRawText = true;
-    book.LinesPerPage = 1;
+    book.Pages.LinesPerPage = 1;
     FitOptions options;
     options.removeLineBreaks = false; // the caller has already joined the lines when asked
     SilentFitHost host;

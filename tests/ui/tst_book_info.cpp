@@ -222,7 +222,7 @@ class BookInfoTest : public QObject {
         QCOMPARE(file.ReadString(record, "Title", "?"), std::string("Whales"));
         QCOMPARE(form.record().info.title, std::string("Whales"));
         // The title page (shown, as the book starts there) follows the title.
-        QCOMPARE(form.book().LeftPage, 0);
+        QCOMPARE(form.book().Pages.LeftPage, 0);
         QCOMPARE(QString::fromStdString(form.pageArea()->titlePage()->items().front().text),
                  QStringLiteral("Whales"));
         QVERIFY2(form.windowTitle().contains(QStringLiteral("Whales")),

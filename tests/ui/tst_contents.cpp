@@ -96,7 +96,7 @@ class ContentsTest : public QObject {
         QCOMPARE(list->horizontalHeaderItem(1)->text(), QStringLiteral("First line"));
         for (int r = 0; r < 13; ++r) {
             const int line = form->sections()[static_cast<size_t>(r)].firstLine;
-            QCOMPARE(list->item(r, 0)->text().toInt(), (line - 1) / book.LinesPerPage + 1);
+            QCOMPARE(list->item(r, 0)->text().toInt(), (line - 1) / book.Pages.LinesPerPage + 1);
         }
         QVERIFY(button(*form, "MBPrevious")->isEnabled());
         QVERIFY(button(*form, "MBNext")->isEnabled());
@@ -110,33 +110,33 @@ class ContentsTest : public QObject {
         const qw::Book& book = form->book();
         std::vector<int> pages;
         for (const qw::SectionEntry& s : form->sections())
-            pages.push_back((s.firstLine - 1) / book.LinesPerPage + 1);
-        QCOMPARE(book.LeftPage, 0);
+            pages.push_back((s.firstLine - 1) / book.Pages.LinesPerPage + 1);
+        QCOMPARE(book.Pages.LeftPage, 0);
         // From the title page: the first section after page 0, then each next one.
         int expected = 0;
         for (int step = 0; step < 10; ++step) {
             QTest::keyClick(form.get(), Qt::Key_Right, Qt::ControlModifier);
-            int next = book.PageCount;
+            int next = book.Pages.PageCount;
             for (int p : pages)
                 if (p > expected) {
                     next = p;
                     break;
                 }
             expected = next;
-            QCOMPARE(book.LeftPage, expected);
+            QCOMPARE(book.Pages.LeftPage, expected);
         }
-        QCOMPARE(book.LeftPage, book.PageCount); // past the last section: the last page
+        QCOMPARE(book.Pages.LeftPage, book.Pages.PageCount); // past the last section: the last page
         // Back: the last section that starts before the left page.
         for (int step = 0; step < 2; ++step) {
             int previous = 0;
             for (int p : pages)
-                if (p < book.LeftPage)
+                if (p < book.Pages.LeftPage)
                     previous = p;
             QTest::keyClick(form.get(), Qt::Key_Left, Qt::ControlModifier);
-            QCOMPARE(book.LeftPage, previous);
+            QCOMPARE(book.Pages.LeftPage, previous);
         }
         button(*form, "MBNext")->click();
-        QCOMPARE(book.LeftPage, pages.back());
+        QCOMPARE(book.Pages.LeftPage, pages.back());
     }
 
     void panelJumpsAndFollowsThePages() {
@@ -158,7 +158,7 @@ class ContentsTest : public QObject {
         const int page5 = list->item(5, 0)->text().toInt();
         const QRect cell = list->visualItemRect(list->item(5, 1));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
-        QCOMPARE(book.LeftPage, page5 / 2 * 2);
+        QCOMPARE(book.Pages.LeftPage, page5 / 2 * 2);
         QCOMPARE(panel->selectedRow(), 5);
         QVERIFY2(panel->previewText().startsWith(QStringLiteral("CHAPTER V\nIt was chapter 5")),
                  qPrintable(panel->previewText()));
@@ -167,7 +167,7 @@ class ContentsTest : public QObject {
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(panel->selectedRow(), 6);
         QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(book.LeftPage, list->item(6, 0)->text().toInt());
+        QCOMPARE(book.Pages.LeftPage, list->item(6, 0)->text().toInt());
         // Home and End go to the first and the last section.
         QTest::keyClick(list, Qt::Key_End);
         QCOMPARE(panel->selectedRow(), 8);
@@ -175,16 +175,16 @@ class ContentsTest : public QObject {
         QCOMPARE(panel->selectedRow(), 0);
 
         // Turning to the last page selects the last section.
-        form->pageArea()->goToPage(book.PageCount);
+        form->pageArea()->goToPage(book.Pages.PageCount);
         QCOMPARE(panel->selectedRow(), 8);
         form->pageArea()->goToPage(0);
         QCOMPARE(panel->selectedRow(), 0);
 
         // In the floating panel Ctrl+Right still goes to the next section.
         QVERIFY(panel->isWindow());
-        const int before = book.LeftPage;
+        const int before = book.Pages.LeftPage;
         QTest::keyClick(list, Qt::Key_Right, Qt::ControlModifier);
-        QVERIFY(book.LeftPage > before);
+        QVERIFY(book.Pages.LeftPage > before);
 
         // Ctrl+T again hides it.
         QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
@@ -243,16 +243,16 @@ class ContentsTest : public QObject {
         auto form = open(dialogs, Novel(8, 10));
         QVERIFY(form);
         const qw::Book& book = form->book();
-        const int before = book.LinesPerPage;
+        const int before = book.Pages.LinesPerPage;
         const int width = form->pageArea()->pageWidth();
         form->resize(form->width(), form->height() - 200); // height only: no refit
-        QTRY_VERIFY(book.LinesPerPage < before);
+        QTRY_VERIFY(book.Pages.LinesPerPage < before);
         QCOMPARE(form->pageArea()->pageWidth(), width);
         const QTableWidget* list = form->contentsPanel()->list();
         QCOMPARE(list->rowCount(), 9);
         for (int r = 0; r < 9; ++r) {
             const int line = form->sections()[static_cast<size_t>(r)].firstLine;
-            QCOMPARE(list->item(r, 0)->text().toInt(), (line - 1) / book.LinesPerPage + 1);
+            QCOMPARE(list->item(r, 0)->text().toInt(), (line - 1) / book.Pages.LinesPerPage + 1);
         }
     }
 
@@ -330,9 +330,9 @@ class ContentsTest : public QObject {
         QVERIFY(form->sections().empty());
         QVERIFY(!button(*form, "MBPrevious")->isEnabled());
         QVERIFY(!button(*form, "MBNext")->isEnabled());
-        const int page = form->book().LeftPage;
+        const int page = form->book().Pages.LeftPage;
         QTest::keyClick(form.get(), Qt::Key_Right, Qt::ControlModifier);
-        QCOMPARE(form->book().LeftPage, page);
+        QCOMPARE(form->book().Pages.LeftPage, page);
         QCOMPARE(form->configuration().file.ReadString(form->book().FileName,
                                                        "Section header contains", ""),
                  std::string("ZZZ"));
@@ -377,7 +377,7 @@ class ContentsTest : public QObject {
         // shown, and the Space did not turn the page.
         QVERIFY2(form->windowTitle().startsWith(QStringLiteral("long.txt")),
                  qPrintable(form->windowTitle()));
-        QCOMPARE(form->book().LeftPage, 0);
+        QCOMPARE(form->book().Pages.LeftPage, 0);
         QVERIFY(!form->pageArea()->rightPage()->pageText().isEmpty());
         QCOMPARE(form->configuration().file.ReadString(form->book().FileName, "Total lines", ""),
                  std::to_string(form->book().LineCount));
@@ -389,7 +389,7 @@ class ContentsTest : public QObject {
         QCOMPARE(presses, 1);
         QCOMPARE(form->sections().size(), size_t(3001));
         QCOMPARE(form->contentsPanel()->rowCount(), 3001);
-        QCOMPARE(form->book().LeftPage, 0);
+        QCOMPARE(form->book().Pages.LeftPage, 0);
         QVERIFY(button(*form, "MBNext")->isEnabled());
     }
     void dockedPanelSurvivesFittingFontStepsAndReopening() {
@@ -433,11 +433,11 @@ class ContentsTest : public QObject {
         QTableWidget* list = panel->list();
         QCOMPARE(panel->focusWidget(), static_cast<QWidget*>(list));
         QTest::keyClick(list, Qt::Key_Space);
-        QCOMPARE(book.LeftPage, 2);
+        QCOMPARE(book.Pages.LeftPage, 2);
         QTest::keyClick(list, Qt::Key_Right);
-        QCOMPARE(book.LeftPage, 3);
+        QCOMPARE(book.Pages.LeftPage, 3);
         QTest::keyClick(list, Qt::Key_Left);
-        QCOMPARE(book.LeftPage, 2);
+        QCOMPARE(book.Pages.LeftPage, 2);
         const int size = form->fontSize();
         QTest::keyClick(list, Qt::Key_Plus);
         QCOMPARE(form->fontSize(), qw::StepFontSize(size, true));
@@ -511,7 +511,7 @@ class ContentsTest : public QObject {
             panel->selectRow(row);
             QTest::keyClick(list, Qt::Key_Return);
             const int page = list->item(row, 0)->text().toInt();
-            QCOMPARE(form->book().LeftPage, page);
+            QCOMPARE(form->book().Pages.LeftPage, page);
             // The left page shows the section's start: the panel covers none of it.
             const QWidget* left = form->pageArea()->leftPage();
             const QRect target(left->mapToGlobal(QPoint(0, 0)), left->size());

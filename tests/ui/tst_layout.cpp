@@ -149,7 +149,7 @@ class LayoutTest : public QObject {
             QTRY_VERIFY(form.isMaximized());
             QTRY_COMPARE(form.normalGeometry(), bounds);
         }
-        const int linesPerPage = form.book().LinesPerPage;
+        const int linesPerPage = form.book().Pages.LinesPerPage;
 
         QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier);
         QVERIFY(form.isFullScreenOn());
@@ -159,7 +159,7 @@ class LayoutTest : public QObject {
         QVERIFY(topRow);
         QVERIFY(topRow->geometry().bottom() < 0);
         QVERIFY(form.pageArea()->leftPage()->geometry().top() < 30);
-        QTRY_VERIFY(form.book().LinesPerPage > linesPerPage);
+        QTRY_VERIFY(form.book().Pages.LinesPerPage > linesPerPage);
 
         QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier);
         QVERIFY(!form.isFullScreenOn());
@@ -297,7 +297,7 @@ class LayoutTest : public QObject {
         QCOMPARE(storedConfiguration().ReadString("Options", "Book style", ""), std::string("No"));
         QVERIFY(form.pageArea()->pageWidth() > width); // no book picture around the pages
         QVERIFY(form.pageArea()->leftPage()->height() != height);
-        QCOMPARE(form.book().LinesPerPage, form.pageArea()->computeLinesPerPage());
+        QCOMPARE(form.book().Pages.LinesPerPage, form.pageArea()->computeLinesPerPage());
         // The last fitting's page width tells whether the lines were fitted again.
         if (automaticallyFit) {
             QCOMPARE(form.book().Snapshot.pageWidth, form.pageArea()->pageWidth());
@@ -306,8 +306,8 @@ class LayoutTest : public QObject {
             QCOMPARE(form.book().Snapshot.pageWidth, width);
             QCOMPARE(form.book().LineCount, lines);
         }
-        QCOMPARE(form.book().PageCount,
-                 qw::PageCountFor(form.book().LineCount, form.book().LinesPerPage));
+        QCOMPARE(form.book().Pages.PageCount,
+                 qw::PageCountFor(form.book().LineCount, form.book().Pages.LinesPerPage));
     }
 
     void fontSizeWithoutAutomaticFittingKeepsTheLineBreaks() {
@@ -318,7 +318,7 @@ class LayoutTest : public QObject {
         form.settings().SetBool(qw::Setting::FitLeavingMenu, true);
         openAt(form, QRect(30, 20, 700, 480), writeBook(dir));
         const int lines = form.book().LineCount;
-        const int linesPerPage = form.book().LinesPerPage;
+        const int linesPerPage = form.book().Pages.LinesPerPage;
         form.ShowOptions(6);
         auto* page = form.findChild<qw::FileSpecificPage*>();
         QComboBox* sizes = page->sizeBox();
@@ -327,9 +327,10 @@ class LayoutTest : public QObject {
         sizes->setCurrentIndex(larger);
         emit sizes->activated(larger);
         QCOMPARE(form.fontSize(), sizes->itemData(larger).toInt());
-        QVERIFY(form.book().LinesPerPage < linesPerPage);
+        QVERIFY(form.book().Pages.LinesPerPage < linesPerPage);
         QCOMPARE(form.book().LineCount, lines);
-        QCOMPARE(form.book().PageCount, qw::PageCountFor(lines, form.book().LinesPerPage));
+        QCOMPARE(form.book().Pages.PageCount,
+                 qw::PageCountFor(lines, form.book().Pages.LinesPerPage));
 
         // Leaving the options fits the lines that waited.
         form.optionsWindow()->close();

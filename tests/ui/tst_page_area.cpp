@@ -31,8 +31,8 @@ class PageAreaTest : public QObject {
             area.setLines(lines, [](int n) -> std::optional<std::string> {
                 return "line " + std::to_string(n);
             });
-            book.LinesPerPage = area.computeLinesPerPage();
-            book.PageCount = qw::PageCountFor(lines, book.LinesPerPage);
+            book.Pages.LinesPerPage = area.computeLinesPerPage();
+            book.Pages.PageCount = qw::PageCountFor(lines, book.Pages.LinesPerPage);
             QObject::connect(&area, &qw::PageArea::pagesShown, [this] { ++shownCount; });
             area.showCurrentPages();
         }
@@ -47,14 +47,14 @@ class PageAreaTest : public QObject {
   private slots:
     void titlePageAndFirstPage() {
         Fixture f(500);
-        QVERIFY(f.book.LinesPerPage > 5);
+        QVERIFY(f.book.Pages.LinesPerPage > 5);
         QCOMPARE(f.left(), QStringLiteral("Title"));
         QCOMPARE(f.right(), QStringLiteral("1"));
         QVERIFY(f.area.titlePage()->isVisible());
         QVERIFY(!f.area.leftPage()->isVisible());
         QVERIFY(f.area.rightPage()->pageText().startsWith(QStringLiteral("line 1\nline 2\n")));
         const QStringList lines = f.area.rightPage()->pageText().split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), f.book.LinesPerPage);
+        QCOMPARE(lines.size(), f.book.Pages.LinesPerPage);
         // The title page shows the file name without its extension.
         QCOMPARE(QString::fromStdString(f.area.titlePage()->items().front().text),
                  QStringLiteral("test"));
@@ -62,9 +62,9 @@ class PageAreaTest : public QObject {
 
     void movesOfASevenPageBook() {
         Fixture probe(10);
-        const int perPage = probe.book.LinesPerPage;
+        const int perPage = probe.book.Pages.LinesPerPage;
         Fixture f(perPage * 6 + 1); // seven pages, the last holds one line
-        QCOMPARE(f.book.PageCount, 7);
+        QCOMPARE(f.book.Pages.PageCount, 7);
         f.area.applyMove(qw::PageMove::LastKey);
         QCOMPARE(f.left(), QStringLiteral("6"));
         QCOMPARE(f.right(), QStringLiteral("7"));
@@ -83,14 +83,14 @@ class PageAreaTest : public QObject {
         f.dialogs.inputs = {std::string("9999"), std::string("abc"), std::nullopt,
                             std::string("1")};
         f.area.jumpDialog(false);
-        QCOMPARE(f.book.LeftPage, f.book.PageCount);
+        QCOMPARE(f.book.Pages.LeftPage, f.book.Pages.PageCount);
         QCOMPARE(f.dialogs.shown.back().text, std::string("Please enter left page number:"));
         f.area.jumpDialog(false); // not a number: nothing
-        QCOMPARE(f.book.LeftPage, f.book.PageCount);
+        QCOMPARE(f.book.Pages.LeftPage, f.book.Pages.PageCount);
         f.area.jumpDialog(true); // cancelled
-        QCOMPARE(f.book.LeftPage, f.book.PageCount);
+        QCOMPARE(f.book.Pages.LeftPage, f.book.Pages.PageCount);
         f.area.jumpDialog(true); // right page 1: the title page
-        QCOMPARE(f.book.LeftPage, 0);
+        QCOMPARE(f.book.Pages.LeftPage, 0);
         QCOMPARE(f.dialogs.shown.back().text, std::string("Please enter right page number:"));
         QVERIFY(f.dialogs.messages().empty());
     }
@@ -100,14 +100,14 @@ class PageAreaTest : public QObject {
         f.area.applyMove(qw::PageMove::ForwardKey);
         f.area.applyMove(qw::PageMove::ForwardKey);
         f.area.applyMove(qw::PageMove::ForwardKey);
-        QCOMPARE(f.book.LeftPage, 6);
+        QCOMPARE(f.book.Pages.LeftPage, 6);
         f.area.historyBack();
         f.area.historyBack();
-        QCOMPARE(f.book.LeftPage, 2);
+        QCOMPARE(f.book.Pages.LeftPage, 2);
         f.area.applyMove(qw::PageMove::OneForward);
         QCOMPARE(f.area.history().entries(), (std::vector<std::string>{"0", "2", "3"}));
         f.area.historyForward(); // nothing after the last entry
-        QCOMPARE(f.book.LeftPage, 3);
+        QCOMPARE(f.book.Pages.LeftPage, 3);
     }
 
     void progressBarClickAndPageLabels() {
@@ -116,12 +116,12 @@ class PageAreaTest : public QObject {
         QVERIFY(bar && bar->isVisible());
         QCOMPARE(bar->filledWidth(), 1);
         QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 2, bar->height() / 2));
-        QCOMPARE(f.book.LeftPage, f.book.PageCount);
+        QCOMPARE(f.book.Pages.LeftPage, f.book.Pages.PageCount);
         QCOMPARE(bar->filledWidth(), bar->width() - 2 * qw::ProgressBar::kMargin);
         f.dialogs.inputs = {std::string("4")};
         QTest::mouseClick(f.area.findChild<QLabel*>(QStringLiteral("SeitenNrLinks")),
                           Qt::LeftButton);
-        QCOMPARE(f.book.LeftPage, 4);
+        QCOMPARE(f.book.Pages.LeftPage, 4);
     }
 
     void blankLinesAtAPageTopAreTrimmed() {
@@ -133,9 +133,9 @@ class PageAreaTest : public QObject {
         area.setLines(100, [](int n) -> std::optional<std::string> {
             return n % 10 <= 2 ? std::string() : "text " + std::to_string(n);
         });
-        book.LinesPerPage = 10;
-        book.PageCount = 10;
-        book.LeftPage = 1;
+        book.Pages.LinesPerPage = 10;
+        book.Pages.PageCount = 10;
+        book.Pages.LeftPage = 1;
         area.showCurrentPages();
         QCOMPARE(area.leftPage()->pageText().split(QLatin1Char('\n')).first(),
                  QStringLiteral("text 3"));
@@ -144,14 +144,14 @@ class PageAreaTest : public QObject {
 
     void tinyWindowAndHugeFont() {
         Fixture f(50, QSize(50, 50));
-        QVERIFY(f.book.LinesPerPage >= 1);
+        QVERIFY(f.book.Pages.LinesPerPage >= 1);
         QFont huge(QStringLiteral("Liberation Serif"), 400);
         f.area.setPageFont(huge);
         QCOMPARE(f.area.computeLinesPerPage(), 1);
-        f.book.LinesPerPage = 1;
-        f.book.PageCount = 50;
+        f.book.Pages.LinesPerPage = 1;
+        f.book.Pages.PageCount = 50;
         f.area.applyMove(qw::PageMove::LastKey);
-        QCOMPARE(f.book.LeftPage, 50);
+        QCOMPARE(f.book.Pages.LeftPage, 50);
     }
 
     void noBookDoesNothing() {
@@ -161,7 +161,7 @@ class PageAreaTest : public QObject {
         area.applyMove(qw::PageMove::LastKey);
         area.jumpDialog(false);
         area.historyBack();
-        QCOMPARE(book.LeftPage, 0);
+        QCOMPARE(book.Pages.LeftPage, 0);
         QVERIFY(dialogs.shown.empty());
     }
 };

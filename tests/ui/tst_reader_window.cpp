@@ -47,7 +47,7 @@ class ReaderWindowTest : public QObject {
     // Every line of every page, turning through the book from its first page.
     static QStringList allPageLines(qw::TForm1& form) {
         QStringList lines;
-        for (int page = 1; page <= form.book().PageCount; page += 2) {
+        for (int page = 1; page <= form.book().Pages.PageCount; page += 2) {
             form.pageArea()->goToPage(page);
             for (const qw::PageView* view :
                  {form.pageArea()->leftPage(), form.pageArea()->rightPage()}) {
@@ -138,27 +138,27 @@ class ReaderWindowTest : public QObject {
         QVERIFY(qw::test::ShowNormalAt(form, QSize(900, 600)));
         form.startupOpen({QStringLiteral("quirewell"), writeBook(QStringLiteral("keys.txt"), 300)});
         const qw::Book& book = form.book();
-        QVERIFY(book.PageCount > 20);
-        QCOMPARE(book.LeftPage, 0);
+        QVERIFY(book.Pages.PageCount > 20);
+        QCOMPARE(book.Pages.LeftPage, 0);
         QTest::keyClick(&form, Qt::Key_Space);
-        QCOMPARE(book.LeftPage, 2);
+        QCOMPARE(book.Pages.LeftPage, 2);
         QTest::keyClick(&form, Qt::Key_PageDown);
-        QCOMPARE(book.LeftPage, 12);
+        QCOMPARE(book.Pages.LeftPage, 12);
         QTest::keyClick(&form, Qt::Key_Left);
-        QCOMPARE(book.LeftPage, 11);
+        QCOMPARE(book.Pages.LeftPage, 11);
         QTest::keyClick(&form, Qt::Key_Left, Qt::AltModifier); // back in the history
-        QCOMPARE(book.LeftPage, 12);
+        QCOMPARE(book.Pages.LeftPage, 12);
         QTest::keyClick(&form, Qt::Key_End);
-        QCOMPARE(book.LeftPage, book.PageCount / 2 * 2);
+        QCOMPARE(book.Pages.LeftPage, book.Pages.PageCount / 2 * 2);
         QTest::keyClick(&form, Qt::Key_Home);
-        QCOMPARE(book.LeftPage, 0);
+        QCOMPARE(book.Pages.LeftPage, 0);
 
         dialogs.inputs.push_back(std::string("7"));
         QTest::keyClicks(&form, QStringLiteral("7"));
         QCOMPARE(dialogs.inputRequests.size(), size_t(1));
         QCOMPARE(dialogs.inputRequests.back().value, std::string("7"));
         QVERIFY(dialogs.inputRequests.back().caretAfterValue);
-        QCOMPARE(book.LeftPage, 7);
+        QCOMPARE(book.Pages.LeftPage, 7);
 
         // With shortcuts off, Ctrl+O and "+" do nothing, but the page keys still turn.
         form.settings().SetBool(qw::Setting::ActivateShortcuts, false);
@@ -168,7 +168,7 @@ class ReaderWindowTest : public QObject {
         QVERIFY(dialogs.openRequests.empty());
         QCOMPARE(form.fontSize(), size);
         QTest::keyClick(&form, Qt::Key_Down);
-        QCOMPARE(book.LeftPage, 9);
+        QCOMPARE(book.Pages.LeftPage, 9);
         form.settings().SetBool(qw::Setting::ActivateShortcuts, true);
         QTest::keyClick(&form, Qt::Key_Plus);
         QCOMPARE(form.fontSize(), qw::StepFontSize(size, true));
@@ -203,17 +203,17 @@ class ReaderWindowTest : public QObject {
             }
             form.pageArea()->goToPage(6);
             QTest::keyClick(&form, Qt::Key_B, Qt::ControlModifier);
-            QCOMPARE(book.Bookmarks[0], 6);
+            QCOMPARE(book.Pages.Bookmarks[0], 6);
             form.pageArea()->goToPage(10);
         }
         // A new window reopens the book on its page with its bookmark.
         qw::TForm1 again(dialogs);
         QVERIFY(qw::test::ShowNormalAt(again, QSize(800, 560)));
         again.startupOpen({QStringLiteral("quirewell"), path});
-        QCOMPARE(again.book().LeftPage, 10);
-        QCOMPARE(again.book().Bookmarks[0], 6);
+        QCOMPARE(again.book().Pages.LeftPage, 10);
+        QCOMPARE(again.book().Pages.Bookmarks[0], 6);
         QTest::keyClick(&again, Qt::Key_1, Qt::ControlModifier);
-        QCOMPARE(again.book().LeftPage, 6);
+        QCOMPARE(again.book().Pages.LeftPage, 6);
     }
 
     void fontChangeThenReopenKeepsPageAndBookmarks() {
@@ -231,16 +231,16 @@ class ReaderWindowTest : public QObject {
             const int lineCount = form.book().LineCount;
             QTest::keyClick(&form, Qt::Key_Plus); // larger font: refitted, position carried
             QVERIFY(form.book().LineCount > lineCount);
-            QVERIFY(form.book().LeftPage > 12);
-            page = form.book().LeftPage;
-            marks = form.book().Bookmarks;
+            QVERIFY(form.book().Pages.LeftPage > 12);
+            page = form.book().Pages.LeftPage;
+            marks = form.book().Pages.Bookmarks;
             QVERIFY(marks[0] > 8);
         }
         qw::TForm1 again(dialogs);
         QVERIFY(qw::test::ShowNormalAt(again, QSize(800, 560)));
         again.startupOpen({QStringLiteral("quirewell"), path});
-        QCOMPARE(again.book().LeftPage, page);
-        QCOMPARE(again.book().Bookmarks, marks);
+        QCOMPARE(again.book().Pages.LeftPage, page);
+        QCOMPARE(again.book().Pages.Bookmarks, marks);
     }
 
     void handEditedRecordOpensAtASensiblePage() {
@@ -258,36 +258,62 @@ class ReaderWindowTest : public QObject {
         file.WriteString("/other/book.txt", "Page", "7");
         file.UpdateFile();
         form.startupOpen({QStringLiteral("quirewell"), path});
-        QVERIFY(form.book().PageCount > 0);
-        QVERIFY(form.book().LeftPage <= form.book().PageCount);
-        QCOMPARE(form.book().Bookmarks[0], 0);
+        QVERIFY(form.book().Pages.PageCount > 0);
+        QVERIFY(form.book().Pages.LeftPage <= form.book().Pages.PageCount);
+        QCOMPARE(form.book().Pages.Bookmarks[0], 0);
         QCOMPARE(form.fontName().toStdString(), form.configuration().state.defaultFontName);
         QCOMPARE(file.ReadString(record, "Fontname", ""),
                  form.configuration().state.defaultFontName);
         QCOMPARE(file.ReadString("/other/book.txt", "Page", ""), std::string("7"));
     }
 
-    void heightChangeRepaginatesWidthChangeRefits() {
+    void readingPositionAndBookmarksFollowEveryNewLayout() {
         qw::ScriptedDialogs dialogs;
         qw::TForm1 form(dialogs);
         QVERIFY(qw::test::ShowNormalAt(form, QSize(700, 420)));
-        QTRY_COMPARE(form.pageArea()->size(), QSize(700, 420));
-        form.startupOpen({QStringLiteral("quirewell"), writeBook(QStringLiteral("size.txt"), 200)});
+        form.startupOpen({QStringLiteral("quirewell"), writeBook(QStringLiteral("size.txt"), 300)});
         const qw::Book& book = form.book();
-        form.pageArea()->goToPage(20);
-        const int topBefore = paragraphOf(form.pageArea()->leftPage()->pageText());
+        const qw::Pagination& pages = book.Pages;
         const int lineCount = book.LineCount;
-        const int linesPerPage = book.LinesPerPage;
+        const int shorter = pages.LinesPerPage;
+        form.resize(700, 580);
+        QTRY_VERIFY(pages.LinesPerPage > shorter);
+        const int taller = pages.LinesPerPage;
+        form.resize(700, 420);
+        QTRY_COMPARE(pages.LinesPerPage, shorter);
 
+        // A page whose first line also starts a page when the window is
+        // taller: after the change exactly that line heads the left page.
+        int page = 2;
+        while ((page - 1) * shorter % taller != 0)
+            ++page;
+        form.pageArea()->goToPage(page);
+        const QString firstLine = form.pageArea()->leftPage()->pageText().section('\n', 0, 0);
+        QTest::keyClick(&form, Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(pages.Bookmarks[0], page);
         form.resize(700, 580); // taller: new pages, same line breaks
-        QTRY_VERIFY(book.LinesPerPage > linesPerPage);
+        QTRY_COMPARE(pages.LinesPerPage, taller);
         QCOMPARE(book.LineCount, lineCount);
-        QVERIFY(qAbs(paragraphOf(form.pageArea()->leftPage()->pageText()) - topBefore) <= 2);
+        QCOMPARE(pages.LeftPage, (page - 1) * shorter / taller + 1);
+        QCOMPARE(form.pageArea()->leftPage()->pageText().section('\n', 0, 0), firstLine);
+        QCOMPARE(pages.Bookmarks[0], pages.LeftPage);
 
-        form.resize(500, 580); // narrower: the lines are fitted again
+        // New line breaks (a narrower window, font steps): the bookmark of
+        // the page being read stays on it, and the record keeps both.
+        form.resize(500, 580);
         QTRY_VERIFY(book.LineCount > lineCount);
-        QVERIFY(qAbs(paragraphOf(form.pageArea()->leftPage()->pageText()) - topBefore) <= 3);
+        QCOMPARE(pages.Bookmarks[0], pages.LeftPage);
+        for (Qt::Key key : {Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Minus}) {
+            QTest::keyClick(&form, key);
+            QCOMPARE(pages.Bookmarks[0], pages.LeftPage);
+        }
+        const std::string record = book.FileName;
+        QCOMPARE(form.configuration().file.ReadString(record, "Page", ""),
+                 std::to_string(pages.LeftPage));
+        QCOMPARE(form.configuration().file.ReadString(record, "Bookmark 1", ""),
+                 std::to_string(pages.LeftPage));
     }
+
     void fontStepsWithoutAutomaticFittingHideAndDoubleNothing() {
         // The line breaks stay until the next fitting: every line is still
         // shown once, in order, and fits its page.
@@ -301,11 +327,11 @@ class ReaderWindowTest : public QObject {
         QCOMPARE(words.count(QStringLiteral("final")), 40);
         const int lineCount = form.book().LineCount;
         for (const auto& [key, steps] : {std::pair{Qt::Key_Plus, 5}, std::pair{Qt::Key_Minus, 9}}) {
-            const int pages = form.book().PageCount;
+            const int pages = form.book().Pages.PageCount;
             for (int i = 0; i < steps; ++i)
                 QTest::keyClick(&form, key);
             QCOMPARE(form.book().LineCount, lineCount);
-            QVERIFY(form.book().PageCount != pages);
+            QVERIFY(form.book().Pages.PageCount != pages);
             const QStringList shown = allPageLines(form);
             QCOMPARE(wordsOf(shown), words);
             QCOMPARE(textLineCount(shown), textLineCount(fitted));
@@ -320,7 +346,7 @@ class ReaderWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.startupOpen(
             {QStringLiteral("quirewell"), writeBook(QStringLiteral("quick.txt"), 200)});
-        QVERIFY(form.book().PageCount > 20);
+        QVERIFY(form.book().Pages.PageCount > 20);
         QString shown;
         std::function<void()> typeTwo = [&] {
             auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
@@ -336,7 +362,7 @@ class ReaderWindowTest : public QObject {
         QTimer::singleShot(0, typeTwo);
         QTest::keyClick(&form, Qt::Key_1);
         QCOMPARE(shown, QStringLiteral("1"));
-        QCOMPARE(form.book().LeftPage, 12);
+        QCOMPARE(form.book().Pages.LeftPage, 12);
     }
 
     void captionIsNotExtendedWithTheProgramName() {
@@ -373,11 +399,11 @@ class ReaderWindowTest : public QObject {
         QVERIFY(bar != nullptr && bar->isVisible());
         const QPoint threeQuarters(bar->width() * 3 / 4, bar->height() / 2);
         QTest::mouseClick(bar, Qt::LeftButton, {}, threeQuarters);
-        const int byLeft = book.LeftPage;
-        QVERIFY(byLeft > book.PageCount / 2);
+        const int byLeft = book.Pages.LeftPage;
+        QVERIFY(byLeft > book.Pages.PageCount / 2);
         form.pageArea()->goToPage(0);
         QTest::mouseClick(bar, Qt::RightButton, {}, threeQuarters);
-        QCOMPARE(book.LeftPage, byLeft);
+        QCOMPARE(book.Pages.LeftPage, byLeft);
 
         // One notch of the wheel turns one page pair; Ctrl+wheel steps the size.
         QWidget* page = form.pageArea()->leftPage();
@@ -388,9 +414,9 @@ class ReaderWindowTest : public QObject {
             QApplication::sendEvent(page, &event);
         };
         wheel(-120, Qt::NoModifier);
-        QCOMPARE(book.LeftPage, byLeft + 2);
+        QCOMPARE(book.Pages.LeftPage, byLeft + 2);
         wheel(120, Qt::NoModifier);
-        QCOMPARE(book.LeftPage, byLeft);
+        QCOMPARE(book.Pages.LeftPage, byLeft);
         const int size = form.fontSize();
         wheel(120, Qt::ControlModifier);
         QCOMPARE(form.fontSize(), qw::StepFontSize(size, true));

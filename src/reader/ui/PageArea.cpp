@@ -280,7 +280,7 @@ void PageArea::renderBackground() {
 }
 
 void PageArea::showCurrentPages() {
-    if (!book_.isOpen() || book_.PageCount < 0) {
+    if (!book_.isOpen() || book_.Pages.PageCount < 0) {
         LinkeSeite->clearPage();
         RechteSeite->clearPage();
         SeitenNrLinks->clear();
@@ -292,7 +292,7 @@ void PageArea::showCurrentPages() {
         return;
     }
     setUpdatesEnabled(false);
-    shown_ = ComposePages(book_.LeftPage, book_.LinesPerPage, lineCount_, source_);
+    shown_ = ComposePages(book_.Pages.LeftPage, book_.Pages.LinesPerPage, lineCount_, source_);
     LinkeSeite->setPageText(shown_.left.text);
     RechteSeite->setPageText(shown_.right.text);
     setUpdatesEnabled(true);
@@ -301,11 +301,11 @@ void PageArea::showCurrentPages() {
         dialogs_.error("Error in line " + n + "=>" + n);
     }
 
-    TitlePage->setVisible(book_.LeftPage == 0);
-    LinkeSeite->setVisible(book_.LeftPage > 0);
-    SeitenNrLinks->setText(book_.LeftPage == 0 ? QStringLiteral("Title")
-                                               : QString::number(book_.LeftPage));
-    SeitenNrRechts->setText(QString::number(book_.LeftPage + 1));
+    TitlePage->setVisible(book_.Pages.LeftPage == 0);
+    LinkeSeite->setVisible(book_.Pages.LeftPage > 0);
+    SeitenNrLinks->setText(book_.Pages.LeftPage == 0 ? QStringLiteral("Title")
+                                                     : QString::number(book_.Pages.LeftPage));
+    SeitenNrRechts->setText(QString::number(book_.Pages.LeftPage + 1));
     SeitenNrLinks->show();
     SeitenNrRechts->show();
     LinkeSeite->collapseSelection();
@@ -313,12 +313,12 @@ void PageArea::showCurrentPages() {
     activePage_ = LinkeSeite;
 
     if (!historyJump_) {
-        history_.record(book_.LeftPage);
+        history_.record(book_.Pages.LeftPage);
         updateHistoryList();
     }
-    Fortschritt->setPosition(book_.LeftPage, book_.PageCount);
+    Fortschritt->setPosition(book_.Pages.LeftPage, book_.Pages.PageCount);
     Fortschritt->setVisible(options_.progressBarShown);
-    emit pagesShown(book_.LeftPage);
+    emit pagesShown(book_.Pages.LeftPage);
 }
 
 void PageArea::updateHistoryList() {
@@ -331,7 +331,7 @@ void PageArea::updateHistoryList() {
 void PageArea::showMove(const MoveResult& result) {
     if (!result.show)
         return;
-    book_.LeftPage = result.leftPage;
+    book_.Pages.LeftPage = result.leftPage;
     showCurrentPages();
 }
 
@@ -344,20 +344,20 @@ QWidget* PageArea::visibleLeftPage() const {
 void PageArea::applyMove(PageMove move) {
     if (!book_.isOpen())
         return;
-    showMove(ApplyPageMove(move, book_.LeftPage, book_.PageCount));
+    showMove(ApplyPageMove(move, book_.Pages.LeftPage, book_.Pages.PageCount));
 }
 
 void PageArea::goToPage(int leftPage) {
     if (!book_.isOpen())
         return;
-    book_.LeftPage = std::clamp(leftPage, 0, std::max(0, book_.PageCount));
+    book_.Pages.goTo(leftPage);
     showCurrentPages();
 }
 
 void PageArea::jumpDialog(bool rightPage, const std::string& prefill) {
     if (!book_.isOpen())
         return;
-    const int current = rightPage ? book_.LeftPage + 1 : book_.LeftPage;
+    const int current = rightPage ? book_.Pages.LeftPage + 1 : book_.Pages.LeftPage;
     const std::string prompt =
         rightPage ? "Please enter right page number:" : "Please enter left page number:";
     // A typed digit stays unselected, so that further digits extend it.
@@ -366,9 +366,9 @@ void PageArea::jumpDialog(bool rightPage, const std::string& prefill) {
          !prefill.empty()});
     if (!input)
         return;
-    const std::optional<int> page = JumpTarget(*input, rightPage, book_.PageCount);
-    if (page && *page != book_.LeftPage) {
-        book_.LeftPage = *page;
+    const std::optional<int> page = JumpTarget(*input, rightPage, book_.Pages.PageCount);
+    if (page && *page != book_.Pages.LeftPage) {
+        book_.Pages.LeftPage = *page;
         showCurrentPages();
     }
 }
@@ -405,7 +405,7 @@ void PageArea::turnByArea(bool forward) {
     if (!book_.isOpen())
         return;
     showMove(ApplyPageMove(forward ? PageMove::TurnForwardArea : PageMove::TurnBackArea,
-                           book_.LeftPage, book_.PageCount));
+                           book_.Pages.LeftPage, book_.Pages.PageCount));
 }
 
 void PageArea::mousePressEvent(QMouseEvent* event) {

@@ -135,7 +135,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
         if (book_.isOpen())
             resizeTimer_.start(); // the expensive part runs once the size is stable
         else
-            book_.LinesPerPage = pages_->computeLinesPerPage();
+            recomputeLinesPerPage();
     });
     connect(pages_, &PageArea::pagesShown, this, [this](int leftPage) {
         writePage(leftPage);
@@ -157,7 +157,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     }
     record_.settings = state.book;
     applyPageFont();
-    book_.LinesPerPage = pages_->computeLinesPerPage();
+    recomputeLinesPerPage();
     refreshBookmarkButtons();
     Append->setEnabled(false);
     Speichern->setEnabled(false);
@@ -185,7 +185,7 @@ void TForm1::startupOpen(const QStringList& arguments) {
     startupDone_ = true;
     // The pages take their size before the book is fitted to it.
     layout()->activate();
-    book_.LinesPerPage = pages_->computeLinesPerPage();
+    recomputeLinesPerPage();
     if (arguments.size() > 1) {
         loader_.openStartupFile(arguments.at(1).toStdString());
         return;
@@ -247,7 +247,7 @@ void TForm1::UpdateCaption() {
     in.fontSize = config_->state.book.fontSize;
     in.defaultFontName = config_->state.defaultFontName;
     in.defaultFontSize = std::atoi(config_->state.defaultFontSize.c_str());
-    in.pageCount = book_.PageCount;
+    in.pageCount = book_.Pages.PageCount;
     const QString caption = QString::fromStdString(ComposeCaption(in));
     if (in.bookOpen)
         setWindowIconText(QString::fromStdString(CaptionNamePart(in)));

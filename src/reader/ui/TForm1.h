@@ -151,6 +151,8 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void fitLines();
     void repaginate();
     void relayoutAfterResize();
+    // The lines per page of the page area's height now.
+    void recomputeLinesPerPage();
     // Lays the pages out again for the options and does the page work at once.
     void relayoutByCode(const std::string& reason);
     PageAreaOptions layoutOptions() const;

@@ -60,11 +60,7 @@ void TForm1::fitLines() {
     if (!book_.isOpen())
         return;
     prepareWrap();
-    book_.LinesPerPage = std::max(1, book_.LinesPerPage);
-    if (book_.StoredLinesPerPage < 1)
-        book_.StoredLinesPerPage = book_.LinesPerPage;
     FitLines(book_, fitOptions(), wrap_, *this);
-    book_.StoredLinesPerPage = book_.LinesPerPage;
     workedPageSize_ = pages_->leftPage()->size();
 }
 
@@ -76,25 +72,17 @@ void TForm1::showPages() {
 }
 
 void TForm1::repaginate() {
-    // The page whose first line is nearest to the old left page's first line.
-    const int stored = std::max(1, book_.StoredLinesPerPage);
-    const int lines = std::max(1, book_.LinesPerPage);
-    const long long first =
-        book_.LeftPage == 0 ? 0 : static_cast<long long>(book_.LeftPage - 1) * stored + 1;
-    book_.LeftPage = first == 0 ? 0 : RoundHalfEven(static_cast<double>(first - 1) / lines) + 1;
-    book_.PageCount = PageCountFor(book_.LineCount, lines);
-    book_.LeftPage = std::min(book_.LeftPage, book_.PageCount);
-    // Bookmarks follow their first lines the same way.
-    for (int& mark : book_.Bookmarks)
-        if (mark > 0)
-            mark = RoundHalfEven(static_cast<double>(mark - 1) * stored / lines) + 1;
-    book_.StoredLinesPerPage = lines;
+    book_.Pages.repaginate(book_.LineCount);
     workedPageSize_ = pages_->leftPage()->size();
     tocAfterRepagination();
     pages_->history().clear();
     pages_->showCurrentPages();
     UpdateCaption();
     writeBookRecord();
+}
+
+void TForm1::recomputeLinesPerPage() {
+    book_.Pages.setLinesPerPage(pages_->computeLinesPerPage());
 }
 
 void TForm1::flushPendingRelayout() {
@@ -110,21 +98,19 @@ void TForm1::relayoutAfterResize() {
     // nothing: the contents list and the page history stay.
     if (book_.isOpen() && book_.ChangeReason.empty() &&
         pages_->leftPage()->size() == workedPageSize_ &&
-        pages_->computeLinesPerPage() == book_.LinesPerPage && !needsRefit())
+        pages_->computeLinesPerPage() == book_.Pages.LinesPerPage && !needsRefit())
         return;
-    book_.StoredLinesPerPage = book_.LinesPerPage;
-    book_.LinesPerPage = pages_->computeLinesPerPage();
+    recomputeLinesPerPage();
     if (!book_.isOpen())
         return;
     const bool autoFit = !configLoaded_ || config_->settings.Bool(Setting::AutomaticallyFit);
     PageWork work = DecidePageWork(book_.ChangeReason, autoFit, needsRefit());
     // Docking keeps the pages' size only when the window could grow by the
     // whole panel; otherwise the lines must be divided into pages again.
-    if (work == PageWork::ShowOnly && book_.LinesPerPage != book_.StoredLinesPerPage)
+    if (work == PageWork::ShowOnly && book_.Pages.LinesPerPage != book_.Pages.countedLinesPerPage())
         work = PageWork::Repaginate;
     switch (work) {
     case PageWork::ShowOnly:
-        book_.StoredLinesPerPage = book_.LinesPerPage;
         pages_->showCurrentPages();
         UpdateCaption();
         writeBookRecord();
@@ -151,8 +137,7 @@ void TForm1::changeFontSize(int size) {
 void TForm1::fontChanged() {
     applyPageFont();
     syncOptionsWindow();
-    book_.StoredLinesPerPage = book_.LinesPerPage;
-    book_.LinesPerPage = pages_->computeLinesPerPage();
+    recomputeLinesPerPage();
     pages_->history().clear();
     if (!book_.isOpen()) {
         // Without a book the font is the default one, and the caption says so.

@@ -74,18 +74,15 @@ void TForm1::firstFileLoaded(Book& book, bool appending) {
     if (record_.info.title.empty() && !book.PalmDocTitle.empty())
         record_.info.title = Cp1252ToUtf8(book.PalmDocTitle);
     // The stored position: fitting carries it over to the new layout.
-    book.LeftPage = record_.position.page;
     book.LineCount = record_.position.totalLines;
-    book.StoredLinesPerPage = record_.position.linesPerPage;
-    for (size_t i = 0; i < 3; ++i)
-        book.Bookmarks[i] = record_.bookmarks[i] > 0 ? record_.bookmarks[i] : 0;
-    book.LinesPerPage = pages_->computeLinesPerPage();
+    recomputeLinesPerPage();
+    book.Pages.restore(record_.position.page, record_.position.linesPerPage, record_.bookmarks);
     pages_->history().clear();
 }
 
 void TForm1::layOutBook(Book& book) {
     if (book.AppendMode)
-        book.LeftPage = 0; // a joined book starts at its title page
+        book.Pages.LeftPage = 0; // a joined book starts at its title page
     updateTitlePage();
     syncContentsDocking();
     fitLines();
@@ -121,9 +118,9 @@ void TForm1::bookClosed(Book& book) {
     const bool tocOnLeft = config_->state.book.tocOnLeftSide;
     loadRecord(kDefaultRecord);
     config_->state.book.tocOnLeftSide = tocOnLeft;
-    book.Bookmarks = {0, 0, 0};
+    book.Pages.clear();
     clearSections();
-    book.LinesPerPage = pages_->computeLinesPerPage();
+    recomputeLinesPerPage();
     pages_->history().clear();
     pages_->showCurrentPages();
     refreshBookmarkButtons();

@@ -3,31 +3,12 @@
 
 #include "reader/ui/TForm1.h"
 
-#include "reader/bookmarks.h"
 #include "reader/ui/PageArea.h"
 #include "settings/ini_write.h"
 
 #include <QToolButton>
 
 namespace qw {
-
-namespace {
-
-Bookmarks::Pages toPages(const std::array<int, 3>& marks) {
-    Bookmarks::Pages pages{};
-    for (size_t i = 0; i < 3; ++i)
-        pages[i] = marks[i] > 0 ? marks[i] : Bookmarks::kNone;
-    return pages;
-}
-
-std::array<int, 3> fromPages(const Bookmarks::Pages& pages) {
-    std::array<int, 3> marks{};
-    for (size_t i = 0; i < 3; ++i)
-        marks[i] = pages[i] > 0 ? pages[i] : 0;
-    return marks;
-}
-
-} // namespace
 
 std::string TForm1::recordName() const {
     return BookSectionName(book_.FileName, book_.ArchiveEntry);
@@ -58,7 +39,7 @@ void TForm1::loadRecord(const std::string& name) {
         fonts.defaultFontSize = 12;
     LoadRecordOptions options;
     options.applyDefaultToNewFiles = config_->settings.Bool(Setting::ApplyDefaultSettings);
-    options.currentLinesPerPage = std::max(1, book_.LinesPerPage);
+    options.currentLinesPerPage = std::max(1, book_.Pages.LinesPerPage);
     record_.settings = config_->state.book;
     record_ = LoadBookSection(config_->file, name, record_, fonts, recordRules(), options);
     config_->state.book = record_.settings;
@@ -69,9 +50,10 @@ void TForm1::writeBookRecord() {
     if (!configLoaded_ || !book_.isOpen() || book_.AppendMode)
         return;
     record_.settings = config_->state.book;
-    record_.position = {book_.LeftPage, book_.LineCount, book_.LinesPerPage};
+    record_.position = {book_.Pages.LeftPage, book_.LineCount, book_.Pages.LinesPerPage};
     for (size_t i = 0; i < 3; ++i)
-        record_.bookmarks[i] = book_.Bookmarks[i] > 0 ? book_.Bookmarks[i] : kNoBookmark;
+        record_.bookmarks[i] =
+            book_.Pages.Bookmarks[i] > 0 ? book_.Pages.Bookmarks[i] : kNoBookmark;
     SaveBookSection(config_->file, recordName(), record_, tocShown(), recordRules());
 }
 
@@ -84,7 +66,8 @@ void TForm1::writePage(int leftPage) {
 
 void TForm1::writeBookmarks() {
     for (size_t i = 0; i < 3; ++i)
-        record_.bookmarks[i] = book_.Bookmarks[i] > 0 ? book_.Bookmarks[i] : kNoBookmark;
+        record_.bookmarks[i] =
+            book_.Pages.Bookmarks[i] > 0 ? book_.Pages.Bookmarks[i] : kNoBookmark;
     if (isUnrecorded())
         return;
     SaveBookmarks(config_->file, recordName(), record_.bookmarks);
@@ -92,9 +75,9 @@ void TForm1::writeBookmarks() {
 }
 
 void TForm1::refreshBookmarkButtons() {
-    const Bookmarks marks(toPages(book_.Bookmarks));
     for (int i = 0; i < 3; ++i) {
-        const std::optional<int> caption = marks.caption(i);
+        const int mark = book_.Pages.Bookmarks[static_cast<size_t>(i)];
+        const std::optional<int> caption = mark > 0 ? std::optional<int>(mark) : std::nullopt;
         LesezeichenNr[i]->setText(caption ? QString::number(*caption) : QString());
         LesezeichenNr[i]->setEnabled(book_.isOpen());
         // An unset bookmark takes no room in the top row.
@@ -106,10 +89,8 @@ void TForm1::refreshBookmarkButtons() {
 void TForm1::LesezeichenClick() {
     if (!book_.isOpen())
         return;
-    Bookmarks marks(toPages(book_.Bookmarks));
-    if (!marks.setNext(book_.LeftPage))
+    if (!book_.Pages.setNextBookmark())
         return;
-    book_.Bookmarks = fromPages(marks.pages());
     writeBookmarks();
     refreshBookmarkButtons();
 }
@@ -117,19 +98,16 @@ void TForm1::LesezeichenClick() {
 void TForm1::goToBookmark(int index) {
     if (!book_.isOpen())
         return;
-    const std::optional<int> page =
-        Bookmarks(toPages(book_.Bookmarks)).target(index, book_.PageCount);
-    if (page && *page != book_.LeftPage)
+    const std::optional<int> page = book_.Pages.bookmarkTarget(index);
+    if (page && *page != book_.Pages.LeftPage)
         pages_->goToPage(*page);
 }
 
 void TForm1::clearBookmark(int index) {
     if (!book_.isOpen())
         return;
-    Bookmarks marks(toPages(book_.Bookmarks));
-    if (!marks.clear(index))
+    if (!book_.Pages.clearBookmark(index))
         return;
-    book_.Bookmarks = fromPages(marks.pages());
     writeBookmarks();
     refreshBookmarkButtons();
 }
@@ -137,10 +115,8 @@ void TForm1::clearBookmark(int index) {
 void TForm1::clearAllBookmarks() {
     if (!book_.isOpen())
         return;
-    Bookmarks marks(toPages(book_.Bookmarks));
-    if (!marks.clearAll())
+    if (!book_.Pages.clearAllBookmarks())
         return;
-    book_.Bookmarks = fromPages(marks.pages());
     writeBookmarks();
     refreshBookmarkButtons();
 }

@@ -191,12 +191,12 @@ void TForm1::runCreateToc(bool redraw) {
             if (sections_.empty()) {
                 clearToc();
             } else {
-                contentsRows_ = SectionRows(sections_, book_.LinesPerPage, lines);
+                contentsRows_ = SectionRows(sections_, book_.Pages.LinesPerPage, lines);
                 Contents->setRows(contentsRows_);
                 previewedRow_ = -1;
                 MBPrevious->setEnabled(true);
                 MBNext->setEnabled(true);
-                syncContentsSelection(book_.LeftPage);
+                syncContentsSelection(book_.Pages.LeftPage);
             }
         }
     }
@@ -300,10 +300,10 @@ void TForm1::JumpToSection(int row) {
         return;
     // A click shows the page pair that holds the section's page.
     const int sectionPage = contentsRows_[static_cast<size_t>(row)].page;
-    const int page = JumpToSectionPage(sectionPage, book_.PageCount);
-    if (page != book_.LeftPage)
+    const int page = JumpToSectionPage(sectionPage, book_.Pages.PageCount);
+    if (page != book_.Pages.LeftPage)
         pages_->goToPage(page);
-    keepPageInSight(std::min(sectionPage, book_.PageCount));
+    keepPageInSight(std::min(sectionPage, book_.Pages.PageCount));
 }
 
 void TForm1::JumpToSelectedSection() {
@@ -311,8 +311,9 @@ void TForm1::JumpToSelectedSection() {
     if (!book_.isOpen() || row < 0 || row >= static_cast<int>(contentsRows_.size()))
         return;
     // Enter goes to the section's own page.
-    const int page = std::clamp(contentsRows_[static_cast<size_t>(row)].page, 0, book_.PageCount);
-    if (page != book_.LeftPage)
+    const int page =
+        std::clamp(contentsRows_[static_cast<size_t>(row)].page, 0, book_.Pages.PageCount);
+    if (page != book_.Pages.LeftPage)
         pages_->goToPage(page);
     keepPageInSight(page);
 }
@@ -320,7 +321,7 @@ void TForm1::JumpToSelectedSection() {
 void TForm1::keepPageInSight(int page) {
     if (!Contents->isVisible() || !Contents->isWindow())
         return;
-    const bool onLeft = page == book_.LeftPage;
+    const bool onLeft = page == book_.Pages.LeftPage;
     const QWidget* left = pages_->visibleLeftPage();
     const QWidget* right = pages_->rightPage();
     const QWidget* shown = onLeft ? left : right;
@@ -357,8 +358,8 @@ void TForm1::PreviousSection() {
     if (!book_.isOpen())
         return;
     const std::optional<int> page =
-        PreviousSectionPage(contentsPages(), book_.LeftPage, book_.PageCount);
-    if (page && *page != book_.LeftPage)
+        PreviousSectionPage(contentsPages(), book_.Pages.LeftPage, book_.Pages.PageCount);
+    if (page && *page != book_.Pages.LeftPage)
         pages_->goToPage(*page);
 }
 
@@ -366,8 +367,8 @@ void TForm1::NextSection() {
     if (!book_.isOpen())
         return;
     const std::optional<int> page =
-        NextSectionPage(contentsPages(), book_.LeftPage, book_.PageCount);
-    if (page && *page != book_.LeftPage)
+        NextSectionPage(contentsPages(), book_.Pages.LeftPage, book_.Pages.PageCount);
+    if (page && *page != book_.Pages.LeftPage)
         pages_->goToPage(*page);
 }
 
@@ -386,7 +387,7 @@ void TForm1::showTocPanel(bool show) {
         runCreateToc(true);
     if (show) {
         const std::optional<int> row =
-            SectionToSelect(contentsPages(), Contents->selectedRow(), book_.LeftPage);
+            SectionToSelect(contentsPages(), Contents->selectedRow(), book_.Pages.LeftPage);
         if (row)
             Contents->selectRow(*row);
         Contents->setDocked(config_->state.book.tocOnLeftSide);
@@ -443,7 +444,7 @@ void TForm1::syncContentsDocking() {
     ShowToc(docked);
     // The reading area takes its new width before the lines are fitted to it.
     layout()->activate();
-    book_.LinesPerPage = pages_->computeLinesPerPage();
+    recomputeLinesPerPage();
 }
 
 void TForm1::storeTocSettings() {

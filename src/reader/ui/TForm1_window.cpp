@@ -100,7 +100,7 @@ void TForm1::FullScreen(bool on) {
     if (book_.isOpen())
         resizeTimer_.start();
     else
-        book_.LinesPerPage = pages_->computeLinesPerPage();
+        recomputeLinesPerPage();
 }
 
 CloseBounds TForm1::closeBounds() const {

@@ -268,7 +268,7 @@ TEST_F(BookLoaderTest, CloseWithoutEditsAsksNothing) {
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(host.closedCalls, 1);
     EXPECT_EQ(book.FileName, "");
-    EXPECT_EQ(book.PageCount, 0);
+    EXPECT_EQ(book.Pages.PageCount, 0);
 }
 
 } // namespace

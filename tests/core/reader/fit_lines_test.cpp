@@ -47,7 +47,7 @@ struct Fixture {
         book.FileName = "/books/a.txt";
         book.RawText = text;
         book.RestoreRawText = true;
-        book.LinesPerPage = 30;
+        book.Pages.LinesPerPage = 30;
     }
     bool fit() { return FitLines(book, options, wrap, host); }
 
@@ -70,7 +70,7 @@ TEST(FitLines, OneEmptyLineGivesOneLineAndOnePage) {
     f.open("");
     f.fit();
     EXPECT_EQ(f.book.LineCount, 1);
-    EXPECT_EQ(f.book.PageCount, 1);
+    EXPECT_EQ(f.book.Pages.PageCount, 1);
     EXPECT_TRUE(f.book.BlankRuns.empty());
 }
 
@@ -146,22 +146,22 @@ TEST(FitLines, CarriesThePositionWhenTheLineCountDoubles) {
     f.open(text);
     f.fit();
     ASSERT_EQ(f.book.LineCount, 600);
-    f.book.LeftPage = 10;
+    f.book.Pages.LeftPage = 10;
     f.wrap.setBounds(5, 100);
     f.fit();
     ASSERT_EQ(f.book.LineCount, 1200);
-    EXPECT_EQ(f.book.PageCount, 40);
-    EXPECT_EQ(f.book.LeftPage, 19);
+    EXPECT_EQ(f.book.Pages.PageCount, 40);
+    EXPECT_EQ(f.book.Pages.LeftPage, 19);
 }
 
 TEST(FitLines, TitlePageStaysTitlePage) {
     Fixture f(10);
     f.open("abcdefghij\r\nabcdefghij");
     f.fit();
-    f.book.LeftPage = 0;
+    f.book.Pages.LeftPage = 0;
     f.wrap.setBounds(3, 100);
     f.fit();
-    EXPECT_EQ(f.book.LeftPage, 0);
+    EXPECT_EQ(f.book.Pages.LeftPage, 0);
 }
 
 TEST(FitLines, StoredPositionFromTheRecordIsMappedOnLoading) {
@@ -171,58 +171,15 @@ TEST(FitLines, StoredPositionFromTheRecordIsMappedOnLoading) {
     for (int i = 0; i < 200; ++i)
         text += "x\r\n";
     f.open(text);
-    f.book.LeftPage = 3;
     f.book.LineCount = 100;
-    f.book.StoredLinesPerPage = 10;
-    f.book.LinesPerPage = 20;
+    f.book.Pages.setLinesPerPage(20);
+    f.book.Pages.restore(3, 10, {});
     f.fit();
     // F = 21, F' = 42, left page Round(41 / 20) + 1 = 3.
     EXPECT_EQ(f.book.LineCount, 200);
-    EXPECT_EQ(f.book.LeftPage, 3);
-    EXPECT_EQ(f.book.StoredLinesPerPage, 20);
-}
-
-TEST(FitLines, LeftPageIsClampedToThePageCount) {
-    // F = F' = 50, the last line: Round(49 / 30) + 1 = 3, but there are 2 pages.
-    Fixture f;
-    std::string text;
-    for (int i = 0; i < 50; ++i)
-        text += "x\r\n";
-    f.open(text);
-    f.book.LeftPage = 2;
-    f.book.LineCount = 50;
-    f.book.StoredLinesPerPage = 49;
-    f.fit();
-    EXPECT_EQ(f.book.PageCount, 2);
-    EXPECT_EQ(f.book.LeftPage, 2);
-}
-
-TEST(FitLines, PositionBeyondTheNewTextIsClamped) {
-    Fixture f;
-    f.open("a\r\nb");
-    f.book.LeftPage = 50;
-    f.book.LineCount = 30;
-    f.book.StoredLinesPerPage = 30;
-    f.fit();
-    // F = 1471 of 30 old lines: F' is clamped to the 2 new lines.
-    EXPECT_EQ(f.book.LeftPage, 1);
-}
-
-TEST(FitLines, RoundsHalvesToEven) {
-    // Old 60 lines; new 60 lines; 4 lines per page; left page 2 at 5 lines
-    // per page: F = 6, F' = 6, (6 - 1) / 4 = 1.25 -> 1, page 2. Left page 3
-    // at 5: F = 11, F' = 11, 10 / 4 = 2.5 -> 2 (even), page 3.
-    Fixture f;
-    std::string text;
-    for (int i = 0; i < 60; ++i)
-        text += "x\r\n";
-    f.open(text);
-    f.book.LineCount = 60;
-    f.book.StoredLinesPerPage = 5;
-    f.book.LinesPerPage = 4;
-    f.book.LeftPage = 3;
-    f.fit();
-    EXPECT_EQ(f.book.LeftPage, 3);
+    EXPECT_EQ(f.book.Pages.LeftPage, 3);
+    EXPECT_EQ(f.book.Pages.PageCount, 10);
+    EXPECT_EQ(f.book.Pages.countedLinesPerPage(), 20);
 }
 
 TEST(FitLines, BookmarksFollowTheText) {
@@ -232,26 +189,26 @@ TEST(FitLines, BookmarksFollowTheText) {
         text += "abcdefghij\r\n";
     f.open(text);
     f.fit();
-    f.book.Bookmarks = {10, 0, 3};
+    f.book.Pages.Bookmarks = {10, 0, 3};
     f.wrap.setBounds(5, 100);
     f.fit();
     // Round(271 * 1200 / 600 / 30) + 1 = Round(18.07) + 1 = 19;
     // Round(61 * 2 / 30) + 1 = Round(4.07) + 1 = 5.
-    EXPECT_EQ(f.book.Bookmarks, (std::array<int, 3>{19, 0, 5}));
+    EXPECT_EQ(f.book.Pages.Bookmarks, (std::array<int, 3>{19, 0, 5}));
 }
 
 TEST(FitLines, AppendModeKeepsPageAndBookmarksAndWritesNoRecord) {
     Fixture f(10);
     f.open("abcdefghij\r\nabcdefghij\r\nabcdefghij");
     f.fit();
-    f.book.LeftPage = 1;
-    f.book.Bookmarks = {1, 0, 0};
+    f.book.Pages.LeftPage = 1;
+    f.book.Pages.Bookmarks = {1, 0, 0};
     f.book.AppendMode = true;
     const int writes = f.host.recordWrites;
     f.wrap.setBounds(2, 100);
     f.fit();
-    EXPECT_EQ(f.book.LeftPage, 1);
-    EXPECT_EQ(f.book.Bookmarks[0], 1);
+    EXPECT_EQ(f.book.Pages.LeftPage, 1);
+    EXPECT_EQ(f.book.Pages.Bookmarks[0], 1);
     EXPECT_EQ(f.host.recordWrites, writes);
 }
 
@@ -463,7 +420,7 @@ TEST(FitLines, TablesAreConsistentOnRandomTexts) {
             text += pieces[next() % (sizeof pieces / sizeof *pieces)];
         f.options.removeLineBreaks = next() % 2 == 0;
         f.open(text);
-        f.book.LinesPerPage = 1 + static_cast<int>(next() % 10);
+        f.book.Pages.LinesPerPage = 1 + static_cast<int>(next() % 10);
         f.fit();
         const Book& b = f.book;
         ASSERT_EQ(b.LineHeights.size(), b.BookLines.size());
@@ -474,9 +431,9 @@ TEST(FitLines, TablesAreConsistentOnRandomTexts) {
             ASSERT_EQ(b.LineEnds[i], sum);
         }
         EXPECT_EQ(b.LineCount, std::max(sum, 1));
-        EXPECT_EQ(b.PageCount, (b.LineCount - 1) / b.LinesPerPage + 1);
-        EXPECT_GE(b.LeftPage, 0);
-        EXPECT_LE(b.LeftPage, b.PageCount);
+        EXPECT_EQ(b.Pages.PageCount, (b.LineCount - 1) / b.Pages.LinesPerPage + 1);
+        EXPECT_GE(b.Pages.LeftPage, 0);
+        EXPECT_LE(b.Pages.LeftPage, b.Pages.PageCount);
         const std::vector<std::string> lines = DisplayLines(b, f.wrap, 1, b.LineCount);
         EXPECT_EQ(static_cast<int>(lines.size()), sum);
         for (const BlankRun& run : b.BlankRuns) {

@@ -27,7 +27,7 @@ struct Fitted {
         book.FileName = "/books/a.txt";
         book.RawText = text;
         book.RestoreRawText = true;
-        book.LinesPerPage = linesPerPage;
+        book.Pages.LinesPerPage = linesPerPage;
         QuietHost host;
         FitLines(book, options, wrap, host);
     }
@@ -226,7 +226,7 @@ TEST(DetectSections, HostileRunsStayWithinTheText) {
     book.FileName = "x";
     book.LineCount = 20;
     book.TocLineCount = 20;
-    book.LinesPerPage = 5;
+    book.Pages.LinesPerPage = 5;
     // Runs that point past the end, overlap or have odd counts.
     book.BlankRuns = {{2, 3}, {3, -2}, {30, 4}, {19, 5}};
     const TocScan scan = DetectSections(book, Criteria(3, 5, false), nullptr);
