@@ -40,14 +40,15 @@ bool IsValidUtf8(std::string_view s) {
 }
 
 // A name or value written by the program stays on its own line: line breaks
-// inside it would otherwise split it into new keys or sections.
-// A key cannot hold "=" either; text that is not UTF-8 is taken as Windows-1252.
-std::string OneLine(std::string_view text, bool isName, bool isKey = false) {
+// inside it would otherwise split it into new keys or sections. Blanks around
+// it are dropped, as reading would drop them. A key cannot hold "=" either;
+// text that is not UTF-8 is taken as Windows-1252.
+std::string OneLine(std::string_view text, bool isKey = false) {
     std::string out = IsValidUtf8(text) ? std::string(text) : Cp1252ToUtf8(text);
     for (char& c : out)
         if (c == '\r' || c == '\n' || (isKey && c == '='))
             c = ' ';
-    return isName ? std::string(Trim(out)) : out;
+    return std::string(Trim(out));
 }
 
 std::string ReadError(const std::string& path, const std::string& reason) {
@@ -190,7 +191,11 @@ ConfigFile::Line ConfigFile::ParseLine(std::string_view text, bool inSection) {
     line.isEntry = true;
     line.keyBegin = static_cast<std::uint32_t>(key.data() - text.data());
     line.keyLength = static_cast<std::uint32_t>(key.size());
-    line.valueBegin = static_cast<std::uint32_t>(eq + 1);
+    const std::string_view rest = text.substr(eq + 1);
+    const std::string_view value = Trim(rest);
+    line.valueBegin = static_cast<std::uint32_t>(
+        value.empty() ? text.size() : static_cast<size_t>(value.data() - text.data()));
+    line.valueLength = static_cast<std::uint32_t>(value.size());
     return line;
 }
 
@@ -276,9 +281,9 @@ bool ConfigFile::ReadBool(std::string_view section, std::string_view key, bool d
 
 void ConfigFile::WriteString(std::string_view section, std::string_view key,
                              std::string_view value) {
-    const std::string name = OneLine(section, true);
-    const std::string k = OneLine(key, true, true);
-    const std::string v = OneLine(value, false);
+    const std::string name = OneLine(section);
+    const std::string k = OneLine(key, true);
+    const std::string v = OneLine(value);
     if (k.empty())
         return;
     Section* s = Find(name);
@@ -291,10 +296,13 @@ void ConfigFile::WriteString(std::string_view section, std::string_view key,
         s = &sections_.back();
     }
     if (const Line* line = FindKey(*s, k)) {
-        // Keeps the user's spelling of the key and any blanks around it.
+        // Keeps the user's spelling of the key and the blanks around it and
+        // around the value.
         const size_t index = static_cast<size_t>(line - s->lines.data());
-        std::string text(s->line(*line).substr(0, line->valueBegin));
+        const std::string_view old = s->line(*line);
+        std::string text(old.substr(0, line->valueBegin));
         text += v;
+        text += old.substr(line->valueBegin + line->valueLength);
         s->replace(index, text);
         return;
     }

@@ -6,8 +6,9 @@
 // order; look-ups ignore letter case; a new key goes to the end of its section
 // and a new section to the end of the file. Comments, blank lines and lines the
 // store does not understand (also lines before the first section) are kept and
-// written back unchanged. Where a section or key occurs twice, the first one is
-// read and written; EraseSection and DeleteKey remove every occurrence.
+// written back unchanged. Blanks around "=" are not part of the key or the
+// value ("Maximized = Yes" holds "Yes"); writing a value keeps them. Where a section or key occurs
+// twice, the first one is read and written; EraseSection and DeleteKey remove every occurrence.
 //
 // The file is UTF-8; a line that is not valid UTF-8 is taken as Windows-1252.
 // Reading accepts LF, CR LF and CR line ends and a byte-order mark; writing
@@ -96,13 +97,15 @@ class ConfigFile {
   private:
     // A line of a section: its place in the section's text (which holds the
     // lines one after another, each followed by "\n") and, for a key line,
-    // where its key and value are, relative to the line's start.
+    // where its key and value are, relative to the line's start. Blanks around
+    // the key and the value are not part of them.
     struct Line {
         std::uint32_t begin = 0;
         std::uint32_t length = 0;
         std::uint32_t keyBegin = 0;
         std::uint32_t keyLength = 0;
         std::uint32_t valueBegin = 0;
+        std::uint32_t valueLength = 0;
         bool isEntry = false;
     };
     struct Section {
@@ -117,7 +120,9 @@ class ConfigFile {
         std::string_view key(const Line& l) const {
             return line(l).substr(l.keyBegin, l.keyLength);
         }
-        std::string_view value(const Line& l) const { return line(l).substr(l.valueBegin); }
+        std::string_view value(const Line& l) const {
+            return line(l).substr(l.valueBegin, l.valueLength);
+        }
         void append(std::string_view lineText);
         void replace(size_t index, std::string_view lineText);
         void insert(size_t index, std::string_view lineText);
