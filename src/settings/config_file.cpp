@@ -88,38 +88,15 @@ bool ConfigFile::Open(const std::string& path) {
     writeBlocked_ = false;
     Parse({});
 
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return true; // no file yet: an empty store
-        openError_ = ReadError(path, std::strerror(errno));
-    } else if (!S_ISREG(info.st_mode)) {
-        openError_ = ReadError(path, "not a regular file");
-    } else if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize) {
-        openError_ = ReadError(path, "the file is too large");
-    } else if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        std::string bytes;
-        bytes.reserve(static_cast<size_t>(info.st_size));
-        char buffer[65536];
-        size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0 && bytes.size() <= kMaxFileSize)
-            bytes.append(buffer, n);
-        const bool failed = std::ferror(f) != 0;
-        std::fclose(f);
-        if (failed)
-            openError_ = ReadError(path, "read error");
-        else if (bytes.size() > kMaxFileSize)
-            openError_ = ReadError(path, "the file is too large");
-        else
-            Parse(bytes);
-    } else {
-        openError_ = ReadError(path, std::strerror(errno));
-    }
-    if (!openError_.empty()) {
+    StampedContent content = ReadStampedFile(path, kMaxFileSize);
+    if (!content.error.empty()) {
+        openError_ = ReadError(path, content.error);
         writeBlocked_ = true;
-        Parse({});
+        Synced({}, 0);
         return false;
     }
+    Parse(content.bytes);
+    Synced(content.stamp, ContentHash(content.bytes));
     return true;
 }
 
@@ -230,6 +207,7 @@ void ConfigFile::Parse(std::string_view bytes) {
         sections_.back().append(text);
     }
     RebuildIndex();
+    Synced(stamp_, hash_);
 }
 
 void ConfigFile::RebuildIndex() {
@@ -286,6 +264,7 @@ void ConfigFile::WriteString(std::string_view section, std::string_view key,
     const std::string v = OneLine(value);
     if (k.empty())
         return;
+    journal_.add({ConfigChange::Kind::Set, name, k, v});
     Section* s = Find(name);
     if (!s) {
         Section fresh;
@@ -359,6 +338,7 @@ std::vector<std::string> ConfigFile::ReadSectionValues(std::string_view section)
 }
 
 void ConfigFile::EraseSection(std::string_view section) {
+    journal_.add({ConfigChange::Kind::EraseSection, std::string(Trim(section)), {}, {}});
     const std::string folded = FoldCase(Trim(section));
     if (index_.find(folded) == index_.end())
         return;
@@ -374,6 +354,7 @@ void ConfigFile::EraseSection(std::string_view section) {
 void ConfigFile::DeleteKey(std::string_view section, std::string_view key) {
     const std::string folded = FoldCase(Trim(section));
     key = Trim(key);
+    journal_.add({ConfigChange::Kind::DeleteKey, std::string(Trim(section)), std::string(key), {}});
     for (size_t i = 1; i < sections_.size(); ++i) {
         Section& s = sections_[i];
         if (!EqualsNoCase(s.name, folded))
@@ -397,19 +378,6 @@ std::string ConfigFile::Text() const {
         out += sections_[i].text;
     }
     return out;
-}
-
-bool ConfigFile::UpdateFile() {
-    const bool wasFailing = !lastWriteError_.empty();
-    if (path_.empty())
-        lastWriteError_ = "No configuration file is open.";
-    else if (writeBlocked_)
-        lastWriteError_ = openError_ + " It is not overwritten.";
-    else
-        lastWriteError_ = WriteFileAtomically(path_, Text(), faults_);
-    if (!lastWriteError_.empty() && !wasFailing && onWriteFailure_)
-        onWriteFailure_(lastWriteError_);
-    return lastWriteError_.empty();
 }
 
 } // namespace qw
