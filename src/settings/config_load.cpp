@@ -140,6 +140,8 @@ ConfigLoadResult LoadConfiguration(ConfigFile& config, const ConfigEnvironment& 
     // Running copies that share the file merge these lists entry by entry.
     config.SetListSection(sections::kRecent, kPathListSize);
     config.SetListSection(sections::kFavorite, kPathListSize);
+    config.SetLockWarningListener(
+        [&dialogs](const std::string& message) { dialogs.warning(message); });
 
     // Where the file lives: the program's folder (or the folder the
     // environment names) when it can be written, else the user's folder.
@@ -164,8 +166,6 @@ ConfigLoadResult LoadConfiguration(ConfigFile& config, const ConfigEnvironment& 
     config.SetWriteFailureListener([&dialogs](const std::string& message) {
         dialogs.error(message + "\rChanged settings are not saved until the file can be written.");
     });
-    config.SetLockWarningListener(
-        [&dialogs](const std::string& message) { dialogs.warning(message); });
 
     WriteFirstUseDefaults(config, env);
     config.UpdateFile();
