@@ -80,7 +80,6 @@ void ConfigFile::Synced(const FileStamp& stamp, std::uint64_t hash) {
 }
 
 void ConfigFile::MergeFromDisk() {
-
     const FileStamp now = StampOf(path_);
     if (now == stamp_ && !now.coarse())
         return;
@@ -127,8 +126,8 @@ std::string ConfigFile::LockedWrite() {
     if (lock.held())
         lockReported_ = false;
     else
-        lockWarning_ = lock.error() + " The settings were saved without waiting for it, so "
-                                      "changes made by that copy may be lost.";
+        lockWarning_ = lock.error() + " The settings were saved without the lock; changes "
+                                      "another running copy makes at the same time may be lost.";
 
     MergeFromDisk();
     if (lastUpdateMerged_ && journal_.empty())
