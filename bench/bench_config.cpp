@@ -1,6 +1,6 @@
 // Quirewell.ini with 5,000 book records (about 2 MB): open and parse, one
-// write with the whole-file rewrite that every page turn causes, and a look-up
-// of a key in the last record.
+// write with the whole-file rewrite that every page turn causes (alone, and
+// after another running copy wrote), and a look-up of a key in the last record.
 
 #include "settings/config_file.h"
 
@@ -64,16 +64,35 @@ void BM_ConfigOpenParse2MB(benchmark::State& state) {
                             static_cast<int64_t>(file.size));
 }
 
-void BM_ConfigWriteStringUpdateFile2MB(benchmark::State& state) {
+// A page turn: one key of one record written and the whole file rewritten
+// under the lock. With range(0) set, another running copy has written a
+// record of its own before each turn (untimed), so the turn reads the file
+// again and replays its change onto it.
+void BM_ConfigPageTurnWrite(benchmark::State& state) {
+    const bool otherCopyWrote = state.range(0) != 0;
     IniFile file;
     qw::ConfigFile config(file.path);
+    qw::ConfigFile other(file.path);
     const std::string record = RecordName(kRecords / 2);
+    const std::string otherRecord = RecordName(kRecords / 3);
     int page = 0;
+    int merges = 0;
     for (auto _ : state) {
+        if (otherCopyWrote) {
+            state.PauseTiming();
+            other.WriteString(otherRecord, "Page", std::to_string(page % 500));
+            if (!other.UpdateFile())
+                state.SkipWithError(other.LastWriteError().c_str());
+            state.ResumeTiming();
+        }
         config.WriteString(record, "Page", std::to_string(++page % 500));
         if (!config.UpdateFile())
             state.SkipWithError(config.LastWriteError().c_str());
+        merges += config.LastUpdateMerged();
     }
+    if (otherCopyWrote ? merges != page : merges != 0)
+        state.SkipWithError("the turns did not merge as expected");
+    state.counters["records"] = kRecords;
 }
 
 void BM_ConfigLookupLastRecord(benchmark::State& state) {
@@ -92,5 +111,9 @@ void BM_ConfigLookupLastRecord(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_ConfigOpenParse2MB)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ConfigWriteStringUpdateFile2MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConfigPageTurnWrite)
+    ->ArgName("other_copy_wrote")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConfigLookupLastRecord)->Unit(benchmark::kMicrosecond);

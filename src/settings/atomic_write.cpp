@@ -46,16 +46,20 @@ int WriteAll(int fd, std::string_view bytes, const WriteFaults* faults) {
 
 } // namespace
 
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes,
-                                const WriteFaults* faults) {
-    // A link stays a link: the file it points to is replaced.
-    std::string target = path;
+std::string WriteTarget(const std::string& path) {
     std::error_code ec;
     if (std::filesystem::is_symlink(path, ec)) {
         const auto resolved = std::filesystem::canonical(path, ec);
         if (!ec)
-            target = resolved.string();
+            return resolved.string();
     }
+    return path;
+}
+
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes,
+                                const WriteFaults* faults) {
+    // A link stays a link: the file it points to is replaced.
+    const std::string target = WriteTarget(path);
 
     // The user's read-only flag is respected even where the rename would be
     // allowed (a writable folder, or running as the superuser).

@@ -18,6 +18,9 @@ struct WriteFaults {
     bool failRename = false;            // the rename reports an error
 };
 
+// The file a write of path replaces: the target of a link, else path itself.
+std::string WriteTarget(const std::string& path);
+
 // Empty on success, otherwise a message that names the file and the reason.
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes,
                                 const WriteFaults* faults = nullptr);

@@ -40,14 +40,15 @@ bool IsValidUtf8(std::string_view s) {
 }
 
 // A name or value written by the program stays on its own line: line breaks
-// inside it would otherwise split it into new keys or sections.
-// A key cannot hold "=" either; text that is not UTF-8 is taken as Windows-1252.
-std::string OneLine(std::string_view text, bool isName, bool isKey = false) {
+// inside it would otherwise split it into new keys or sections. Blanks around
+// it are dropped, as reading would drop them. A key cannot hold "=" either;
+// text that is not UTF-8 is taken as Windows-1252.
+std::string OneLine(std::string_view text, bool isKey = false) {
     std::string out = IsValidUtf8(text) ? std::string(text) : Cp1252ToUtf8(text);
     for (char& c : out)
         if (c == '\r' || c == '\n' || (isKey && c == '='))
             c = ' ';
-    return isName ? std::string(Trim(out)) : out;
+    return std::string(Trim(out));
 }
 
 std::string ReadError(const std::string& path, const std::string& reason) {
@@ -87,38 +88,15 @@ bool ConfigFile::Open(const std::string& path) {
     writeBlocked_ = false;
     Parse({});
 
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return true; // no file yet: an empty store
-        openError_ = ReadError(path, std::strerror(errno));
-    } else if (!S_ISREG(info.st_mode)) {
-        openError_ = ReadError(path, "not a regular file");
-    } else if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize) {
-        openError_ = ReadError(path, "the file is too large");
-    } else if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        std::string bytes;
-        bytes.reserve(static_cast<size_t>(info.st_size));
-        char buffer[65536];
-        size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0 && bytes.size() <= kMaxFileSize)
-            bytes.append(buffer, n);
-        const bool failed = std::ferror(f) != 0;
-        std::fclose(f);
-        if (failed)
-            openError_ = ReadError(path, "read error");
-        else if (bytes.size() > kMaxFileSize)
-            openError_ = ReadError(path, "the file is too large");
-        else
-            Parse(bytes);
-    } else {
-        openError_ = ReadError(path, std::strerror(errno));
-    }
-    if (!openError_.empty()) {
+    StampedContent content = ReadStampedFile(path, kMaxFileSize);
+    if (!content.error.empty()) {
+        openError_ = ReadError(path, content.error);
         writeBlocked_ = true;
-        Parse({});
+        Synced({}, 0);
         return false;
     }
+    Parse(content.bytes);
+    Synced(content.stamp, ContentHash(content.bytes));
     return true;
 }
 
@@ -190,7 +168,11 @@ ConfigFile::Line ConfigFile::ParseLine(std::string_view text, bool inSection) {
     line.isEntry = true;
     line.keyBegin = static_cast<std::uint32_t>(key.data() - text.data());
     line.keyLength = static_cast<std::uint32_t>(key.size());
-    line.valueBegin = static_cast<std::uint32_t>(eq + 1);
+    const std::string_view rest = text.substr(eq + 1);
+    const std::string_view value = Trim(rest);
+    line.valueBegin = static_cast<std::uint32_t>(
+        value.empty() ? text.size() : static_cast<size_t>(value.data() - text.data()));
+    line.valueLength = static_cast<std::uint32_t>(value.size());
     return line;
 }
 
@@ -225,6 +207,7 @@ void ConfigFile::Parse(std::string_view bytes) {
         sections_.back().append(text);
     }
     RebuildIndex();
+    Synced(stamp_, hash_);
 }
 
 void ConfigFile::RebuildIndex() {
@@ -276,11 +259,12 @@ bool ConfigFile::ReadBool(std::string_view section, std::string_view key, bool d
 
 void ConfigFile::WriteString(std::string_view section, std::string_view key,
                              std::string_view value) {
-    const std::string name = OneLine(section, true);
-    const std::string k = OneLine(key, true, true);
-    const std::string v = OneLine(value, false);
+    const std::string name = OneLine(section);
+    const std::string k = OneLine(key, true);
+    const std::string v = OneLine(value);
     if (k.empty())
         return;
+    journal_.add({ConfigChange::Kind::Set, name, k, v});
     Section* s = Find(name);
     if (!s) {
         Section fresh;
@@ -291,10 +275,13 @@ void ConfigFile::WriteString(std::string_view section, std::string_view key,
         s = &sections_.back();
     }
     if (const Line* line = FindKey(*s, k)) {
-        // Keeps the user's spelling of the key and any blanks around it.
+        // Keeps the user's spelling of the key and the blanks around it and
+        // around the value.
         const size_t index = static_cast<size_t>(line - s->lines.data());
-        std::string text(s->line(*line).substr(0, line->valueBegin));
+        const std::string_view old = s->line(*line);
+        std::string text(old.substr(0, line->valueBegin));
         text += v;
+        text += old.substr(line->valueBegin + line->valueLength);
         s->replace(index, text);
         return;
     }
@@ -351,6 +338,7 @@ std::vector<std::string> ConfigFile::ReadSectionValues(std::string_view section)
 }
 
 void ConfigFile::EraseSection(std::string_view section) {
+    journal_.add({ConfigChange::Kind::EraseSection, std::string(Trim(section)), {}, {}});
     const std::string folded = FoldCase(Trim(section));
     if (index_.find(folded) == index_.end())
         return;
@@ -366,6 +354,7 @@ void ConfigFile::EraseSection(std::string_view section) {
 void ConfigFile::DeleteKey(std::string_view section, std::string_view key) {
     const std::string folded = FoldCase(Trim(section));
     key = Trim(key);
+    journal_.add({ConfigChange::Kind::DeleteKey, std::string(Trim(section)), std::string(key), {}});
     for (size_t i = 1; i < sections_.size(); ++i) {
         Section& s = sections_[i];
         if (!EqualsNoCase(s.name, folded))
@@ -389,19 +378,6 @@ std::string ConfigFile::Text() const {
         out += sections_[i].text;
     }
     return out;
-}
-
-bool ConfigFile::UpdateFile() {
-    const bool wasFailing = !lastWriteError_.empty();
-    if (path_.empty())
-        lastWriteError_ = "No configuration file is open.";
-    else if (writeBlocked_)
-        lastWriteError_ = openError_ + " It is not overwritten.";
-    else
-        lastWriteError_ = WriteFileAtomically(path_, Text(), faults_);
-    if (!lastWriteError_.empty() && !wasFailing && onWriteFailure_)
-        onWriteFailure_(lastWriteError_);
-    return lastWriteError_.empty();
 }
 
 } // namespace qw

@@ -117,7 +117,7 @@ std::string ConfigDirOverrideFromEnvironment() {
 std::vector<std::string> LoadPathList(ConfigFile& config, const std::string& section) {
     const std::vector<std::string> before = config.ReadSectionValues(section);
     std::vector<std::string> entries;
-    for (int i = 0; i <= 9; ++i) {
+    for (size_t i = 0; i < kPathListSize; ++i) {
         const std::string key = section + " " + std::to_string(i);
         std::string value = config.ReadString(section, key, "");
         config.DeleteKey(section, key);
@@ -137,6 +137,11 @@ ConfigLoadResult LoadConfiguration(ConfigFile& config, const ConfigEnvironment& 
     ConfigLoadResult result;
     ConfigState& st = result.state;
     Settings settings(config);
+    // Running copies that share the file merge these lists entry by entry.
+    config.SetListSection(sections::kRecent, kPathListSize);
+    config.SetListSection(sections::kFavorite, kPathListSize);
+    config.SetLockWarningListener(
+        [&dialogs](const std::string& message) { dialogs.warning(message); });
 
     // Where the file lives: the program's folder (or the folder the
     // environment names) when it can be written, else the user's folder.

@@ -93,6 +93,9 @@ constexpr int kTocWidth = 200;
 ConfigLoadResult LoadConfiguration(ConfigFile& config, const ConfigEnvironment& env,
                                    Dialogs& dialogs);
 
+// Entries of the recent and the favourite list.
+constexpr size_t kPathListSize = 10;
+
 // LoadPathList: reads "<section> 0" to "<section> 9", drops empty entries and
 // writes them back numbered from 0 without gaps.
 std::vector<std::string> LoadPathList(ConfigFile& config, const std::string& section);

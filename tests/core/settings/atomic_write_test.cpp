@@ -26,10 +26,11 @@ std::string Slurp(const std::string& path) {
     return s.str();
 }
 
+// Files in the folder besides the lock file, which stays once a write took it.
 size_t FilesIn(const std::string& dir) {
     size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir))
-        ++n;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        n += entry.path().extension() != ".lock";
     return n;
 }
 

@@ -78,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(Booleans, ReadBoolTest,
                          ::testing::Values(BoolCase{"Yes", true}, BoolCase{"yes", false},
                                            BoolCase{"YES", false}, BoolCase{"No", false},
                                            BoolCase{"", false}, BoolCase{"1", false},
-                                           BoolCase{"true", false}, BoolCase{"Yes ", false}));
+                                           BoolCase{"true", false}, BoolCase{"Yes ", true},
+                                           BoolCase{" Yes\t", true}, BoolCase{"Y es", false}));
 
 TEST(ConfigFileTest, MissingBooleanGivesTheDefault) {
     const ConfigFile config = Parsed("[W]\n");
@@ -140,7 +141,7 @@ TEST(ConfigFileTest, CommentsBlankLinesAndUnknownLinesSurviveARewrite) {
                              "Quick page=No\n";
     ConfigFile config = Parsed(text);
     EXPECT_EQ(config.Text(), text);
-    EXPECT_EQ(config.ReadString("Options", "Book style", ""), " Yes");
+    EXPECT_EQ(config.ReadString("Options", "Book style", ""), "Yes");
     // A header without "]" is not a section: its keys stay in "Options".
     EXPECT_EQ(config.ReadString("Options", "Quick page", ""), "No");
     EXPECT_EQ(config.ReadSections(), (Strings{"Options"}));
@@ -148,7 +149,40 @@ TEST(ConfigFileTest, CommentsBlankLinesAndUnknownLinesSurviveARewrite) {
     EXPECT_FALSE(config.ValueExists("", "orphan"));
     // Changing a value keeps the user's spelling of the key.
     config.WriteString("OPTIONS", "book style", "No");
-    EXPECT_NE(config.Text().find("Book style =No\n"), std::string::npos);
+    EXPECT_NE(config.Text().find("Book style = No\n"), std::string::npos);
+}
+
+TEST(ConfigFileTest, BlanksAroundKeysAndValuesAreNotPartOfThem) {
+    struct Case {
+        const char* line;
+        const char* value;   // as read
+        const char* written; // the line after writing "New"
+    };
+    const Case cases[] = {
+        {"Maximized = Yes", "Yes", "Maximized = New"},
+        {"Show clock = No", "No", "Show clock = New"},
+        {"\tPage\t=\t12\t ", "12", "\tPage\t=\tNew\t "},
+        {"Title =  Two  words  ", "Two  words", "Title =  New  "},
+        {"Blank =   ", "", "Blank =   New"},
+        {"Plain=Value", "Value", "Plain=New"},
+        {"Eq = a = b", "a = b", "Eq = New"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::string text = std::string("[A]\nbefore=1\n") + c.line + "\nafter=2\n[B]\nx=1\n";
+        ConfigFile config = Parsed(text);
+        const std::string key = Parsed(text).ReadSection("A")[1];
+        EXPECT_EQ(config.ReadString("A", key, "<missing>"), c.value);
+        EXPECT_EQ(config.ReadSectionValues("A")[1], key + "=" + c.value);
+        config.WriteString("A", key, "New");
+        EXPECT_EQ(config.Text(),
+                  std::string("[A]\nbefore=1\n") + c.written + "\nafter=2\n[B]\nx=1\n");
+        EXPECT_EQ(Parsed(config.Text()).ReadString("A", key, ""), "New");
+    }
+    const ConfigFile window = Parsed("[Window]\nMaximized = Yes\n[Options]\nShow clock = No\n");
+    EXPECT_TRUE(window.ReadBool("Window", "Maximized", false));
+    EXPECT_FALSE(window.ReadBool("Options", "Show clock", true));
+    EXPECT_EQ(Parsed("[P]\nLeft =  42 \n").ReadInteger("P", "Left", 0), 42);
 }
 
 TEST(ConfigFileTest, DuplicatesReadAndWriteTheFirstAndEraseAll) {

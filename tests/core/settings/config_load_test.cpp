@@ -2,6 +2,7 @@
 // through the file they leave behind.
 
 #include "settings/config_load.h"
+#include "settings/file_lock.h"
 
 #include "controls/scripted_dialogs.h"
 #include "import/cp1252.h"
@@ -519,6 +520,24 @@ TEST_F(ConfigLoadTest, MissingPunctuationIsAddedToTheEndOfOptions) {
     EXPECT_EQ(config.ReadSection("Options"),
               (std::vector<std::string>{"Book style", "Punctuation"}));
     EXPECT_NE(Slurp(iniPath()).find("Punctuation=.:;!?\xC2\xBF"), std::string::npos);
+}
+
+} // namespace
+} // namespace qw
+
+namespace qw {
+namespace {
+
+TEST_F(ConfigLoadTest, ACopyHoldingTheLockIsToldOnceAndTheFileStillWritten) {
+    writeIni("[Options]\nBook style=No\n");
+    const FileLock hung(iniPath() + ".lock", std::chrono::milliseconds(0));
+    ASSERT_TRUE(hung.held());
+    config = ConfigFile();
+    config.SetLockTimeout(std::chrono::milliseconds(10));
+    ASSERT_FALSE(LoadConfiguration(config, env, dialogs).exitProgram);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].find(iniPath() + ".lock"), std::string::npos);
+    EXPECT_NE(Slurp(iniPath()).find("[Default]"), std::string::npos);
 }
 
 } // namespace
