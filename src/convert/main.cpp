@@ -126,12 +126,12 @@ struct InputBytes {
 // one file that is not ignored, or an OpenOffice / OpenDocument text.
 InputBytes readInput(const std::string& input, const qw::ImportOptions& options) {
     InputBytes result;
-    qw::ArchiveReference ref;
+    qw::FileRef ref;
     if (std::FILE* whole = std::fopen(input.c_str(), "rb")) { // a name with "|" in it
         std::fclose(whole);
         ref.path = input;
     } else {
-        ref = qw::SplitFileReference(input);
+        ref = qw::FileRef::parse(input);
     }
     const std::string extension = qw::UpperExtension(ref.path);
     if (ref.entry.empty() && qw::IsZippedXmlDocument(extension)) {

@@ -1,6 +1,7 @@
 #pragma once
 // The one open book as the reader window holds it.
 
+#include "import/file_ref.h"
 #include "reader/fit_lines_types.h"
 #include "reader/pagination.h"
 
@@ -9,16 +10,6 @@
 #include <vector>
 
 namespace qw {
-
-// A path, or for a member of a ZIP archive the archive path and the member
-// name as stored; written "archive|member" in lists and records.
-struct FileRef {
-    std::string path;
-    std::string entry;
-    bool operator==(const FileRef& other) const {
-        return path == other.path && entry == other.entry;
-    }
-};
 
 struct Book {
     std::string FileName;     // empty: no book is open

@@ -1,5 +1,6 @@
 #include "settings/book_record.h"
 
+#include "import/file_ref.h"
 #include "import/ignored_files.h"
 #include "settings/ini_case.h"
 #include "settings/ini_write.h"
@@ -80,17 +81,14 @@ bool PathRuleMatches(const std::string& entry, const std::string& folder) {
 }
 
 bool IsUnrecorded(const std::string& recordName, const RecordRules& rules) {
-    std::string path = recordName;
-    const size_t bar = recordName.find('|');
-    if (bar != std::string::npos) {
-        if (IsIgnoredFile(recordName.substr(bar + 1), true, rules.ignoredPatterns))
-            return true;
-        path = recordName.substr(0, bar);
-    }
+    const FileRef ref = FileRef::parse(recordName);
+    if (ref.isMember() && IsIgnoredFile(ref.entry, true, rules.ignoredPatterns))
+        return true;
+    const std::string& path = ref.path;
     const size_t slash = path.find_last_of('/');
     const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
     // Only the file's own name decides whether it is ignored.
-    if (bar == std::string::npos && IsIgnoredFile(fileName, false, rules.ignoredPatterns))
+    if (!ref.isMember() && IsIgnoredFile(fileName, false, rules.ignoredPatterns))
         return true;
     if (EqualsNoCase(fileName, "Unnamed.txt"))
         return true;
@@ -119,8 +117,8 @@ BookRecord LoadBookSection(ConfigFile& config, const std::string& recordName,
     std::string name = recordName;
     BookRecord record = current;
     if (!config.SectionExists(name)) {
-        const size_t bar = name.find('|');
-        const std::string archiveRecord = bar == std::string::npos ? "" : name.substr(0, bar);
+        const FileRef ref = FileRef::parse(name);
+        const std::string archiveRecord = ref.isMember() ? ref.path : "";
         if (!archiveRecord.empty() && config.SectionExists(archiveRecord)) {
             // A record written before archive members were told apart.
             for (const std::string& key : config.ReadSection(archiveRecord))

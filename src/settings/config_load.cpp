@@ -2,6 +2,7 @@
 
 #include "controls/dialogs.h"
 #include "import/cp1252.h"
+#include "import/file_ref.h"
 #include "settings/font_lists.h"
 #include "settings/ini_case.h"
 #include "settings/settings_model.h"
@@ -231,7 +232,7 @@ ConfigLoadResult LoadConfiguration(ConfigFile& config, const ConfigEnvironment& 
 
     // Last read file; an old file without a recent list gets one.
     st.lastReadFile = settings.Text(Setting::LastReadFile);
-    const std::string filePart = st.lastReadFile.substr(0, st.lastReadFile.find('|'));
+    const std::string filePart = FileRef::parse(st.lastReadFile).path;
     const std::string recent0 = std::string(sections::kRecent) + " 0";
     if (!filePart.empty() && config.ReadString(sections::kRecent, recent0, "").empty()) {
         config.WriteString(sections::kRecent, recent0, filePart);

@@ -1,5 +1,6 @@
 #include "settings/ini_list.h"
 
+#include "import/file_ref.h"
 #include "settings/ini_case.h"
 #include "settings/settings_model.h"
 
@@ -33,14 +34,14 @@ std::vector<IniListEntry> FillIniList(const ConfigFile& config, const IniListOpt
             continue;
         IniListEntry entry;
         entry.recordName = DecodeSectionName(section);
-        const size_t bar = entry.recordName.find('|');
-        std::string file = entry.recordName.substr(0, bar);
-        std::string member = bar == std::string::npos ? "" : entry.recordName.substr(bar + 1);
+        const FileRef ref = FileRef::parse(entry.recordName);
+        std::string file = ref.path;
+        std::string member = ref.entry;
         if (options.hideFilePaths) {
             file = afterLast(file, '/');
             member = afterLast(member, '/');
         }
-        if (member.empty() && bar == std::string::npos)
+        if (!ref.isMember())
             entry.display = file;
         else if (options.hideArchiveNames)
             entry.display = "[" + member + "]";

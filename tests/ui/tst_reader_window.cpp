@@ -121,6 +121,27 @@ class ReaderWindowTest : public QObject {
             "Quirewell Version 1.9.0 Release Candidate - January 2010 (Default font: ")));
     }
 
+    void lastReadFileInAFolderWithABarOpensAtStart() {
+        // "|" separates an archive from its member only after an archive's
+        // name; here it is part of a folder's name.
+        QVERIFY(QDir(config_.path()).mkpath(QStringLiteral("a|b")));
+        const QString path = writeFile(QStringLiteral("a|b/book.txt"), "In a barred folder.");
+        qw::ScriptedDialogs dialogs;
+        {
+            qw::TForm1 form(dialogs);
+            form.settings().SetBool(qw::Setting::AutoOpen, true);
+            form.startupOpen({QStringLiteral("quirewell"), path});
+            QCOMPARE(form.settings().Text(qw::Setting::LastReadFile), path.toStdString());
+        }
+        qw::TForm1 form(dialogs);
+        QVERIFY(qw::test::ShowNormalAt(form, QSize(900, 600)));
+        form.startupOpen({QStringLiteral("quirewell")});
+        QVERIFY(dialogs.messages().empty());
+        QCOMPARE(form.book().FileName, path.toStdString());
+        QCOMPARE(form.book().ArchiveEntry, std::string());
+        QCOMPARE(rightText(form), QStringLiteral("In a barred folder."));
+    }
+
     void missingArgumentFileIsReported() {
         qw::ScriptedDialogs dialogs;
         qw::TForm1 form(dialogs);

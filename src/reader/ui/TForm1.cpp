@@ -192,9 +192,8 @@ void TForm1::startupOpen(const QStringList& arguments) {
     }
     const std::string last = config_->state.lastReadFile;
     if (configLoaded_ && config_->settings.Bool(Setting::AutoOpen) && !last.empty()) {
-        const size_t bar = last.find('|');
-        loader_.openKnownFile(last.substr(0, bar),
-                              bar == std::string::npos ? std::string() : last.substr(bar + 1));
+        const FileRef ref = FileRef::parse(last);
+        loader_.openKnownFile(ref.path, ref.entry);
     }
 }
 
@@ -319,11 +318,9 @@ void TForm1::runCommand(const KeyDecision& d) {
             close();
         break;
     case Command::OpenMostRecent: {
-        const std::string last = config_->settings.Text(Setting::LastReadFile);
-        const size_t bar = last.find('|');
-        if (!last.empty())
-            loader_.openKnownFile(last.substr(0, bar),
-                                  bar == std::string::npos ? std::string() : last.substr(bar + 1));
+        const FileRef last = FileRef::parse(config_->settings.Text(Setting::LastReadFile));
+        if (!last.path.empty())
+            loader_.openKnownFile(last.path, last.entry);
         break;
     }
     case Command::OpenWithAssociatedProgram:

@@ -100,7 +100,7 @@ void TForm1::bookLoaded(Book&) {
 void TForm1::registerLastRead(const FileRef& file) {
     if (!configLoaded_)
         return;
-    const std::string reference = file.entry.empty() ? file.path : file.path + "|" + file.entry;
+    const std::string reference = file.format();
     config_->state.lastReadFile = reference;
     config_->settings.SetText(Setting::LastReadFile, reference);
 }

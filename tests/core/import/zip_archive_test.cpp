@@ -226,22 +226,4 @@ TEST_F(ZipArchive, MemberExistence) {
     EXPECT_FALSE(qw::FileReferenceExists(dir.path()));
 }
 
-TEST(FileReference, SplitAndJoin) {
-    const qw::ArchiveReference member = qw::SplitFileReference("/b/set.zip|part1/ch1.txt");
-    EXPECT_EQ(member.path, "/b/set.zip");
-    EXPECT_EQ(member.entry, "part1/ch1.txt");
-    const qw::ArchiveReference plain = qw::SplitFileReference("/b/book.txt");
-    EXPECT_EQ(plain.path, "/b/book.txt");
-    EXPECT_EQ(plain.entry, "");
-    // A bar in a folder name before the archive does not split there.
-    const qw::ArchiveReference barred = qw::SplitFileReference("/b/x|y/set.ZIP|a|b.txt");
-    EXPECT_EQ(barred.path, "/b/x|y/set.ZIP");
-    EXPECT_EQ(barred.entry, "a|b.txt");
-    const qw::ArchiveReference other = qw::SplitFileReference("/b/file|entry");
-    EXPECT_EQ(other.path, "/b/file");
-    EXPECT_EQ(other.entry, "entry");
-    EXPECT_EQ(qw::JoinFileReference("/b/set.zip", "a.txt"), "/b/set.zip|a.txt");
-    EXPECT_EQ(qw::JoinFileReference("/b/a.txt", ""), "/b/a.txt");
-}
-
 } // namespace

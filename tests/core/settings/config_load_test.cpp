@@ -277,7 +277,8 @@ INSTANTIATE_TEST_SUITE_P(
                                     "/b/a.zip|x/one.txt"},
                       MigrationCase{"RecentAlreadySet", "/b/c.txt", "/b/d.txt", "No", "/b/d.txt",
                                     "/b/c.txt"},
-                      MigrationCase{"NoFilePart", "|member", "", "No", "", "|member"}),
+                      // A bar without an archive name before it is part of the name.
+                      MigrationCase{"BarredName", "|member", "", "No", "|member", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ConfigLoadTest, RecentAndFavouritesAreRenumberedWithoutGaps) {
