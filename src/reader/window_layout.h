@@ -2,14 +2,11 @@
 // Decisions of the reader window's layout that do not need the toolkit: the
 // page margins and their controls, and what a relayout does with the book.
 
-#include <array>
+#include "settings/page_margins.h"
+
 #include <string_view>
 
 namespace qw {
-
-// Left, right (the inner margin of both pages), top, bottom; pixels.
-using PageMargins = std::array<int, 4>;
-constexpr int kMaxMargin = 99;
 
 // A margin as the edits allow it: 0 to 99.
 int ClampMargin(int pixels);

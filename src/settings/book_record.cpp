@@ -221,4 +221,12 @@ void SaveBookSection(ConfigFile& config, const std::string& recordName, const Bo
     SaveBookInfo(config, recordName, record);
 }
 
+void SavePage(ConfigFile& config, const std::string& recordName, int leftPage) {
+    IniWriteSect(config, recordName, BookKeyName(BookKey::Page), std::to_string(leftPage), true);
+}
+
+void SaveLastOpened(ConfigFile& config, const std::string& recordName, const std::string& when) {
+    IniWriteSect(config, recordName, BookKeyName(BookKey::LastOpened), when, true);
+}
+
 } // namespace qw

@@ -86,6 +86,11 @@ void SaveBookInfo(ConfigFile& config, const std::string& recordName, const BookR
 void SaveBookSection(ConfigFile& config, const std::string& recordName, const BookRecord& record,
                      bool tocPanelVisible, const RecordRules& rules);
 
+// The reading position alone ("Page", every page turn) and the time the
+// book was last opened ("Last opened"), each with a rewrite of the file.
+void SavePage(ConfigFile& config, const std::string& recordName, int leftPage);
+void SaveLastOpened(ConfigFile& config, const std::string& recordName, const std::string& when);
+
 // The three bookmarks as "Bookmark 1" .. "Bookmark 3".
 void SaveBookmarks(ConfigFile& config, const std::string& recordName, const BookmarkPages& marks);
 

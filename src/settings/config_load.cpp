@@ -176,15 +176,14 @@ ConfigLoadResult LoadConfiguration(ConfigFile& config, const ConfigEnvironment& 
     st.includedPaths = config.ReadSection(sections::kIncludedPaths);
     st.ignoredFiles = config.ReadSection(sections::kIgnoredFiles);
 
-    st.baseDirectory = WithSlash(settings.Text(Setting::InitialDir));
-
     // Keys of older versions whose role the "Default" record took over.
     if (settings.Exists(Setting::LegacyDefaultFontName)) {
         st.defaultFontName = settings.Text(Setting::LegacyDefaultFontName);
         settings.Remove(Setting::LegacyDefaultFontName);
     }
+    std::string legacySize;
     if (settings.Exists(Setting::LegacyDefaultFontSize)) {
-        st.defaultFontSize = settings.Text(Setting::LegacyDefaultFontSize);
+        legacySize = settings.Text(Setting::LegacyDefaultFontSize);
         settings.Remove(Setting::LegacyDefaultFontSize);
     }
     if (settings.Exists(Setting::LegacyDefaultAutomaticToc)) {
@@ -201,11 +200,10 @@ ConfigLoadResult LoadConfiguration(ConfigFile& config, const ConfigEnvironment& 
         return result;
     }
     st.defaultFontName = ChooseFont(st.fontList, st.defaultFontName, env);
-    int wantedSize = 12;
-    if (!ParseIniInteger(st.defaultFontSize, wantedSize))
-        wantedSize = 12;
+    int wantedSize = st.defaultFontSize;
+    if (!ParseIniInteger(legacySize, wantedSize))
+        wantedSize = st.defaultFontSize;
     const int size = SelectFontSize(wantedSize);
-    st.defaultFontSize = std::to_string(size);
     st.book.fontName = st.defaultFontName;
     st.book.fontSize = size;
 
@@ -218,45 +216,23 @@ ConfigLoadResult LoadConfiguration(ConfigFile& config, const ConfigEnvironment& 
                                    FontChoice{st.fontList, st.defaultFontName, size}, true);
     }
     st.defaultFontName = st.book.fontName;
-    st.defaultFontSize = std::to_string(st.book.fontSize);
+    st.defaultFontSize = st.book.fontSize;
 
     // Options. The two HTML options exclude each other.
-    st.punctuationMarks = settings.Bytes(Setting::Punctuation);
-    st.autoTurnInterval = std::max(1, settings.Int(Setting::AutoTurnInterval));
     if (settings.Bool(Setting::HtmlEmphasisAsCapitals) &&
         settings.Bool(Setting::HtmlBoldItalicUnderlined))
         settings.SetBool(Setting::HtmlEmphasisAsCapitals, false);
-    st.htmlEmphasisAsCapitals = settings.Bool(Setting::HtmlEmphasisAsCapitals);
-    st.htmlBoldItalicUnderlined = settings.Bool(Setting::HtmlBoldItalicUnderlined);
-    st.docBlankLine = settings.Bool(Setting::DocBlankLine);
 
     // Last read file; an old file without a recent list gets one.
-    st.lastReadFile = settings.Text(Setting::LastReadFile);
-    const std::string filePart = FileRef::parse(st.lastReadFile).path;
+    const std::string filePart = FileRef::parse(settings.Text(Setting::LastReadFile)).path;
     const std::string recent0 = std::string(sections::kRecent) + " 0";
     if (!filePart.empty() && config.ReadString(sections::kRecent, recent0, "").empty()) {
         config.WriteString(sections::kRecent, recent0, filePart);
-        if (!settings.Bool(Setting::AutoOpen)) {
-            st.lastReadFile.clear();
+        if (!settings.Bool(Setting::AutoOpen))
             WriteDefault(config, Setting::LastReadFile, "");
-        }
     }
     st.recent = LoadPathList(config, sections::kRecent);
     st.favorites = LoadPathList(config, sections::kFavorite);
-
-    // Margins, 0 to 99 pixels each.
-    const Setting margins[] = {Setting::MarginLeft, Setting::MarginRight, Setting::MarginTop,
-                               Setting::MarginBottom};
-    for (size_t i = 0; i < 4; ++i)
-        st.margins[i] = std::clamp(settings.Int(margins[i]), 0, 99);
-    st.applyMargins = settings.Bool(Setting::ApplyMargins);
-
-    const Setting colours[] = {Setting::ColorText,       Setting::ColorBackground,
-                               Setting::ColorButtonText, Setting::ColorWindowBackground,
-                               Setting::ColorMenuText,   Setting::ColorMenuBackground,
-                               Setting::ColorListText,   Setting::ColorListBackground};
-    for (size_t i = 0; i < 8; ++i)
-        st.colours[i] = settings.Text(colours[i]);
 
     // Window bounds: centred at the design size, then the stored bounds.
     const int left = settings.Int(Setting::WindowLeft, (env.screenWidth() - kDesignWidth) / 2);

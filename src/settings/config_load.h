@@ -52,27 +52,20 @@ struct WindowRect {
     }
 };
 
-// The process-wide values the load fills; the reader window owns them.
+// What the load works out beyond the options themselves (which the Settings
+// over the file hold, one place for each): the lists, the installed fonts,
+// the controls of the book record and the window's first bounds. The reader
+// window owns it.
 struct ConfigState {
     std::string configDir; // ends in "/"
+    // The font of the "Default" record, shown in the caption without a book.
     std::string defaultFontName = "Times New Roman";
-    std::string defaultFontSize = "12";
-    std::string punctuationMarks; // Windows-1252 bytes
-    std::string baseDirectory;    // ends in "/" or is empty
-    std::string lastReadFile;
+    int defaultFontSize = 12;
     std::vector<std::string> excludedFonts, excludedPaths, includedPaths, ignoredFiles;
     std::vector<std::string> recent, favorites;
 
     std::vector<std::string> fontList;
     BookSettings book; // the font, line and contents controls
-    bool htmlEmphasisAsCapitals = true;
-    bool htmlBoldItalicUnderlined = false;
-    bool docBlankLine = true;
-    int autoTurnInterval = 120;
-
-    std::array<int, 4> margins{}; // left, right, top, bottom; 0 to 99
-    bool applyMargins = false;
-    std::array<std::string, 8> colours; // in the order of the "Colors" section
 
     WindowRect bounds; // the window's restored bounds (also NormalRect)
     bool maximized = false;

@@ -170,6 +170,41 @@ bool Settings::Store(Setting setting, std::string_view text) {
     return written;
 }
 
+namespace {
+constexpr Setting kMarginSettings[] = {Setting::MarginLeft, Setting::MarginRight,
+                                       Setting::MarginTop, Setting::MarginBottom};
+} // namespace
+
+PageMargins Settings::Margins() const {
+    PageMargins margins{};
+    for (size_t i = 0; i < margins.size(); ++i)
+        margins[i] = std::clamp(Int(kMarginSettings[i]), 0, kMaxMargin);
+    return margins;
+}
+
+bool Settings::SetMargins(const PageMargins& margins) {
+    for (size_t i = 0; i < margins.size(); ++i) {
+        const SettingInfo& info = Info(kMarginSettings[i]);
+        config_.WriteInteger(info.section, info.key, std::clamp(margins[i], 0, kMaxMargin));
+    }
+    const bool written = config_.UpdateFile();
+    for (Setting setting : kMarginSettings)
+        for (const Listener& listener : listeners_)
+            listener(setting);
+    return written;
+}
+
+std::string Settings::BaseDirectory() const {
+    std::string dir = Text(Setting::InitialDir);
+    if (!dir.empty() && dir.back() != '/')
+        dir += '/';
+    return dir;
+}
+
+int Settings::AutoTurnSeconds() const {
+    return std::max(1, Int(Setting::AutoTurnInterval));
+}
+
 bool Settings::SetBool(Setting setting, bool value) {
     return Store(setting, value ? "Yes" : "No");
 }

@@ -9,6 +9,7 @@
 //   s.SetBool(Setting::AutomaticallyFit, checked);
 
 #include "settings/config_file.h"
+#include "settings/page_margins.h"
 
 #include <functional>
 #include <string>
@@ -131,12 +132,19 @@ class Settings {
     // Cp1252Text settings as Windows-1252 bytes.
     std::string Bytes(Setting setting) const;
 
+    // Options read in one shape everywhere.
+    PageMargins Margins() const;       // "Page margins", each limited to 0 ... 99
+    std::string BaseDirectory() const; // "InitialDir", ending in "/" or empty
+    int AutoTurnSeconds() const;       // "Turn 1 page every N seconds", at least 1
+
     // Each writes the key and rewrites the file; false when it could not be
     // saved. Listeners hear of every change.
     bool SetBool(Setting setting, bool value);
     bool SetInt(Setting setting, int value);
     bool SetText(Setting setting, std::string_view value);
     bool SetBytes(Setting setting, std::string_view cp1252);
+    // The four margins, limited to 0 ... 99, with one rewrite of the file.
+    bool SetMargins(const PageMargins& margins);
 
     // Removes the key from memory only (the next UpdateFile stores it).
     void Remove(Setting setting);

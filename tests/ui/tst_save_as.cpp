@@ -70,7 +70,6 @@ class TestSaveAs : public QObject {
         // Reopened without "DOC blank line between paragraphs", which would
         // turn single line breaks into paragraph breaks.
         form.settings().SetBool(qw::Setting::DocBlankLine, false);
-        form.configuration().state.docBlankLine = false;
 
         QVERIFY(form.loader().openKnownFile(target, ""));
         QCOMPARE(form.book().RawText, loaded);

@@ -149,9 +149,11 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     const ConfigState& state = config_->state;
     if (configLoaded_) {
         const QPalette& p = palette();
-        pages_->setColors(colourOf(state.colours[1], QColor(0xe7, 0xe7, 0xe7), p),
-                          colourOf(state.colours[0], Qt::black, p),
-                          colourOf(state.colours[3], p.color(QPalette::Button), p));
+        const Settings& s = config_->settings;
+        pages_->setColors(
+            colourOf(s.Text(Setting::ColorBackground), QColor(0xe7, 0xe7, 0xe7), p),
+            colourOf(s.Text(Setting::ColorText), Qt::black, p),
+            colourOf(s.Text(Setting::ColorWindowBackground), p.color(QPalette::Button), p));
         pages_->setOptions(layoutOptions());
         ApplyWindowBounds(*this, state);
     }
@@ -190,10 +192,10 @@ void TForm1::startupOpen(const QStringList& arguments) {
         loader_.openStartupFile(arguments.at(1).toStdString());
         return;
     }
-    const std::string last = config_->state.lastReadFile;
-    if (configLoaded_ && config_->settings.Bool(Setting::AutoOpen) && !last.empty()) {
-        const FileRef ref = FileRef::parse(last);
-        loader_.openKnownFile(ref.path, ref.entry);
+    if (configLoaded_ && config_->settings.Bool(Setting::AutoOpen)) {
+        const FileRef last = FileRef::parse(config_->settings.Text(Setting::LastReadFile));
+        if (!last.path.empty())
+            loader_.openKnownFile(last.path, last.entry);
     }
 }
 
@@ -245,7 +247,7 @@ void TForm1::UpdateCaption() {
     in.fontName = config_->state.book.fontName;
     in.fontSize = config_->state.book.fontSize;
     in.defaultFontName = config_->state.defaultFontName;
-    in.defaultFontSize = std::atoi(config_->state.defaultFontSize.c_str());
+    in.defaultFontSize = config_->state.defaultFontSize;
     in.pageCount = book_.Pages.PageCount;
     const QString caption = QString::fromStdString(ComposeCaption(in));
     if (in.bookOpen)

@@ -42,7 +42,7 @@ FitOptions TForm1::fitOptions() const {
     options.fontSize = config_->state.book.fontSize;
     options.pageWidth = pages_->pageWidth();
     options.bookStyle = pages_->options().bookStyle;
-    options.applyMargins = config_->state.applyMargins;
+    options.applyMargins = configLoaded_ && config_->settings.Bool(Setting::ApplyMargins);
     const PageAreaOptions& p = pages_->options();
     options.margins[0] = p.marginLeft;
     options.margins[1] = p.marginRight;
@@ -142,7 +142,7 @@ void TForm1::fontChanged() {
     if (!book_.isOpen()) {
         // Without a book the font is the default one, and the caption says so.
         config_->state.defaultFontName = config_->state.book.fontName;
-        config_->state.defaultFontSize = std::to_string(config_->state.book.fontSize);
+        config_->state.defaultFontSize = config_->state.book.fontSize;
         if (configLoaded_)
             SaveFontLineSettings(config_->file, kDefaultRecord, config_->state.book);
         UpdateCaption();

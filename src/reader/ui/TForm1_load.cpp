@@ -93,24 +93,20 @@ void TForm1::bookLoaded(Book&) {
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
     record_.info.lastOpened = now;
     if (!isUnrecorded())
-        IniWriteSect(config_->file, recordName(), "Last opened", now, true);
+        SaveLastOpened(config_->file, recordName(), now);
     refreshBookInfo();
 }
 
 void TForm1::registerLastRead(const FileRef& file) {
     if (!configLoaded_)
         return;
-    const std::string reference = file.format();
-    config_->state.lastReadFile = reference;
-    config_->settings.SetText(Setting::LastReadFile, reference);
+    config_->settings.SetText(Setting::LastReadFile, file.format());
 }
 
 void TForm1::bookClosed(Book& book) {
     setWindowIconText(QString::fromLatin1(kProgramVersionTitle));
-    if (configLoaded_) {
-        config_->state.lastReadFile.clear();
+    if (configLoaded_)
         config_->settings.SetText(Setting::LastReadFile, "");
-    }
     Append->setEnabled(false);
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);

@@ -144,7 +144,7 @@ void TForm1::buildOptionsWindow() {
             });
     connect(fileSpecific_, &FileSpecificPage::setAsDefaultClicked, this, [this] {
         config_->state.defaultFontName = config_->state.book.fontName;
-        config_->state.defaultFontSize = std::to_string(config_->state.book.fontSize);
+        config_->state.defaultFontSize = config_->state.book.fontSize;
         SaveFontLineSettings(config_->file, kDefaultRecord, config_->state.book);
     });
 
@@ -235,15 +235,17 @@ void TForm1::syncOptionsWindow(bool presetMargins) {
         page->showStored(s);
     general_->setChecked(Id(Option::FullScreen), fullScreen_);
     general_->setChecked(Id(Option::Antialiasing), antialiasing_);
-    general_->setOptionEnabled(Id(Option::PageNumbersBelow),
-                               PageNumbersBelowAllowed(AppliedMargins(
-                                   config_->state.margins, config_->state.applyMargins)));
+    general_->setOptionEnabled(
+        Id(Option::PageNumbersBelow),
+        PageNumbersBelowAllowed(AppliedMargins(config_->settings.Margins(),
+                                               config_->settings.Bool(Setting::ApplyMargins))));
     general_->setOptionEnabled(Id(Option::ProgressBarBelow), s.Bool(Setting::ShowProgressBar));
     const bool autoFit = s.Bool(Setting::AutomaticallyFit);
     control_->setOptionEnabled(Id(ControlOption::FitLeavingMenu), !autoFit);
     Anpassen->setEnabled(book_.isOpen() && !autoFit);
     if (presetMargins)
-        margins_->setStored(config_->state.margins, config_->state.applyMargins);
+        margins_->setStored(config_->settings.Margins(),
+                            config_->settings.Bool(Setting::ApplyMargins));
     fileSpecific_->setValues(config_->state.book);
 }
 

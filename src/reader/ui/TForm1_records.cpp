@@ -34,9 +34,7 @@ void TForm1::loadRecord(const std::string& name) {
     FontChoice fonts;
     fonts.fontList = config_->state.fontList;
     fonts.defaultFontName = config_->state.defaultFontName;
-    fonts.defaultFontSize = std::atoi(config_->state.defaultFontSize.c_str());
-    if (fonts.defaultFontSize < 1)
-        fonts.defaultFontSize = 12;
+    fonts.defaultFontSize = config_->state.defaultFontSize;
     LoadRecordOptions options;
     options.applyDefaultToNewFiles = config_->settings.Bool(Setting::ApplyDefaultSettings);
     options.currentLinesPerPage = std::max(1, book_.Pages.LinesPerPage);
@@ -61,7 +59,7 @@ void TForm1::writePage(int leftPage) {
     record_.position.page = leftPage;
     if (book_.ChangeReason == "DateiLaden" || isUnrecorded())
         return;
-    IniWriteSect(config_->file, recordName(), "Page", std::to_string(leftPage), true);
+    SavePage(config_->file, recordName(), leftPage);
 }
 
 void TForm1::writeBookmarks() {

@@ -17,7 +17,7 @@ PageAreaOptions TForm1::layoutOptions() const {
     options.bookStyle = s.Bool(Setting::BookStyle);
     options.progressBarShown = s.Bool(Setting::ShowProgressBar);
     options.progressBarBelow = s.Bool(Setting::ProgressBarBelowText);
-    const PageMargins applied = AppliedMargins(config_->state.margins, config_->state.applyMargins);
+    const PageMargins applied = AppliedMargins(s.Margins(), s.Bool(Setting::ApplyMargins));
     options.marginLeft = applied[0];
     options.marginRight = applied[1];
     options.marginTop = applied[2];
@@ -40,26 +40,14 @@ void TForm1::relayoutByCode(const std::string& reason) {
 }
 
 void TForm1::ApplyMarginsClick(bool apply) {
-    config_->state.applyMargins = apply;
     config_->settings.SetBool(Setting::ApplyMargins, apply);
     relayoutByCode("ChangeMargins");
     syncOptionsWindow();
 }
 
 void TForm1::ChangeMarginsClick(const PageMargins& margins) {
-    config_->state.margins = ClampMargins(margins);
-    // All four and the check box, then one rewrite of the file.
-    ConfigFile& file = config_->file;
-    const Setting keys[] = {Setting::MarginLeft, Setting::MarginRight, Setting::MarginTop,
-                            Setting::MarginBottom};
-    for (size_t i = 0; i < 4; ++i) {
-        const SettingInfo& info = Settings::Info(keys[i]);
-        file.WriteInteger(info.section, info.key, config_->state.margins[i]);
-    }
-    const SettingInfo& apply = Settings::Info(Setting::ApplyMargins);
-    file.WriteBool(apply.section, apply.key, config_->state.applyMargins);
-    file.UpdateFile();
-    if (config_->state.applyMargins)
+    config_->settings.SetMargins(ClampMargins(margins));
+    if (config_->settings.Bool(Setting::ApplyMargins))
         relayoutByCode("ChangeMargins");
     else
         pages_->setOptions(layoutOptions());

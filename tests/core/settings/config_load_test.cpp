@@ -127,11 +127,11 @@ TEST_F(ConfigLoadTest, FirstStartWritesTheDefaultFileKeyByKey) {
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(Slurp(iniPath()), ExpectedFirstFile(env.program));
     EXPECT_EQ(r.state.configDir, env.program);
-    EXPECT_EQ(r.state.punctuationMarks, DefaultPunctuationMarks());
-    EXPECT_EQ(r.state.punctuationMarks.size(), 19u);
+    EXPECT_EQ(Settings(config).Bytes(Setting::Punctuation), DefaultPunctuationMarks());
+    EXPECT_EQ(DefaultPunctuationMarks().size(), 19u);
     // Times New Roman is missing: the system's stand-in is the default.
     EXPECT_EQ(r.state.defaultFontName, "Liberation Serif");
-    EXPECT_EQ(r.state.defaultFontSize, "12");
+    EXPECT_EQ(r.state.defaultFontSize, 12);
     EXPECT_EQ(r.state.fontList,
               (std::vector<std::string>{"DejaVu Sans", "Liberation Serif", "Liberation Mono"}));
     EXPECT_EQ(r.state.excludedPaths, std::vector<std::string>{"/media/"});
@@ -140,10 +140,11 @@ TEST_F(ConfigLoadTest, FirstStartWritesTheDefaultFileKeyByKey) {
     EXPECT_TRUE(r.state.maximized);
     // Centred at the design size.
     EXPECT_EQ(r.state.bounds, (WindowRect{448, 180, 448 + 1024, 180 + 720}));
-    EXPECT_TRUE(r.state.htmlEmphasisAsCapitals);
-    EXPECT_FALSE(r.state.htmlBoldItalicUnderlined);
-    EXPECT_TRUE(r.state.docBlankLine);
-    EXPECT_EQ(r.state.autoTurnInterval, 120);
+    const Settings settings(config);
+    EXPECT_TRUE(settings.Bool(Setting::HtmlEmphasisAsCapitals));
+    EXPECT_FALSE(settings.Bool(Setting::HtmlBoldItalicUnderlined));
+    EXPECT_TRUE(settings.Bool(Setting::DocBlankLine));
+    EXPECT_EQ(settings.AutoTurnSeconds(), 120);
 }
 
 TEST_F(ConfigLoadTest, SecondStartReadsTheFileBackUnchanged) {
@@ -174,7 +175,7 @@ TEST_F(ConfigLoadTest, LegacyKeysMoveIntoTheDefaults) {
     EXPECT_EQ(file.find("Default automatic TOC"), std::string::npos);
     EXPECT_NE(file.find("Book style=No"), std::string::npos);
     EXPECT_EQ(r.state.defaultFontName, "Liberation Mono");
-    EXPECT_EQ(r.state.defaultFontSize, "22"); // the next listed size
+    EXPECT_EQ(r.state.defaultFontSize, 22); // the next listed size
     EXPECT_TRUE(r.state.book.automaticToc);
     EXPECT_EQ(config.ReadString("Default", "Fontname", ""), "Liberation Mono");
     EXPECT_EQ(config.ReadString("Default", "Fontsize", ""), "22");
@@ -183,7 +184,7 @@ TEST_F(ConfigLoadTest, LegacyKeysMoveIntoTheDefaults) {
 
 TEST_F(ConfigLoadTest, ALegacySizeThatIsNoNumberFallsBackToTwelve) {
     writeIni("[Options]\nDefault font size=big\n");
-    EXPECT_EQ(load().state.defaultFontSize, "12");
+    EXPECT_EQ(load().state.defaultFontSize, 12);
 }
 
 TEST_F(ConfigLoadTest, DefaultRecordIsReadAndCorrected) {
@@ -199,7 +200,7 @@ TEST_F(ConfigLoadTest, DefaultRecordIsReadAndCorrected) {
     EXPECT_EQ(r.state.book.precedingBlankLines, 7);
     EXPECT_EQ(r.state.book.sectionHeaderContains, "CHAPTER");
     EXPECT_TRUE(r.state.book.countBlankLines); // missing: the controls' state
-    EXPECT_EQ(r.state.defaultFontSize, "22");
+    EXPECT_EQ(r.state.defaultFontSize, 22);
     EXPECT_EQ(config.ReadString("Default", "Fontname", ""), "Liberation Serif");
     EXPECT_EQ(config.ReadString("Default", "Fontsize", ""), "22");
     // Reading does not add the missing keys.
@@ -213,8 +214,9 @@ TEST_F(ConfigLoadTest, MissingColourKeysAreAddedAndTextIsKept) {
         config.ReadSection("Colors"),
         (std::vector<std::string>{"Text", "Background", "Button text", "Window background",
                                   "Menu text", "Menu background", "List text", "List background"}));
-    EXPECT_EQ(r.state.colours[0], "clMaroon");
-    EXPECT_EQ(r.state.colours[7], "$00D2A6A6");
+    (void)r;
+    EXPECT_EQ(Settings(config).Text(Setting::ColorText), "clMaroon");
+    EXPECT_EQ(Settings(config).Text(Setting::ColorListBackground), "$00D2A6A6");
 }
 
 TEST_F(ConfigLoadTest, ExistingValuesAreNeverOverwrittenByDefaults) {
@@ -225,9 +227,10 @@ TEST_F(ConfigLoadTest, ExistingValuesAreNeverOverwrittenByDefaults) {
     EXPECT_FALSE(r.state.maximized); // "Maximized" missing from an existing section
     EXPECT_FALSE(config.ValueExists("Window", "Maximized"));
     EXPECT_FALSE(config.ValueExists("Import", "HTML emphasis as capitals"));
-    EXPECT_TRUE(r.state.htmlEmphasisAsCapitals); // the key's default
-    EXPECT_FALSE(r.state.docBlankLine);
-    EXPECT_EQ(r.state.punctuationMarks, ".!");
+    const Settings settings(config);
+    EXPECT_TRUE(settings.Bool(Setting::HtmlEmphasisAsCapitals)); // the key's default
+    EXPECT_FALSE(settings.Bool(Setting::DocBlankLine));
+    EXPECT_EQ(settings.Bytes(Setting::Punctuation), ".!");
     EXPECT_EQ(r.state.bounds.left, 10);
 }
 
@@ -238,15 +241,16 @@ TEST_F(ConfigLoadTest, MaximizedInLowerCaseIsNotMaximized) {
 
 TEST_F(ConfigLoadTest, BothHtmlOptionsOnLeavesOnlyTheMarking) {
     writeIni("[Import]\nHTML emphasis as capitals=Yes\nHTML bold,italic,underlined=Yes\n");
-    const ConfigLoadResult r = load();
-    EXPECT_FALSE(r.state.htmlEmphasisAsCapitals);
-    EXPECT_TRUE(r.state.htmlBoldItalicUnderlined);
+    load();
+    EXPECT_FALSE(Settings(config).Bool(Setting::HtmlEmphasisAsCapitals));
+    EXPECT_TRUE(Settings(config).Bool(Setting::HtmlBoldItalicUnderlined));
     EXPECT_EQ(config.ReadString("Import", "HTML emphasis as capitals", ""), "No");
 }
 
 TEST_F(ConfigLoadTest, PunctuationIsConvertedToWindows1252) {
     writeIni("[Options]\nPunctuation=.\xE2\x80\x9C\xC2\xBB\n");
-    EXPECT_EQ(load().state.punctuationMarks, ".\x93\xBB");
+    load();
+    EXPECT_EQ(Settings(config).Bytes(Setting::Punctuation), ".\x93\xBB");
 }
 
 struct MigrationCase {
@@ -267,7 +271,7 @@ TEST_P(MigrationTest, LastReadFileMovesIntoTheRecentList) {
     const ConfigLoadResult r = load();
     EXPECT_EQ(config.ReadString("Recent", "Recent 0", ""), c.expectRecent0);
     EXPECT_EQ(config.ReadString("Last", "Last read file", "?"), c.expectLastRead);
-    EXPECT_EQ(r.state.lastReadFile, c.expectLastRead);
+    EXPECT_EQ(Settings(config).Text(Setting::LastReadFile), c.expectLastRead);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -295,9 +299,10 @@ TEST_F(ConfigLoadTest, MarginsAndNumbersThatAreNotNumbers) {
     writeIni("[Page margins]\nLeft=12\nRight=abc\nTop=-4\nBottom=250\nApply=Yes\n"
              "[Options]\nAuto turn interval=soon\n[Window]\nWidth=x\nHeight=0\n");
     const ConfigLoadResult r = load();
-    EXPECT_EQ(r.state.margins, (std::array<int, 4>{12, 0, 0, 99}));
-    EXPECT_TRUE(r.state.applyMargins);
-    EXPECT_EQ(r.state.autoTurnInterval, 120);
+    const Settings settings(config);
+    EXPECT_EQ(settings.Margins(), (PageMargins{12, 0, 0, 99}));
+    EXPECT_TRUE(settings.Bool(Setting::ApplyMargins));
+    EXPECT_EQ(settings.AutoTurnSeconds(), 120);
     EXPECT_EQ(r.state.bounds.width(), kDesignWidth);
     EXPECT_EQ(r.state.bounds.height(), kDesignHeight);
 }
