@@ -3,6 +3,7 @@
 #include "import/html_entities.h"
 #include "import/text_scan.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -240,16 +241,22 @@ class HtmlConverter {
 
     // Makes the output end in a blank line, counting the line breaks already there.
     void endInBlankLine() {
-        int lineFeeds = 0;
-        for (size_t k = out_.size(); k > 0 && lineFeeds < 2; --k) {
-            const char b = out_[k - 1];
-            if (b == '\n')
-                ++lineFeeds;
-            else if (b != ' ' && b != '\t' && b != '\r')
-                break;
-        }
-        for (; lineFeeds < 2; ++lineFeeds)
+        for (int lineFeeds = trailingLineFeeds(); lineFeeds < 2; ++lineFeeds)
             lineBreak();
+    }
+
+    // The line feeds among the blanks (spaces, TABs, CRs, LFs) that end the
+    // output, counted up to two. The output only grows, so each byte is
+    // looked at once however many paragraph tags follow a long run of blanks.
+    int trailingLineFeeds() {
+        for (; blanksScannedTo_ < out_.size(); ++blanksScannedTo_) {
+            const char b = out_[blanksScannedTo_];
+            if (b == '\n')
+                trailingLineFeeds_ = std::min(trailingLineFeeds_ + 1, 2);
+            else if (b != ' ' && b != '\t' && b != '\r')
+                trailingLineFeeds_ = 0;
+        }
+        return trailingLineFeeds_;
     }
 
     static bool IsHeading(std::string_view name) {
@@ -351,6 +358,8 @@ class HtmlConverter {
     bool inBody_ = false;
     std::string tag_;
     std::string reference_;
+    size_t blanksScannedTo_ = 0;
+    int trailingLineFeeds_ = 0;
 
     bool pre_ = false, script_ = false, style_ = false, del_ = false, em_ = false, dfn_ = false,
          var_ = false, cite_ = false, bold_ = false, italicOrUnderline_ = false, strong_ = false;
