@@ -1,5 +1,6 @@
 #include "import/convert.h"
 
+#include "import/archive.h"
 #include "import/html_to_text.h"
 #include "import/palm_doc.h"
 #include "import/plain_text.h"
@@ -65,9 +66,11 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
 
     // 5. Palm DOC ".PDB".
     if (upperExtension == ".PDB") {
-        PalmDocText palm = PalmDocToText(content, options.docBlankLine);
+        PalmDocText palm = PalmDocToText(content, options.docBlankLine, options.maxTextBytes);
         ConvertResult result = Trimmed(std::move(palm.text));
         result.palmDocTitle = std::move(palm.title);
+        result.failed = palm.failed;
+        result.error = std::move(palm.error);
         return result;
     }
 
@@ -75,6 +78,11 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
     ConvertResult result = Trimmed(PlainTextToText(content));
     result.messages = std::move(messages);
     return result;
+}
+
+bool ConvertsToParagraphLines(std::string_view upperExtension) {
+    return upperExtension == ".HTM" || upperExtension == ".HTML" || upperExtension == ".RTF" ||
+           upperExtension == ".DOC" || IsZippedXmlDocument(upperExtension);
 }
 
 std::string UpperExtension(std::string_view path) {
