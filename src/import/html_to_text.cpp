@@ -31,11 +31,17 @@ const std::array<bool, 256> kSpecialText = [] {
 
 class HtmlConverter {
   public:
-    HtmlConverter(std::string_view in, const ImportOptions& options)
+    // With noBody the whole input counts as body; without it only what
+    // follows a BODY start tag.
+    HtmlConverter(std::string_view in, const ImportOptions& options, bool noBody)
         : in_(in), capitalsOption_(options.htmlEmphasisAsCapitals),
-          marksOption_(options.htmlEmphasisMarks), noBody_(!HasHtmlBodyTag(in)) {
+          marksOption_(options.htmlEmphasisMarks), noBody_(noBody) {
         out_.reserve(in.size());
     }
+
+    // True once a BODY start tag was met (not in a comment, a script, a
+    // style sheet or a longer name such as BODYTEXT).
+    bool sawBody() const { return sawBody_; }
 
     std::string run() {
         const size_t n = in_.size();
@@ -337,7 +343,7 @@ class HtmlConverter {
                     (italicOrUnderline_ || em_ || dfn_ || var_ || cite_ || bold_ || strong_);
         if ((!inBody_ && !noBody_) || script_ || del_ || style_) {
             if (name == "BODY")
-                inBody_ = true;
+                inBody_ = sawBody_ = true;
             return;
         }
         layoutTag(name);
@@ -356,6 +362,7 @@ class HtmlConverter {
     bool inComment_ = false;
     bool inReference_ = false;
     bool inBody_ = false;
+    bool sawBody_ = false;
     std::string tag_;
     std::string reference_;
     size_t blanksScannedTo_ = 0;
@@ -387,7 +394,16 @@ bool HasHtmlBodyTag(std::string_view html) {
 }
 
 std::string HtmlToText(std::string_view html, const ImportOptions& options) {
-    return HtmlConverter(html, options).run();
+    // "<body" may stand in a comment, a script or a longer tag name: only a
+    // pass that meets a real BODY tag keeps what it found; otherwise the
+    // whole file counts as body. At most two passes.
+    if (HasHtmlBodyTag(html)) {
+        HtmlConverter fromBody(html, options, false);
+        std::string text = fromBody.run();
+        if (fromBody.sawBody())
+            return text;
+    }
+    return HtmlConverter(html, options, true).run();
 }
 
 } // namespace qw
