@@ -63,6 +63,7 @@ TEST(Dispatch, FailuresSayWhyAndKeepTheNoticeForTheReader) {
         EXPECT_TRUE(result.failed);
         EXPECT_EQ(result.text, c.text);
         EXPECT_EQ(result.error, c.error);
+        EXPECT_TRUE(result.palmDocTitle.empty());
     }
 }
 
