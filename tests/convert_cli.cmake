@@ -90,6 +90,14 @@ if(NOT plain STREQUAL back)
     message(FATAL_ERROR "Palm DOC round trip changed the text")
 endif()
 expect_run(4 --to pdb ${DOCS}/novel.txt ${WORK}/no-such-folder/out.pdb)
+# Saving through a symbolic link writes the file it points to and keeps the link.
+file(WRITE ${WORK}/linked.pdb "old")
+file(CREATE_LINK linked.pdb ${WORK}/link.pdb SYMBOLIC)
+expect_run(0 --to pdb --title "Novel" ${DOCS}/novel.txt ${WORK}/link.pdb)
+file(READ ${WORK}/linked.pdb head LIMIT 8 HEX)
+if(NOT IS_SYMLINK ${WORK}/link.pdb OR NOT head STREQUAL "4e6f76656c000000")
+    message(FATAL_ERROR "Palm DOC through a link: ${head}")
+endif()
 
 # HTML, XML, members of ZIP archives ("archive.zip|member") and OpenDocument text.
 file(WRITE ${WORK}/page.htm "<html><head><title>T</title></head><body><p>One <b>two</b></p><p>three &amp; four</p></body></html>")

@@ -124,16 +124,17 @@ std::string oneLine(std::string text) {
     return text;
 }
 
+// Standard output for "-"; a file is replaced as the reader's Save as does.
 bool writeAll(const std::string& path, const std::string& data, std::string& error) {
-    FILE* out = path == "-" ? stdout : std::fopen(path.c_str(), "wb");
-    if (out == nullptr) {
-        error = "Cannot write file " + path + ": " + std::strerror(errno);
-        return false;
+    if (path != "-") {
+        const qw::WriteOutcome written = qw::ReplaceFileContents(path, data);
+        if (!written.ok)
+            error = "Cannot write file " + path + ": " + written.detail;
+        return written.ok;
     }
-    const bool ok = std::fwrite(data.data(), 1, data.size(), out) == data.size();
-    const bool closed = out == stdout ? std::fflush(out) == 0 : std::fclose(out) == 0;
-    if (!ok || !closed) {
-        error = "Cannot write file " + path + ": " + std::strerror(errno);
+    const bool ok = std::fwrite(data.data(), 1, data.size(), stdout) == data.size();
+    if (!ok || std::fflush(stdout) != 0) {
+        error = std::string("Cannot write to standard output: ") + std::strerror(errno);
         return false;
     }
     return true;
