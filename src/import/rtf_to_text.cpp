@@ -23,8 +23,9 @@ std::string RemoveRtfNoiseGroups(std::string_view rtf) {
         out.append(p + i, brace - i);
         if (brace == n)
             break;
-        const bool starred = n - brace > 2 && p[brace + 1] == '\\' && p[brace + 2] == '*';
-        const bool picture = n - brace > 5 && rtf.compare(brace + 1, 5, "\\pict") == 0;
+        const bool control = n - brace > 2 && p[brace + 1] == '\\';
+        const bool starred = control && p[brace + 2] == '*';
+        const bool picture = control && n - brace > 5 && rtf.compare(brace + 1, 5, "\\pict") == 0;
         if (!starred && !picture) {
             out.push_back('{');
             i = brace + 1;
