@@ -49,6 +49,16 @@ void* operator new(size_t size) {
 void* operator new[](size_t size) {
     return Allocate(size);
 }
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return Allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
 void operator delete(void* p) noexcept {
     Release(p);
 }
@@ -59,6 +69,12 @@ void operator delete(void* p, size_t) noexcept {
     Release(p);
 }
 void operator delete[](void* p, size_t) noexcept {
+    Release(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    Release(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
     Release(p);
 }
 
