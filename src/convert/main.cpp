@@ -12,9 +12,15 @@
 #include "import/zip_archive.h"
 #include "reader/remove_line_breaks.h"
 #include "reader/toc_listing.h"
+#include "settings/book_settings.h"
+#include "settings/config_file.h"
+#include "settings/settings_model.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,23 +34,69 @@ const char* const kUsage =
     "  --to pdb        write a Palm DOC database\n"
     "  --title TITLE   its title, at most 31 characters (default: OUTPUT's name)\n"
     "  --cp1252        write Windows-1252 bytes instead of UTF-8\n"
+    "  --config DIR    take the defaults from DIR/Quirewell.ini (read, never written)\n"
     "  --remove-line-breaks      join the lines of hard-wrapped paragraphs\n"
     "  --not-after-punctuation   with it: keep breaks after punctuation marks\n"
     "  --not-before-indentation  with it: keep breaks before indented lines\n"
-    "  --emphasis MODE HTML emphasis as caps (the default), marks (*bold*\n"
-    "                  /italic/ _underlined_) or none\n"
+    "  --doc-blank-line          a blank line between the paragraphs of Word\n"
+    "                            and Palm DOC files\n"
+    "  --no-OPTION     switches any of the four options above off\n"
+    "  --emphasis MODE HTML emphasis as caps, marks (*bold* /italic/\n"
+    "                  _underlined_) or none\n"
     "  --contents      list the sections the reader would find instead of the\n"
     "                  text: one line each, the display-line number, a TAB and\n"
-    "                  the heading (LF line breaks). The criteria are the\n"
-    "                  defaults: at least 3 blank lines before a heading, 5\n"
-    "                  lines apart counting blank lines, any heading text.\n"
-    "                  Lines are counted as fitted to 80 units a line, every\n"
-    "                  character one unit; --remove-line-breaks applies first\n"
+    "                  the heading (LF line breaks). The criteria are those of\n"
+    "                  the default book settings: at least 3 blank lines before\n"
+    "                  a heading, 5 lines apart counting blank lines, any\n"
+    "                  heading text. Lines are counted as fitted to\n"
+    "                  80 units a line, every character one unit; line-break\n"
+    "                  removal applies first\n"
     "  -h, --help      show this help\n"
+    "\n"
+    "Defaults are the reader's: those of a new Quirewell.ini, or of the one\n"
+    "--config names (sections \"Default\", \"Import\", \"Options\" Punctuation,\n"
+    "\"Ignored files\"). Without one: line breaks are removed, but not before\n"
+    "indented lines, except in HTML, RTF, Word, OpenOffice and OpenDocument\n"
+    "text, which already have one line per paragraph; Word and Palm DOC\n"
+    "paragraphs get a blank line between them; HTML emphasis is shown in caps.\n"
     "\n"
     "OUTPUT missing or \"-\" writes to standard output. Line breaks are CR LF.\n"
     "INPUT may name a member of a ZIP archive as ARCHIVE.zip|MEMBER; a ZIP\n"
-    "archive alone is converted when it holds one file that is not ignored.\n";
+    "archive alone is converted when it holds one file that is not ignored.\n"
+    "\n"
+    "Exit status: 0 done; 1 bad command line; 2 INPUT (or the configuration)\n"
+    "cannot be read; 3 INPUT was read but cannot be converted (a Palm DOC file\n"
+    "that is damaged, too large or not of type TEXt); 4 OUTPUT cannot be\n"
+    "written. Messages go to standard error.\n";
+
+enum ExitStatus {
+    kDone = 0,
+    kBadCommandLine = 1,
+    kUnreadableInput = 2,
+    kConversionFailed = 3,
+    kCannotWrite = 4,
+};
+
+// Options the command line may switch either way; unset ones take the
+// configuration's value.
+struct Switches {
+    std::optional<bool> removeLineBreaks;
+    std::optional<bool> notAfterPunctuation;
+    std::optional<bool> notBeforeIndentation;
+    std::optional<bool> docBlankLine;
+};
+
+struct Switch {
+    const char* name;
+    std::optional<bool> Switches::*field;
+};
+
+const Switch kSwitches[] = {
+    {"remove-line-breaks", &Switches::removeLineBreaks},
+    {"not-after-punctuation", &Switches::notAfterPunctuation},
+    {"not-before-indentation", &Switches::notBeforeIndentation},
+    {"doc-blank-line", &Switches::docBlankLine},
+};
 
 struct Arguments {
     std::string input;
@@ -53,16 +105,15 @@ struct Arguments {
     std::string title;
     bool hasTitle = false;
     bool cp1252 = false;
-    std::string emphasis = "caps";
-    bool removeLineBreaks = false;
+    std::optional<std::string> emphasis;
     bool contents = false;
-    bool notAfterPunctuation = false;
-    bool notBeforeIndentation = false;
+    std::string configDir;
+    Switches switches;
 };
 
-int fail(const std::string& message) {
+int fail(ExitStatus status, const std::string& message) {
     std::fprintf(stderr, "quirewell-convert: %s\n", message.c_str());
-    return 1;
+    return status;
 }
 
 // Messages use "\r" as a line break, as in the reader's message boxes.
@@ -73,16 +124,17 @@ std::string oneLine(std::string text) {
     return text;
 }
 
+// Standard output for "-"; a file is replaced as the reader's Save as does.
 bool writeAll(const std::string& path, const std::string& data, std::string& error) {
-    FILE* out = path == "-" ? stdout : std::fopen(path.c_str(), "wb");
-    if (out == nullptr) {
-        error = "Cannot write file " + path + ": " + std::strerror(errno);
-        return false;
+    if (path != "-") {
+        const qw::WriteOutcome written = qw::ReplaceFileContents(path, data);
+        if (!written.ok)
+            error = "Cannot write file " + path + ": " + written.detail;
+        return written.ok;
     }
-    const bool ok = std::fwrite(data.data(), 1, data.size(), out) == data.size();
-    const bool closed = out == stdout ? std::fflush(out) == 0 : std::fclose(out) == 0;
-    if (!ok || !closed) {
-        error = "Cannot write file " + path + ": " + std::strerror(errno);
+    const bool ok = std::fwrite(data.data(), 1, data.size(), stdout) == data.size();
+    if (!ok || std::fflush(stdout) != 0) {
+        error = std::string("Cannot write to standard output: ") + std::strerror(errno);
         return false;
     }
     return true;
@@ -107,18 +159,19 @@ int writePalmDoc(const Arguments& args, const std::string& text) {
         const std::string database = qw::BuildPalmDoc(text, title, qw::PalmDocTimestampNow());
         std::string error;
         if (database.empty())
-            return fail("the text is too long for a Palm Doc file");
-        return writeAll("-", database, error) ? 0 : fail(error);
+            return fail(kConversionFailed, "the text is too long for a Palm Doc file");
+        return writeAll("-", database, error) ? kDone : fail(kCannotWrite, error);
     }
     const qw::WriteOutcome written = qw::WritePalmDoc(args.output, text, title);
     if (!written.ok)
-        return fail(written.detail);
-    return 0;
+        return fail(kCannotWrite, written.detail);
+    return kDone;
 }
 
 struct InputBytes {
     std::string bytes;
-    std::string extension; // the upper-cased extension that picks the converter
+    std::string extension;      // the upper-cased extension that picks the converter
+    std::string shownExtension; // the document's own: an archive member's, a .sxw file's
     std::string error;
 };
 
@@ -134,11 +187,16 @@ InputBytes readInput(const std::string& input, const qw::ImportOptions& options)
         ref = qw::FileRef::parse(input);
     }
     const std::string extension = qw::UpperExtension(ref.path);
+    result.shownExtension = extension;
     if (ref.entry.empty() && qw::IsZippedXmlDocument(extension)) {
         ref.entry = "content.xml";
     } else if (ref.entry.empty() && extension == ".ZIP") {
-        const std::vector<std::string> entries =
-            qw::SortArchiveListing(qw::ListArchive(ref.path, true, options.ignoredFiles).entries);
+        qw::ArchiveListing listing = qw::ListArchive(ref.path, true, options.ignoredFiles);
+        if (!listing.ok()) {
+            result.error = listing.error;
+            return result;
+        }
+        const std::vector<std::string> entries = qw::SortArchiveListing(listing.entries);
         if (entries.size() != 1) {
             result.error = "archive " + ref.path + " holds " + std::to_string(entries.size()) +
                            " files that are not ignored; name one as ARCHIVE|MEMBER";
@@ -147,18 +205,75 @@ InputBytes readInput(const std::string& input, const qw::ImportOptions& options)
             return result;
         }
         ref.entry = entries.front();
+        result.shownExtension = qw::UpperExtension(ref.entry);
     } else if (ref.entry.empty()) {
         qw::FileBytes file = qw::ReadWholeFile(ref.path);
         result.bytes = std::move(file.bytes);
         result.error = std::move(file.error);
         result.extension = extension;
         return result;
+    } else {
+        result.shownExtension = qw::UpperExtension(ref.entry);
     }
     qw::ArchiveEntryBytes member = qw::ExtractArchiveEntry(ref.path, ref.entry);
     result.bytes = std::move(member.bytes);
     result.error = std::move(member.error);
     result.extension = qw::UpperExtension(ref.entry);
     return result;
+}
+
+// What the reader would use: the options of a new configuration, or of the
+// one in configDir, read without writing it.
+struct Defaults {
+    qw::ImportOptions import;
+    qw::BookSettings book; // the "Default" record: line breaks, contents criteria
+    std::string punctuationMarks;
+    std::string error;
+};
+
+Defaults readDefaults(const std::string& configDir) {
+    Defaults d;
+    qw::ConfigFile config;
+    if (!configDir.empty()) {
+        const std::string path = configDir + "/Quirewell.ini";
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec)) {
+            d.error = "Cannot open file " + path + "!";
+            return d;
+        }
+        if (!config.Open(path)) {
+            d.error = config.OpenError();
+            return d;
+        }
+    }
+    const qw::Settings settings(config);
+    // The two HTML options exclude each other, marks winning, as at the
+    // reader's start.
+    d.import.htmlEmphasisMarks = settings.Bool(qw::Setting::HtmlBoldItalicUnderlined);
+    d.import.htmlEmphasisAsCapitals =
+        settings.Bool(qw::Setting::HtmlEmphasisAsCapitals) && !d.import.htmlEmphasisMarks;
+    d.import.docBlankLine = settings.Bool(qw::Setting::DocBlankLine);
+    if (config.SectionExists(qw::sections::kIgnoredFiles))
+        d.import.ignoredFiles = config.ReadSection(qw::sections::kIgnoredFiles);
+    if (config.SectionExists(qw::kDefaultRecord))
+        d.book = qw::LoadBookSettings(config, qw::kDefaultRecord, d.book, {}, false);
+    d.punctuationMarks = settings.Bytes(qw::Setting::Punctuation);
+    return d;
+}
+
+// Reads "--NAME" and "--no-NAME" of the switches; false for other arguments.
+bool readSwitch(const std::string& arg, Switches& switches) {
+    for (const Switch& s : kSwitches) {
+        if (arg == std::string("--") + s.name) {
+            switches.*s.field = true;
+            return true;
+        }
+        if (arg == std::string("--no-") + s.name) {
+            switches.*s.field = false;
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -170,72 +285,88 @@ int main(int argc, char* argv[]) {
         const std::string arg = argv[i];
         if (arg == "-h" || arg == "--help") {
             std::fputs(kUsage, stdout);
-            return 0;
+            return kDone;
+        } else if (readSwitch(arg, args.switches)) {
         } else if (arg == "--cp1252") {
             args.cp1252 = true;
         } else if (arg == "--contents") {
             args.contents = true;
-        } else if (arg == "--remove-line-breaks") {
-            args.removeLineBreaks = true;
-        } else if (arg == "--not-after-punctuation") {
-            args.notAfterPunctuation = true;
-        } else if (arg == "--not-before-indentation") {
-            args.notBeforeIndentation = true;
         } else if (arg == "--to") {
             if (i + 1 >= argc)
-                return fail("--to needs a format (txt)");
+                return fail(kBadCommandLine, "--to needs a format (txt, pdb)");
             args.format = argv[++i];
         } else if (arg.rfind("--to=", 0) == 0) {
             args.format = arg.substr(5);
         } else if (arg == "--title") {
             if (i + 1 >= argc)
-                return fail("--title needs a text");
+                return fail(kBadCommandLine, "--title needs a text");
             args.title = argv[++i];
             args.hasTitle = true;
         } else if (arg == "--emphasis") {
             if (i + 1 >= argc)
-                return fail("--emphasis needs a mode (caps, marks, none)");
+                return fail(kBadCommandLine, "--emphasis needs a mode (caps, marks, none)");
             args.emphasis = argv[++i];
+        } else if (arg == "--config") {
+            if (i + 1 >= argc)
+                return fail(kBadCommandLine, "--config needs a folder");
+            args.configDir = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-            return fail("unknown option " + arg + " (see --help)");
+            return fail(kBadCommandLine, "unknown option " + arg + " (see --help)");
         } else {
             positional.push_back(arg);
         }
     }
     if (positional.empty() || positional.size() > 2)
-        return fail("expected INPUT [OUTPUT] (see --help)");
+        return fail(kBadCommandLine, "expected INPUT [OUTPUT] (see --help)");
     args.input = positional[0];
     if (positional.size() == 2)
         args.output = positional[1];
     if (args.format != "txt" && args.format != "pdb")
-        return fail("unknown output format " + args.format + " (txt, pdb)");
+        return fail(kBadCommandLine, "unknown output format " + args.format + " (txt, pdb)");
+    if (args.emphasis && *args.emphasis != "caps" && *args.emphasis != "marks" &&
+        *args.emphasis != "none")
+        return fail(kBadCommandLine,
+                    "unknown emphasis mode " + *args.emphasis + " (caps, marks, none)");
 
-    if (args.emphasis != "caps" && args.emphasis != "marks" && args.emphasis != "none")
-        return fail("unknown emphasis mode " + args.emphasis + " (caps, marks, none)");
-    qw::ImportOptions options;
-    options.htmlEmphasisAsCapitals = args.emphasis == "caps";
-    options.htmlEmphasisMarks = args.emphasis == "marks";
+    Defaults defaults = readDefaults(args.configDir);
+    if (!defaults.error.empty())
+        return fail(kUnreadableInput, oneLine(defaults.error));
+    qw::ImportOptions& options = defaults.import;
+    if (args.emphasis) {
+        options.htmlEmphasisAsCapitals = *args.emphasis == "caps";
+        options.htmlEmphasisMarks = *args.emphasis == "marks";
+    }
+    const Switches& on = args.switches;
+    options.docBlankLine = on.docBlankLine.value_or(options.docBlankLine);
 
     InputBytes file = readInput(args.input, options);
     if (!file.error.empty())
-        return fail(oneLine(file.error));
+        return fail(kUnreadableInput, oneLine(file.error));
     qw::ConvertResult converted = qw::ConvertToText(file.bytes, file.extension, options);
     for (const std::string& message : converted.messages)
         std::fprintf(stderr, "quirewell-convert: %s\n", oneLine(message).c_str());
     if (converted.failed)
-        return fail("Cannot open contents of " + args.input + "!");
+        return fail(kConversionFailed,
+                    "Cannot open contents of " + args.input + ": " + oneLine(converted.error));
     std::string text = std::move(converted.text);
     qw::NormalizeLineBreaksInPlace(text, false);
-    if (args.removeLineBreaks) {
+
+    // As in the reader, removal is off for formats that give one line per
+    // paragraph, unless asked for.
+    const bool remove = on.removeLineBreaks.value_or(
+        defaults.book.removeLineBreaks && !qw::ConvertsToParagraphLines(file.shownExtension));
+    if (remove) {
         qw::LineBreakOptions lineBreaks;
-        lineBreaks.notAfterPunctuation = args.notAfterPunctuation;
-        lineBreaks.notBeforeIndentation = args.notBeforeIndentation;
+        lineBreaks.notAfterPunctuation =
+            on.notAfterPunctuation.value_or(defaults.book.checkPunctuationMarks);
+        lineBreaks.notBeforeIndentation =
+            on.notBeforeIndentation.value_or(defaults.book.checkIndentation);
+        lineBreaks.punctuationMarks = defaults.punctuationMarks;
         text = qw::RemoveLineBreaks(text, lineBreaks);
     }
     if (args.contents) {
         std::string listing;
-        for (const qw::ListedSection& s :
-             qw::ListSections(text, qw::TocCriteriaOf(qw::BookSettings{})))
+        for (const qw::ListedSection& s : qw::ListSections(text, qw::TocCriteriaOf(defaults.book)))
             listing += std::to_string(s.line) + "\t" + s.text + "\n";
         text = std::move(listing);
     } else if (args.format == "pdb") {
@@ -245,6 +376,6 @@ int main(int argc, char* argv[]) {
         text = qw::Cp1252ToUtf8(text);
     std::string error;
     if (!writeAll(args.output, text, error))
-        return fail(error);
-    return 0;
+        return fail(kCannotWrite, error);
+    return kDone;
 }

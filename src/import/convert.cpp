@@ -1,5 +1,6 @@
 #include "import/convert.h"
 
+#include "import/archive.h"
 #include "import/html_to_text.h"
 #include "import/palm_doc.h"
 #include "import/plain_text.h"
@@ -38,11 +39,12 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
     if (upperExtension == ".RTF" || content.substr(0, 5) == "{\\rtf")
         return Trimmed(RtfToText(content));
 
-    // 2. HTML. Files saved as UTF-8 are read as such.
+    // 2. HTML, in the encoding it declares or shows.
     if (upperExtension == ".HTM" || upperExtension == ".HTML") {
-        if (DetectTextEncoding(content) == TextEncoding::Cp1252)
+        const TextEncoding encoding = DetectHtmlEncoding(content);
+        if (encoding == TextEncoding::Cp1252)
             return Trimmed(HtmlToText(content, options));
-        return Trimmed(HtmlToText(TranscodeToCp1252(content), options));
+        return Trimmed(HtmlToText(TranscodeToCp1252(content, encoding), options));
     }
 
     // 3. XML, also the content.xml of .sxw and .odt documents.
@@ -65,9 +67,15 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
 
     // 5. Palm DOC ".PDB".
     if (upperExtension == ".PDB") {
-        PalmDocText palm = PalmDocToText(content, options.docBlankLine);
+        PalmDocText palm = PalmDocToText(content, options.docBlankLine, options.maxTextBytes);
+        // Text stored as UTF-8 is read as a plain file would be.
+        const TextEncoding encoding = DetectTextEncoding(palm.text);
+        if (!palm.failed && encoding != TextEncoding::Cp1252)
+            palm.text = TranscodeToCp1252(palm.text, encoding);
         ConvertResult result = Trimmed(std::move(palm.text));
         result.palmDocTitle = std::move(palm.title);
+        result.failed = palm.failed;
+        result.error = std::move(palm.error);
         return result;
     }
 
@@ -75,6 +83,11 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
     ConvertResult result = Trimmed(PlainTextToText(content));
     result.messages = std::move(messages);
     return result;
+}
+
+bool ConvertsToParagraphLines(std::string_view upperExtension) {
+    return upperExtension == ".HTM" || upperExtension == ".HTML" || upperExtension == ".RTF" ||
+           upperExtension == ".DOC" || IsZippedXmlDocument(upperExtension);
 }
 
 std::string UpperExtension(std::string_view path) {

@@ -2,6 +2,8 @@
 // The converter dispatch: the bytes of a file and its upper-cased extension
 // (with its dot, ".HTM") in, the book's plain text out.
 
+#include "import/read_file.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,13 +18,19 @@ struct ImportOptions {
     // The "Ignored files" patterns and "Hide ignored files in archives".
     std::vector<std::string> ignoredFiles = {"*.lit"};
     bool hideIgnoredInArchives = false;
+    // Converters whose text can grow far beyond their input (Palm DOC)
+    // refuse a text larger than this.
+    size_t maxTextBytes = kMaxBookFileBytes;
 };
 
 struct ConvertResult {
     std::string text;
-    // Set when conversion met an error it could not turn into text; the
-    // loading flow then shows "Cannot open contents of ..." and loads nothing.
+    // Set when the content could not be converted; error says why. The text
+    // is then either the one-line notice the reader shows in place of the
+    // book (a Palm DOC file that is damaged or not text) or empty, and the
+    // loading flow shows "Cannot open contents of ..." and loads nothing.
     bool failed = false;
+    std::string error;
     // Messages the converter has for the user, shown in order before the
     // book (the Word reader's "Error in FAT" and the like).
     std::vector<std::string> messages;
@@ -37,6 +45,12 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
 // The plain-text branch: UTF-8 and UTF-16 input become Windows-1252, then the
 // plain-text pass runs.
 std::string PlainTextToText(std::string_view content);
+
+// True for the formats whose converters already give one line per paragraph
+// (HTML, RTF, Word, OpenOffice and OpenDocument text): the reader switches
+// line-break removal off for them. The extension is that of the document
+// itself, for an archive member the member's own.
+bool ConvertsToParagraphLines(std::string_view upperExtension);
 
 // The extension of a file name from its last dot, dot included, upper-cased;
 // empty when the name part has no dot.

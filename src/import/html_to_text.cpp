@@ -3,6 +3,7 @@
 #include "import/html_entities.h"
 #include "import/text_scan.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -30,11 +31,17 @@ const std::array<bool, 256> kSpecialText = [] {
 
 class HtmlConverter {
   public:
-    HtmlConverter(std::string_view in, const ImportOptions& options)
+    // With noBody the whole input counts as body; without it only what
+    // follows a BODY start tag.
+    HtmlConverter(std::string_view in, const ImportOptions& options, bool noBody)
         : in_(in), capitalsOption_(options.htmlEmphasisAsCapitals),
-          marksOption_(options.htmlEmphasisMarks), noBody_(!HasHtmlBodyTag(in)) {
+          marksOption_(options.htmlEmphasisMarks), noBody_(noBody) {
         out_.reserve(in.size());
     }
+
+    // True once a BODY start tag was met (not in a comment, a script, a
+    // style sheet or a longer name such as BODYTEXT).
+    bool sawBody() const { return sawBody_; }
 
     std::string run() {
         const size_t n = in_.size();
@@ -240,16 +247,22 @@ class HtmlConverter {
 
     // Makes the output end in a blank line, counting the line breaks already there.
     void endInBlankLine() {
-        int lineFeeds = 0;
-        for (size_t k = out_.size(); k > 0 && lineFeeds < 2; --k) {
-            const char b = out_[k - 1];
-            if (b == '\n')
-                ++lineFeeds;
-            else if (b != ' ' && b != '\t' && b != '\r')
-                break;
-        }
-        for (; lineFeeds < 2; ++lineFeeds)
+        for (int lineFeeds = trailingLineFeeds(); lineFeeds < 2; ++lineFeeds)
             lineBreak();
+    }
+
+    // The line feeds among the blanks (spaces, TABs, CRs, LFs) that end the
+    // output, counted up to two. The output only grows, so each byte is
+    // looked at once however many paragraph tags follow a long run of blanks.
+    int trailingLineFeeds() {
+        for (; blanksScannedTo_ < out_.size(); ++blanksScannedTo_) {
+            const char b = out_[blanksScannedTo_];
+            if (b == '\n')
+                trailingLineFeeds_ = std::min(trailingLineFeeds_ + 1, 2);
+            else if (b != ' ' && b != '\t' && b != '\r')
+                trailingLineFeeds_ = 0;
+        }
+        return trailingLineFeeds_;
     }
 
     static bool IsHeading(std::string_view name) {
@@ -330,7 +343,7 @@ class HtmlConverter {
                     (italicOrUnderline_ || em_ || dfn_ || var_ || cite_ || bold_ || strong_);
         if ((!inBody_ && !noBody_) || script_ || del_ || style_) {
             if (name == "BODY")
-                inBody_ = true;
+                inBody_ = sawBody_ = true;
             return;
         }
         layoutTag(name);
@@ -349,8 +362,11 @@ class HtmlConverter {
     bool inComment_ = false;
     bool inReference_ = false;
     bool inBody_ = false;
+    bool sawBody_ = false;
     std::string tag_;
     std::string reference_;
+    size_t blanksScannedTo_ = 0;
+    int trailingLineFeeds_ = 0;
 
     bool pre_ = false, script_ = false, style_ = false, del_ = false, em_ = false, dfn_ = false,
          var_ = false, cite_ = false, bold_ = false, italicOrUnderline_ = false, strong_ = false;
@@ -378,7 +394,16 @@ bool HasHtmlBodyTag(std::string_view html) {
 }
 
 std::string HtmlToText(std::string_view html, const ImportOptions& options) {
-    return HtmlConverter(html, options).run();
+    // "<body" may stand in a comment, a script or a longer tag name: only a
+    // pass that meets a real BODY tag keeps what it found; otherwise the
+    // whole file counts as body. At most two passes.
+    if (HasHtmlBodyTag(html)) {
+        HtmlConverter fromBody(html, options, false);
+        std::string text = fromBody.run();
+        if (fromBody.sawBody())
+            return text;
+    }
+    return HtmlConverter(html, options, true).run();
 }
 
 } // namespace qw

@@ -14,8 +14,9 @@ namespace qw {
 
 std::string HtmlToText(std::string_view html, const ImportOptions& options);
 
-// True when the input holds "<BODY" in any letter case; without one the whole
-// file counts as body.
+// True when the input holds "<BODY" in any letter case: it may have a BODY
+// tag. Without one the whole file counts as body; with one, only the text
+// after a real BODY start tag, if there is one.
 bool HasHtmlBodyTag(std::string_view html);
 
 } // namespace qw

@@ -44,7 +44,25 @@ void PutU16(std::string& s, size_t at, unsigned v) {
 
 PalmDocText Failure(const std::string& message) {
     PalmDocText result;
-    result.text = "Error opening pdb file (" + message + ")\r\n=> The file might be encrypted.";
+    result.error = "Error opening pdb file (" + message + ")";
+    result.text = result.error + "\r\n=> The file might be encrypted.";
+    result.failed = true;
+    return result;
+}
+
+PalmDocText TooLarge(size_t maxText) {
+    PalmDocText result;
+    result.error = "The text of this Palm Doc file is larger than " +
+                   std::to_string(maxText / (1024 * 1024)) +
+                   " MB, the largest book Quirewell reads.";
+    result.failed = true;
+    return result;
+}
+
+PalmDocText NotText() {
+    PalmDocText result;
+    result.text = kPalmDocNotText;
+    result.error = "Only text files in palm doc format are supported";
     result.failed = true;
     return result;
 }
@@ -115,42 +133,58 @@ class RecordEncoder {
 
 // Finds, for each position of a record, the longest earlier occurrence of
 // the bytes that start there (within the window, at most 10 bytes) and, of
-// those as long, the one furthest back. Earlier positions are kept in chains
-// by their first three bytes.
+// those as long, the one furthest back. Earlier positions are kept in lists
+// by their first three bytes, oldest first, so that the search can stop at
+// the first occurrence as long as the cap (in a run of one repeated byte,
+// the very first); it never tries more than 256 of them.
 class MatchFinder {
   public:
     explicit MatchFinder(std::string_view text)
         : t_(reinterpret_cast<const unsigned char*>(text.data())), length_(text.size()),
-          previous_(text.size(), -1) {
-        std::fill(std::begin(head_), std::end(head_), -1);
+          next_(text.size(), -1) {
+        std::fill(std::begin(oldest_), std::end(oldest_), -1);
+        std::fill(std::begin(newest_), std::end(newest_), -1);
     }
 
-    // Adds every position before `upTo` to the chains.
+    // Adds every position before `upTo` to the lists.
     void insertUpTo(size_t upTo) {
         for (; inserted_ < upTo; ++inserted_) {
             if (inserted_ + 3 > length_)
                 continue;
             const unsigned h = hash(inserted_);
-            previous_[inserted_] = head_[h];
-            head_[h] = static_cast<int>(inserted_);
+            const int at = static_cast<int>(inserted_);
+            if (oldest_[h] < 0)
+                oldest_[h] = at;
+            else
+                next_[static_cast<size_t>(newest_[h])] = at;
+            newest_[h] = at;
         }
     }
 
     // The copy for position i: its length (0 when under three bytes would
     // match) and its start.
-    size_t longest(size_t i, size_t cap, size_t& from) const {
+    size_t longest(size_t i, size_t cap, size_t& from) {
         if (cap < 3 || i + 3 > length_)
             return 0;
         const size_t windowStart = i > kMaxDistance ? i - kMaxDistance : 0;
+        const unsigned h = hash(i);
+        // Positions that fell out of the window leave their list for good.
+        while (oldest_[h] >= 0 && static_cast<size_t>(oldest_[h]) < windowStart) {
+            const int after = next_[static_cast<size_t>(oldest_[h])];
+            if (after < 0)
+                newest_[h] = -1;
+            oldest_[h] = after;
+        }
         size_t best = 0;
-        for (int p = head_[hash(i)]; p >= 0 && static_cast<size_t>(p) >= windowStart;
-             p = previous_[static_cast<size_t>(p)]) {
+        size_t tried = 0;
+        for (int p = oldest_[h]; p >= 0 && best < cap && tried < kMaxCandidates;
+             p = next_[static_cast<size_t>(p)], ++tried) {
             const auto candidate = static_cast<size_t>(p);
             size_t n = 0;
             while (n < cap && t_[candidate + n] == t_[i + n])
                 ++n;
-            // Walking back from the newest: an equal length further back wins.
-            if (n >= 3 && n >= best) {
+            // Walking forward from the oldest: only a longer match replaces it.
+            if (n >= 3 && n > best) {
                 best = n;
                 from = candidate;
             }
@@ -165,26 +199,37 @@ class MatchFinder {
     }
 
     static constexpr unsigned kHashSize = 4096;
+    static constexpr size_t kMaxCandidates = 256;
     const unsigned char* t_;
     size_t length_;
-    std::vector<int> previous_;
-    int head_[kHashSize];
+    std::vector<int> next_; // the next position in the same list
+    int oldest_[kHashSize];
+    int newest_[kHashSize];
     size_t inserted_ = 0;
 };
 
 } // namespace
 
-bool DecompressPalmDocRecord(std::string_view record, std::string& out) {
+bool DecompressPalmDocRecord(std::string_view record, std::string& out, size_t maxOut) {
     const auto* in = reinterpret_cast<const unsigned char*>(record.data());
     const size_t size = record.size();
     const size_t start = out.size();
-    // No code yields more than five bytes per input byte.
-    out.resize(start + size * 5 + 8);
+    // No code yields more than five bytes per input byte, nor more than ten
+    // bytes at once: the output stops growing a code after passing maxOut.
+    constexpr size_t kLongestCode = 10;
+    const size_t room = maxOut >= start && maxOut - start < size * 5 + 8
+                            ? maxOut - start + kLongestCode
+                            : size * 5 + 8;
+    out.resize(start + room);
     char* const base = &out[0];
     size_t w = start;
     size_t pos = 0;
     bool ok = true;
     while (pos < size) {
+        if (w > maxOut) {
+            ok = false;
+            break;
+        }
         const unsigned c = in[pos++];
         if (c == 0 || (c >= 0x09 && c <= 0x7F)) {
             base[w++] = static_cast<char>(c);
@@ -224,13 +269,13 @@ bool DecompressPalmDocRecord(std::string_view record, std::string& out) {
         }
     }
     out.resize(w);
-    return ok;
+    return ok && w <= maxOut;
 }
 
-PalmDocText PalmDocToText(std::string_view file, bool blankLines) {
+PalmDocText PalmDocToText(std::string_view file, bool blankLines, size_t maxText) {
     const size_t size = file.size();
     if (size >= 64 && file.substr(60, 4) != "TEXt")
-        return {kPalmDocNotText, {}, false};
+        return NotText();
     if (size < kHeaderSize + 8)
         return Failure("File is shorter than its header");
 
@@ -258,7 +303,7 @@ PalmDocText PalmDocToText(std::string_view file, bool blankLines) {
         return Failure("More text records than records");
 
     std::string text;
-    text.reserve(std::min(textLength, size * 5));
+    text.reserve(std::min({textLength, size * 5, maxText}));
     for (size_t k = 1; k <= textRecords; ++k) {
         size_t begin = 0;
         size_t end = size;
@@ -269,10 +314,13 @@ PalmDocText PalmDocToText(std::string_view file, bool blankLines) {
         if (end < begin)
             return Failure("Record offsets out of order");
         const std::string_view record = file.substr(begin, end - begin);
-        if (!compressed)
+        if (!compressed) {
+            if (record.size() > maxText - text.size())
+                return TooLarge(maxText);
             text.append(record);
-        else if (!DecompressPalmDocRecord(record, text))
-            return Failure(kPalmDocInvalidData);
+        } else if (!DecompressPalmDocRecord(record, text, maxText)) {
+            return text.size() > maxText ? TooLarge(maxText) : Failure(kPalmDocInvalidData);
+        }
     }
     PalmDocText result;
     result.text = NormalizeLineBreaks(text, blankLines);

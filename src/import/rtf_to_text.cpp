@@ -23,8 +23,9 @@ std::string RemoveRtfNoiseGroups(std::string_view rtf) {
         out.append(p + i, brace - i);
         if (brace == n)
             break;
-        const bool starred = n - brace > 2 && p[brace + 1] == '\\' && p[brace + 2] == '*';
-        const bool picture = n - brace > 5 && rtf.compare(brace + 1, 5, "\\pict") == 0;
+        const bool control = n - brace > 2 && p[brace + 1] == '\\';
+        const bool starred = control && p[brace + 2] == '*';
+        const bool picture = control && n - brace > 5 && rtf.compare(brace + 1, 5, "\\pict") == 0;
         if (!starred && !picture) {
             out.push_back('{');
             i = brace + 1;
@@ -146,9 +147,13 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Real documents nest a few dozen groups deep; deeper groups share the state
+// of the group at the limit, so memory does not grow with the braces.
+constexpr size_t kMaxGroupDepth = 1000;
+
 class RtfReader {
   public:
-    explicit RtfReader(std::string_view rtf) : in_(rtf) { out_.reserve(rtf.size() / 2); }
+    explicit RtfReader(std::string_view rtf) : in_(rtf) {}
 
     std::string run() {
         size_t i = 0;
@@ -164,17 +169,25 @@ class RtfReader {
             const char c = p[i];
             if (c == '{') {
                 ++i;
+                pendingSkip_ = 0;
+                if (stack_.size() >= kMaxGroupDepth) {
+                    // Too deep: the group is read as part of the one around it.
+                    ++flatGroups_;
+                    groupStart_ = false;
+                    continue;
+                }
                 GroupState next = stack_.empty() ? GroupState{} : stack_.back();
                 stack_.push_back(next);
                 groupStart_ = true;
-                pendingSkip_ = 0;
                 continue;
             }
             if (c == '}') {
                 ++i;
                 groupStart_ = false;
                 pendingSkip_ = 0;
-                if (!stack_.empty())
+                if (flatGroups_ > 0)
+                    --flatGroups_;
+                else if (!stack_.empty())
                     stack_.pop_back();
                 if (stack_.empty())
                     break; // the document's group is closed: the rest is not read
@@ -513,6 +526,7 @@ class RtfReader {
     std::string_view in_;
     std::string out_;
     std::vector<GroupState> stack_;
+    size_t flatGroups_ = 0; // open groups beyond the depth limit
     std::unordered_map<long, int> fontCodePages_;
     long fontBeingDefined_ = 0;
     long defaultFont_ = 0;

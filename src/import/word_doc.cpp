@@ -101,14 +101,60 @@ bool AssemblePieces(std::string_view stream, std::string_view table, std::uint32
     return true;
 }
 
-std::string TrimLowBytes(std::string_view s) {
+std::string_view TrimLowBytes(std::string_view s) {
     size_t begin = 0;
     size_t end = s.size();
     while (begin < end && static_cast<unsigned char>(s[begin]) <= 32)
         ++begin;
     while (end > begin && static_cast<unsigned char>(s[end - 1]) <= 32)
         --end;
-    return std::string(s.substr(begin, end - begin));
+    return s.substr(begin, end - begin);
+}
+
+struct Footnote {
+    size_t mark; // position of its mark in the main text
+    std::string_view text;
+};
+
+// The main text with every footnote mark replaced by " {" + text + "}", built
+// in one pass. Footnote texts are taken in order and never overlap (a damaged
+// table cannot make one text count many times), and marks at the same
+// position keep their footnotes in order.
+std::string InsertFootnotes(const std::string& main, std::string_view text, size_t mainCount,
+                            std::string_view table, size_t refTable, size_t textTable, size_t n) {
+    std::vector<Footnote> notes;
+    size_t taken = 0; // where the previous footnote's text ended
+    for (size_t i = 0; i < n; ++i) {
+        const size_t from = std::max<size_t>(U32(table, textTable + 4 * i), taken);
+        const size_t to = U32(table, textTable + 4 * (i + 1));
+        std::string_view note;
+        if (to > from && mainCount + from < text.size()) {
+            note = TrimLowBytes(text.substr(mainCount + from, to - from));
+            taken = to;
+        }
+        const size_t mark = U32(table, refTable + 4 * i);
+        if (mark < main.size())
+            notes.push_back({mark, note});
+    }
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const Footnote& a, const Footnote& b) { return a.mark < b.mark; });
+    size_t size = main.size();
+    for (const Footnote& note : notes)
+        size += note.text.size() + 3;
+    std::string out;
+    out.reserve(size);
+    size_t copied = 0;
+    for (const Footnote& note : notes) {
+        if (note.mark >= copied) {
+            out.append(main, copied, note.mark - copied);
+            copied = note.mark + 1; // the mark itself is replaced
+        }
+        out += " {";
+        out += note.text;
+        out += '}';
+    }
+    out.append(main, copied, std::string::npos);
+    return out;
 }
 
 std::string CompoundText(std::string_view file, const WordDocument& document, bool blankLine) {
@@ -143,7 +189,8 @@ std::string CompoundText(std::string_view file, const WordDocument& document, bo
     const size_t mainCount = std::min(counts[0], text.size());
     std::string main = text.substr(0, mainCount);
 
-    // Footnotes go where they are referenced, from the last to the first.
+    // Footnotes go where they are referenced: each mark of the main text is
+    // replaced by " {" + the footnote text + "}".
     const long long footnotes = static_cast<long long>(U32(fib, 182)) / 4 - 2;
     if (document.kind == 6 && counts[1] >= 1 && footnotes >= 1 &&
         static_cast<unsigned long long>(footnotes) < table.size() / 4) {
@@ -153,18 +200,8 @@ std::string CompoundText(std::string_view file, const WordDocument& document, bo
         const auto inTable = [&](size_t at) {
             return at <= table.size() && table.size() - at >= 4 * (n + 1);
         };
-        if (inTable(refTable) && inTable(textTable)) {
-            for (size_t i = n; i-- > 0;) {
-                const size_t from = U32(table, textTable + 4 * i);
-                const size_t to = U32(table, textTable + 4 * (i + 1));
-                std::string note;
-                if (to > from && counts[0] + from < text.size())
-                    note = TrimLowBytes(std::string_view(text).substr(counts[0] + from, to - from));
-                const size_t ref = U32(table, refTable + 4 * i);
-                if (ref < main.size())
-                    main.replace(ref, 1, " {" + note + "}");
-            }
-        }
+        if (inTable(refTable) && inTable(textTable))
+            main = InsertFootnotes(main, text, counts[0], table, refTable, textTable, n);
     }
 
     std::string result = FilterWordText(main, 0, main.size(), document.kind, blankLine);

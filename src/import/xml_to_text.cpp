@@ -59,8 +59,18 @@ class XmlConverter {
     }
 
     std::string run() {
-        for (const char c : in_) {
-            if (inReference_) {
+        const size_t n = in_.size();
+        for (size_t i = 0; i < n; ++i) {
+            const char c = in_[i];
+            if (inCdata_) {
+                // Character data as it stands, "<" and "&" included, up to "]]>".
+                if (c == ']' && in_.compare(i, 3, "]]>") == 0) {
+                    inCdata_ = false;
+                    i += 2;
+                } else {
+                    textByte(c);
+                }
+            } else if (inReference_) {
                 if (IsReferenceEnd(c))
                     endReference(c);
                 else
@@ -74,12 +84,8 @@ class XmlConverter {
             } else if (c == '&') {
                 inReference_ = true;
                 reference_.clear();
-            } else if (inBody_ || noBody_) {
-                const char b = IsLineOrTab(c) ? ' ' : c;
-                if (b == ' ' && lastWasSpace_)
-                    continue;
-                lastWasSpace_ = b == ' ';
-                out_.push_back(b);
+            } else {
+                textByte(c);
             }
         }
         // A reference cut off by the end of the file is not lost.
@@ -89,6 +95,16 @@ class XmlConverter {
     }
 
   private:
+    void textByte(char c) {
+        if (!inBody_ && !noBody_)
+            return;
+        const char b = IsLineOrTab(c) ? ' ' : c;
+        if (b == ' ' && lastWasSpace_)
+            return;
+        lastWasSpace_ = b == ' ';
+        out_.push_back(b);
+    }
+
     void endReference(char terminator) {
         if (terminator != '&')
             inReference_ = false;
@@ -133,10 +149,14 @@ class XmlConverter {
         }
         tag_.push_back(UpperCp1252(c));
         if (!inComment_) {
-            if (tag_.size() == 3 && tag_ == "!--")
+            if (tag_.size() == 3 && tag_ == "!--") {
                 inComment_ = true;
-            else if (c == '"')
+            } else if (tag_.size() == 8 && tag_ == "![CDATA[") {
+                inTag_ = false;
+                inCdata_ = true;
+            } else if (c == '"') {
                 inQuotes_ = !inQuotes_;
+            }
         }
     }
 
@@ -190,6 +210,7 @@ class XmlConverter {
     bool inQuotes_ = false;
     bool inComment_ = false;
     bool inReference_ = false;
+    bool inCdata_ = false;
     bool inBody_ = false;
     std::string tag_;
     std::string reference_;

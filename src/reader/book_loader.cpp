@@ -2,6 +2,7 @@
 
 #include "import/archive.h"
 #include "import/plain_text.h"
+#include "import/zip_archive.h"
 
 #include <climits>
 #include <cstdlib>
@@ -100,7 +101,10 @@ bool BookLoader::loadFiles(const std::vector<std::string>& paths) {
     std::vector<FileRef> files;
     for (const std::string& path : paths) {
         if (UpperExtension(path) == ".ZIP") {
-            for (std::string& member : host_.archiveMembersToOpen(path))
+            std::vector<std::string> members = host_.archiveMembersToOpen(path);
+            if (members.empty())
+                reportUnreadableArchive(path);
+            for (std::string& member : members)
                 files.push_back({path, std::move(member)});
         } else {
             files.push_back({path, {}});
@@ -132,6 +136,14 @@ bool BookLoader::loadBatch(std::vector<FileRef> files) {
     }
     book_.AppendMode = false;
     return true;
+}
+
+void BookLoader::reportUnreadableArchive(const std::string& path) {
+    // Nothing to open is also what a cancelled choice or an empty archive
+    // give; only an archive that cannot be read is worth a message.
+    const ArchiveListing listing = ListArchive(path, false, {});
+    if (!listing.ok())
+        dialogs_.error(listing.error);
 }
 
 void BookLoader::cleanupAfterFailure(int count, int index) {
@@ -190,10 +202,15 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
     book_.PalmDocTitle = converted.palmDocTitle;
     for (const std::string& message : converted.messages)
         dialogs_.warning(message);
-    if (converted.failed) {
-        dialogs_.error(entry.empty() ? "Cannot open contents of " + path + "!"
-                                     : "Cannot open contents of file [" + entry +
-                                           "] from archive " + path + "!");
+    // A failure the converter put into words is shown in place of the book;
+    // one without text loads nothing.
+    if (converted.failed && IsBlankText(converted.text)) {
+        std::string message = entry.empty() ? "Cannot open contents of " + path + "!"
+                                            : "Cannot open contents of file [" + entry +
+                                                  "] from archive " + path + "!";
+        if (!converted.error.empty())
+            message += "\r" + converted.error;
+        dialogs_.error(message);
         cleanupAfterFailure(count, index);
         return false;
     }
@@ -223,8 +240,9 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
         book_.TextEdited = false;
     }
 
+    // The format is the document's own: an archive member's, not the archive's.
     if (index == 1 &&
-        (extension == ".HTM" || extension == ".HTML" || extension == ".RTF" || extension == ".DOC"))
+        ConvertsToParagraphLines(entryIn.empty() ? extension : UpperExtension(entryIn)))
         lineBreaksAutoOff = true;
     if (lineBreaksAutoOff) {
         book_.BreaksAutoOff = true;

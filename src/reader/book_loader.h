@@ -78,6 +78,7 @@ class BookLoader {
   private:
     bool loadBatch(std::vector<FileRef> files);
     void cleanupAfterFailure(int count, int index);
+    void reportUnreadableArchive(const std::string& path);
 
     Book& book_;
     LoadHost& host_;

@@ -1,4 +1,5 @@
 #include "import/convert.h"
+#include "import/palm_doc.h"
 
 #include <gtest/gtest.h>
 
@@ -38,5 +39,32 @@ INSTANTIATE_TEST_SUITE_P(
                     DispatchCase{"NoExtension", "a\rb", "", "a\r\nb"},
                     DispatchCase{"HtmlBlankGivesEmpty", "<p> </p><br>", ".HTM", ""}),
     [](const auto& info) { return string(info.param.name); });
+
+TEST(Dispatch, FailuresSayWhyAndKeepTheNoticeForTheReader) {
+    qw::ImportOptions options;
+    options.maxTextBytes = 1000;
+    string notText = qw::BuildPalmDoc("x", "t", 0);
+    notText.replace(60, 4, "BOOK");
+    struct Case {
+        string content;
+        string text;
+        string error;
+    };
+    for (const Case& c :
+         {Case{"short",
+               "Error opening pdb file (File is shorter than its header)\r\n=> The file "
+               "might be encrypted.",
+               "Error opening pdb file (File is shorter than its header)"},
+          Case{notText, qw::kPalmDocNotText, "Only text files in palm doc format are supported"},
+          Case{qw::BuildPalmDoc(string(1001, 'x'), "t", 0), "",
+               "The text of this Palm Doc file is larger than 0 MB, the largest book Quirewell "
+               "reads."}}) {
+        const qw::ConvertResult result = qw::ConvertToText(c.content, ".PDB", options);
+        EXPECT_TRUE(result.failed);
+        EXPECT_EQ(result.text, c.text);
+        EXPECT_EQ(result.error, c.error);
+        EXPECT_TRUE(result.palmDocTitle.empty());
+    }
+}
 
 } // namespace

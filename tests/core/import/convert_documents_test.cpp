@@ -79,12 +79,4 @@ TEST(ConvertDocuments, PalmDocWithTitle) {
     EXPECT_EQ(blank.text, "one\r\n\r\ntwo");
 }
 
-TEST(ConvertDocuments, PalmDocFailuresAreText) {
-    EXPECT_EQ(Convert("", ".PDB").text,
-              "Error opening pdb file (File is shorter than its header)\r\n=> The file might be "
-              "encrypted.");
-    EXPECT_EQ(Convert(string(100, 'x'), ".PDB").text, qw::kPalmDocNotText);
-    EXPECT_TRUE(Convert(string(100, 'x'), ".PDB").palmDocTitle.empty());
-}
-
 } // namespace

@@ -41,7 +41,11 @@ INSTANTIATE_TEST_SUITE_P(
                              "Hello"},
                     HtmlCase{"LowerCaseBody", "x<body bgcolor=white>y", "y"},
                     HtmlCase{"TextAfterBodyEndDropped", "<body>a</body>b", "a"},
-                    HtmlCase{"BodyTagAfterScriptSetsBody", "x<script>s</script><body>t", "t"}),
+                    HtmlCase{"BodyTagAfterScriptSetsBody", "x<script>s</script><body>t", "t"},
+                    HtmlCase{"BodyInCommentIsNoBody", "pre<!-- <body> -->post", "prepost"},
+                    HtmlCase{"BodyInScriptIsNoBody", "a<script>w('<body>')</script>b", "ab"},
+                    HtmlCase{"LongerTagNameIsNoBody", "a<bodytext>b</bodytext>", "ab"},
+                    HtmlCase{"RealBodyAfterCommentedOne", "x<!--<body>-->y<body class=c>z", "z"}),
     [](const auto& info) { return string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

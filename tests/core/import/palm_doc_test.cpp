@@ -392,7 +392,7 @@ TEST(PalmDocToText, RecordsAfterTheTextAreIgnored) {
 TEST(PalmDocToText, OtherTypesAreNotSupported) {
     const qw::PalmDocText read = qw::PalmDocToText(MakeDatabase(1, {"x"}, "BOOK"), false);
     EXPECT_EQ(read.text, qw::kPalmDocNotText);
-    EXPECT_FALSE(read.failed);
+    EXPECT_TRUE(read.failed); // shown in place of the book, but not a book
 }
 
 const string kFailurePrefix = "Error opening pdb file (";
@@ -455,6 +455,27 @@ TEST(PalmDocToText, RecordExpandingBeyondARecordIsStillBounded) {
     const qw::PalmDocText read = qw::PalmDocToText(MakeDatabase(2, {record}), false);
     EXPECT_FALSE(read.failed);
     EXPECT_EQ(read.text.size(), 10u + 10000u);
+}
+
+TEST(PalmDocToText, TextOverTheBookLimitIsRefusedBeforeItIsDecoded) {
+    // Ten-byte copies: 2 input bytes each give 10 bytes of text.
+    string copies = "abcdefghij";
+    for (int i = 0; i < 1000; ++i)
+        copies += "\x80\x57"s;
+    for (unsigned compression : {1u, 2u}) {
+        const string record = compression == 2 ? copies : string(10010, 'x');
+        const qw::PalmDocText read =
+            qw::PalmDocToText(MakeDatabase(compression, {record, record}), false, 15000);
+        EXPECT_TRUE(read.failed);
+        EXPECT_EQ(read.text, "");
+        EXPECT_EQ(read.error, "The text of this Palm Doc file is larger than 0 MB, the largest "
+                              "book Quirewell reads.");
+        EXPECT_EQ(qw::PalmDocToText(MakeDatabase(compression, {record}), false, 15000).text.size(),
+                  10010u);
+    }
+    string out = "abc";
+    EXPECT_FALSE(qw::DecompressPalmDocRecord(copies, out, 100));
+    EXPECT_LE(out.capacity(), 200u); // the room for the record's 5x was never taken
 }
 
 TEST(PalmDocToText, TruncationsAndBitFlipsNeverCrash) {

@@ -1,5 +1,6 @@
 #include "import/convert.h"
 #include "import/cp1252.h"
+#include "import/palm_doc.h"
 #include "import/text_decoding.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,13 @@ namespace {
 using std::string;
 using namespace std::string_literals;
 using qw::TextEncoding;
+
+string Repeat(const string& unit, int times) {
+    string out;
+    for (int i = 0; i < times; ++i)
+        out += unit;
+    return out;
+}
 
 struct DecodeCase {
     const char* name;
@@ -46,6 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"SurrogateIsNotUtf8", "\xed\xa0\x80", TextEncoding::Cp1252, "\xed\xa0\x80"},
         DecodeCase{"TruncatedSequence", "ab\xc3", TextEncoding::Cp1252, "ab\xc3"},
         DecodeCase{"MixedInvalid", "\xc3\xa9 and \xe9", TextEncoding::Cp1252, "\xc3\xa9 and \xe9"},
+        // Nine good characters to one stray Windows-1252 apostrophe: UTF-8;
+        // eight to one: Windows-1252.
+        DecodeCase{"Utf8WithAStrayByte", "l\x92" + Repeat("\xc3\xa9", 9), TextEncoding::Utf8,
+                   "l\x92" + string(9, '\xe9')},
+        DecodeCase{"EightToOneIsNot", "l\x92" + Repeat("\xc3\xa9", 8), TextEncoding::Cp1252,
+                   "l\x92" + Repeat("\xc3\xa9", 8)},
         DecodeCase{"Utf16LE",
                    "\xff\xfe"
                    "a\0\xe9\0\x20\x20"s,
@@ -90,6 +104,29 @@ TEST(PlainTextToText, TranscodesBeforeTheControlPass) {
     EXPECT_EQ(qw::PlainTextToText("\xef\xbb\xbf"
                                   "a\nb"),
               "a\r\nb");
+}
+
+TEST(ConvertToText, HtmlDeclaredCharsetAndUtf8PalmDoc) {
+    struct Case {
+        string content;
+        const char* extension;
+        string text;
+    };
+    const string utf8Accent = "caf\xc3\xa9";
+    for (const Case& c : {
+             Case{"<meta charset=\"utf-8\"><p>caf\xe9 " + utf8Accent, ".HTML", "caf\xe9 caf\xe9"},
+             Case{"<META CHARSET=UTF-8><p>" + utf8Accent, ".HTM", "caf\xe9"},
+             Case{"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">" +
+                      utf8Accent,
+                  ".HTML", "caf\xc3\xa9"},
+             Case{"<p>" + utf8Accent, ".HTML", "caf\xe9"},
+             Case{"\xef\xbb\xbf<meta charset=iso-8859-1>" + utf8Accent, ".HTML", "caf\xe9"},
+             Case{qw::BuildPalmDoc(utf8Accent + " na\xc3\xafve", "t", 0), ".PDB",
+                  "caf\xe9 na\xefve"},
+             Case{qw::BuildPalmDoc("caf\xe9", "t", 0), ".PDB", "caf\xe9"},
+         }) {
+        EXPECT_EQ(qw::ConvertToText(c.content, c.extension, {}).text, c.text) << c.content;
+    }
 }
 
 TEST(UpperExtension, TakesTheLastDotOfTheNamePart) {

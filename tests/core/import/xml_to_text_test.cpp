@@ -45,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
         XmlCase{"ReferenceInTagIgnored", "<a t=\"&amp;\">b</a>", "b"},
         XmlCase{"HexStays", "&#x41;", "&#x41;"}, XmlCase{"Decimal", "&#65;", "A"},
         XmlCase{"UnclosedTag", "a<b", "a"}, XmlCase{"UnclosedComment", "a<!--b", "a"},
-        XmlCase{"ParagraphOutsideOfficeIgnored", "<text:p>a</text:p><text:p>b", "a\r\nb"}),
+        XmlCase{"ParagraphOutsideOfficeIgnored", "<text:p>a</text:p><text:p>b", "a\r\nb"},
+        XmlCase{"CdataIsText", "<a><![CDATA[x < y & <b>z</b>]]> end</a>", "x < y & <b>z</b> end"},
+        XmlCase{"CdataWithBrackets", "<![CDATA[a]b]]c]]>d", "a]b]]cd"},
+        XmlCase{"UnclosedCdataRunsToTheEnd", "a<![CDATA[b\n  c", "ab c"}),
     [](const auto& info) { return string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,8 @@
 #include "reader/book_loader.h"
 
 #include "controls/scripted_dialogs.h"
+#include "core/import/zip_test_util.h"
+#include "import/palm_doc.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +44,8 @@ class FakeHost : public qw::LoadHost {
     std::vector<FileRef> orderFiles(std::vector<FileRef> files) override {
         return ordering ? *ordering : files;
     }
-    qw::ImportOptions importOptions() override { return {}; }
+    qw::ImportOptions options;
+    qw::ImportOptions importOptions() override { return options; }
     void switchOffLineBreakRemoval() override { removalSwitchedOff = true; }
     void firstFileLoaded(Book&, bool) override { ++firstFileCalls; }
     void layOutBook(Book& book) override {
@@ -178,6 +181,27 @@ TEST_F(BookLoaderTest, UnreadableFileLeavesTheOpenBookAlone) {
     EXPECT_EQ(host.busyDepth, 0);
 }
 
+TEST_F(BookLoaderTest, ConversionFailures) {
+    const string good = file("good.txt", "Good book");
+    ASSERT_TRUE(loader.loadFiles({good}));
+    // Too large a text: an error naming the file and the reason, nothing loaded.
+    host.options.maxTextBytes = 100;
+    const string large = file("large.pdb", qw::BuildPalmDoc(string(200, 'x'), "Large", 0));
+    EXPECT_FALSE(loader.loadFile(large, "", 1, 1));
+    EXPECT_EQ(dialogs.messages().back(),
+              "Cannot open contents of " + large +
+                  "!\rThe text of this Palm Doc file is larger than 0 MB, the largest book "
+                  "Quirewell reads.");
+    EXPECT_EQ(book.FileName, good);
+    EXPECT_EQ(book.ChangeReason, "");
+    // A damaged file: its notice is shown in place of the book.
+    const string damaged = file("damaged.pdb", "TEXt");
+    ASSERT_TRUE(loader.loadFiles({damaged}));
+    EXPECT_EQ(book.FileName, damaged);
+    EXPECT_EQ(book.RawText.substr(0, 24), "Error opening pdb file (");
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+}
+
 TEST_F(BookLoaderTest, FailedFileOfABatchClosesTheBook) {
     ASSERT_FALSE(loader.loadFiles({file("a.txt", "A"), dir.path() + "/missing.txt"}));
     EXPECT_FALSE(book.isOpen());
@@ -217,10 +241,18 @@ TEST_F(BookLoaderTest, ArchiveMembers) {
     EXPECT_FALSE(loader.loadFile(zip, "bad.txt", 1, 1));
     EXPECT_EQ(book.ArchiveEntry, "ch1.txt");
 
-    // An archive with nothing to open loads nothing.
+    // An archive with nothing chosen loads nothing; one that cannot be read
+    // says why.
+    const size_t shown = dialogs.messages().size();
+    const string good = dir.path() + "/good.zip";
+    ASSERT_TRUE(qw::test::WriteZip(good, {{"a.txt", "A"}, {"b.txt", "B"}}));
+    EXPECT_FALSE(loader.loadFiles({good}));
+    EXPECT_EQ(dialogs.messages().size(), shown);
     host.archives[zip] = {};
     EXPECT_FALSE(loader.loadFiles({zip}));
     EXPECT_EQ(book.ArchiveEntry, "ch1.txt");
+    ASSERT_EQ(dialogs.messages().size(), shown + 1);
+    EXPECT_EQ(dialogs.messages().back(), "Cannot read archive " + zip + ": Not a zip archive");
 }
 
 TEST_F(BookLoaderTest, DocumentFormatsSwitchOffLineBreakRemoval) {
@@ -234,6 +266,18 @@ TEST_F(BookLoaderTest, DocumentFormatsSwitchOffLineBreakRemoval) {
         book = Book{};
         host.removalSwitchedOff = false;
         ASSERT_TRUE(loader.loadFiles({file(c.name, "text")})) << c.name;
+        EXPECT_EQ(host.removalSwitchedOff, c.switchesOff) << c.name;
+        EXPECT_EQ(book.BreaksAutoOff, c.switchesOff) << c.name;
+    }
+    // An archive member follows its own format, not the archive's.
+    const string zip = file("set.zip", "not read here");
+    for (const Case& c : {Case{"in/page.html", true}, Case{"word.DOC", true},
+                          Case{"plain.txt", false}, Case{"x.rtf.txt", false}}) {
+        book = Book{};
+        host.removalSwitchedOff = false;
+        host.archives[zip] = {c.name};
+        host.memberBytes[zip + "|" + c.name] = string("text");
+        ASSERT_TRUE(loader.loadFiles({zip})) << c.name;
         EXPECT_EQ(host.removalSwitchedOff, c.switchesOff) << c.name;
         EXPECT_EQ(book.BreaksAutoOff, c.switchesOff) << c.name;
     }
