@@ -4,6 +4,7 @@
 #include "reader/caption.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/RecordsPart.h"
 #include "reader/ui/save_as_glue.h"
 #include "settings/colour_value.h"
 #include "settings/ui/qt_config_environment.h"
@@ -70,7 +71,13 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     setMinimumSize(600, 400);
     resize(1024, 720);
 
+    // The configuration load: file, options, fonts and the window's bounds.
+    config_ = std::make_unique<Configuration>();
+    configLoaded_ = config_->load(QtConfigEnvironment(), dialogs_);
+
     pages_ = new PageArea(book_, dialogs_, this);
+    context_ = std::make_unique<ReaderContext>(
+        ReaderContext{*this, dialogs_, *config_, configLoaded_, book_, *pages_});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages_);
@@ -103,30 +110,9 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(OptionsAction, &QAction::triggered, this, [this] { ShowOptions(); });
     connect(exit, &QAction::triggered, this, [this] { runCommand({Command::Exit}); });
 
-    Lesezeichen = new QToolButton(this);
-    Lesezeichen->setObjectName(QStringLiteral("Lesezeichen"));
-    Lesezeichen->setText(tr("Bookmark"));
-    Lesezeichen->setToolTip(tr("Bookmark the left page (Ctrl+B); right click clears all"));
-    Lesezeichen->setAutoRaise(true);
-    Lesezeichen->setFocusPolicy(Qt::NoFocus);
-    Lesezeichen->setContextMenuPolicy(Qt::CustomContextMenu);
-    pages_->buttonRow()->addWidget(Lesezeichen);
-    connect(Lesezeichen, &QToolButton::clicked, this, &TForm1::LesezeichenClick);
-    connect(Lesezeichen, &QWidget::customContextMenuRequested, this,
-            [this] { clearAllBookmarks(); });
-    for (int i = 0; i < 3; ++i) {
-        auto* button = new QToolButton(this);
-        button->setObjectName(QStringLiteral("Lesezeichen%1").arg(i + 1));
-        button->setToolTip(tr("Go to the bookmark (Ctrl+%1); right click clears it").arg(i + 1));
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setContextMenuPolicy(Qt::CustomContextMenu);
-        pages_->buttonRow()->addWidget(button);
-        connect(button, &QToolButton::clicked, this, [this, i] { goToBookmark(i); });
-        connect(button, &QWidget::customContextMenuRequested, this,
-                [this, i] { clearBookmark(i); });
-        LesezeichenNr[i] = button;
-    }
+    records_ = new RecordsPart(*context_, *pages_->buttonRow());
+    connect(records_, &RecordsPart::captionFieldsChanged, this, &TForm1::UpdateCaption);
+    records_->tocShown = [this] { return tocShown(); };
 
     resizeTimer_.setSingleShot(true);
     resizeTimer_.setInterval(100);
@@ -138,15 +124,11 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
             recomputeLinesPerPage();
     });
     connect(pages_, &PageArea::pagesShown, this, [this](int leftPage) {
-        writePage(leftPage);
-        refreshBookmarkButtons();
+        records_->writePage(leftPage);
+        records_->refreshBookmarkButtons();
     });
     pages_->setLines(0, [this](int n) { return DisplayLineText(book_, wrap_, n); });
 
-    // The configuration load: file, options, fonts and the window's bounds.
-    config_ = std::make_unique<Configuration>();
-    configLoaded_ = config_->load(QtConfigEnvironment(), dialogs_);
-    const ConfigState& state = config_->state;
     if (configLoaded_) {
         const QPalette& p = palette();
         const Settings& s = config_->settings;
@@ -155,12 +137,10 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
             colourOf(s.Text(Setting::ColorText), Qt::black, p),
             colourOf(s.Text(Setting::ColorWindowBackground), p.color(QPalette::Button), p));
         pages_->setOptions(layoutOptions());
-        ApplyWindowBounds(*this, state);
+        ApplyWindowBounds(*this, config_->state);
     }
-    record_.settings = state.book;
     applyPageFont();
     recomputeLinesPerPage();
-    refreshBookmarkButtons();
     Append->setEnabled(false);
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);
@@ -222,9 +202,26 @@ void TForm1::SpeichernClick() {
     if (!book_.isOpen())
         return;
     WindowSaveHost host(*this, config_->state.book.removeLineBreaks, [this] { UpdateCaption(); });
-    host.titleField = [this] { return record_.info.title; };
-    host.writeBookRecord = [this](const Book&) { writeBookRecord(); };
+    host.titleField = [this] { return records_->record().info.title; };
+    host.writeBookRecord = [this](const Book&) { records_->writeBookRecord(); };
     SaveAs(book_, host, dialogs_);
+}
+
+void TForm1::LesezeichenClick() {
+    records_->setNextBookmark();
+}
+
+const BookRecord& TForm1::record() const {
+    return records_->record();
+}
+
+void TForm1::writeBookRecord() {
+    records_->writeBookRecord();
+}
+
+void TForm1::loadRecord(const std::string& name) {
+    records_->loadRecord(name);
+    applyPageFont();
 }
 
 void TForm1::AnpassenClick() {
@@ -237,9 +234,10 @@ void TForm1::UpdateCaption() {
     in.bookOpen = book_.isOpen();
     in.fileName = book_.FileName;
     in.archiveEntry = book_.ArchiveEntry;
-    in.title = record_.info.title;
-    in.subtitle = record_.info.subtitle;
-    in.author = record_.info.author;
+    const BookInfo& info = records_->record().info;
+    in.title = info.title;
+    in.subtitle = info.subtitle;
+    in.author = info.author;
     if (configLoaded_) {
         in.hideFilePaths = config_->settings.Bool(Setting::HideFilePath);
         in.hideArchiveNames = config_->settings.Bool(Setting::HideArchiveName);
@@ -283,16 +281,16 @@ void TForm1::runCommand(const KeyDecision& d) {
         SpeichernClick();
         break;
     case Command::GoToBookmark:
-        goToBookmark(d.bookmark - 1);
+        records_->goToBookmark(d.bookmark - 1);
         break;
     case Command::ClearBookmark:
-        clearBookmark(d.bookmark - 1);
+        records_->clearBookmark(d.bookmark - 1);
         break;
     case Command::SetNextBookmark:
         LesezeichenClick();
         break;
     case Command::ClearAllBookmarks:
-        clearAllBookmarks();
+        records_->clearAllBookmarks();
         break;
     case Command::LargerFont:
         changeFontSize(StepFontSize(config_->state.book.fontSize, true));

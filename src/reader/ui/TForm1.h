@@ -9,6 +9,7 @@
 #include "reader/para_wrap.h"
 #include "reader/sections.h"
 #include "reader/ui/PageArea.h"
+#include "reader/ui/ReaderContext.h"
 #include "reader/window_layout.h"
 #include "settings/book_record.h"
 #include "settings/config_load.h"
@@ -38,8 +39,7 @@ class CheckOptionsPage;
 class MarginsPage;
 class FileSpecificPage;
 class IniFileListPage;
-class BookInfoPage;
-class AnnotationPage;
+class RecordsPart;
 
 class TForm1 : public QWidget, private LoadHost, private FitHost {
     Q_OBJECT
@@ -50,7 +50,7 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     const Book& book() const { return book_; }
     BookLoader& loader() { return loader_; }
     PageArea* pageArea() const { return pages_; }
-    const BookRecord& record() const { return record_; }
+    const BookRecord& record() const;
 
     // Runs once after the windows exist: opens the file named on the command
     // line, or the last read file when "Auto-open last file" is on.
@@ -163,22 +163,8 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     bool needsRefit() const;
     FitOptions fitOptions() const;
 
-    // Records and bookmarks (TForm1_records.cpp).
-    std::string recordName() const;
-    bool isUnrecorded() const;
-    RecordRules recordRules() const;
+    // Reads a record into the book controls and applies its font.
     void loadRecord(const std::string& name);
-    void writePage(int leftPage);
-    void writeBookmarks();
-    void refreshBookmarkButtons();
-    void goToBookmark(int index);
-    void clearBookmark(int index);
-    void clearAllBookmarks();
-    void updateTitlePage();
-
-    // Book information (TForm1_info.cpp).
-    void refreshBookInfo();
-    void bookInfoEdited(BookKey key, const std::string& value);
 
     // Options (TForm1_options.cpp).
     void setUpOptions();
@@ -226,10 +212,10 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
 
     Dialogs& dialogs_;
     std::unique_ptr<Configuration> config_;
+    std::unique_ptr<ReaderContext> context_;
     bool configLoaded_ = false;
     Book book_;
     BookLoader loader_;
-    BookRecord record_;
     std::string openFolder_;
     ParaWrap wrap_;
     QTimer resizeTimer_;
@@ -247,14 +233,13 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     int wheelDelta_ = 0; // wheel turning not yet a whole notch
 
     PageArea* pages_;
+    RecordsPart* records_ = nullptr; // the book record, bookmarks and book information
     QToolButton* MenuButton;
     QAction* Laden;
     QAction* Append;
     QAction* Speichern;
     QAction* Schliessen;
     QAction* OptionsAction;
-    QToolButton* Lesezeichen;
-    QToolButton* LesezeichenNr[3];
 
     ContentsPanel* Contents = nullptr;
     QToolButton* MBTOC = nullptr;
@@ -275,8 +260,6 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     MarginsPage* margins_ = nullptr;
     FileSpecificPage* fileSpecific_ = nullptr;
     IniFileListPage* iniList_ = nullptr;
-    BookInfoPage* bookInfo_ = nullptr;
-    AnnotationPage* annotation_ = nullptr;
     bool antialiasing_ = true; // "Font antialiasing (system setting)"; not stored
 };
 

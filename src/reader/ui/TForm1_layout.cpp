@@ -7,6 +7,7 @@
 #include "reader/page_moves.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/RecordsPart.h"
 #include "reader/ui/qt_text_measurer.h"
 
 #include <QApplication>
@@ -78,7 +79,7 @@ void TForm1::repaginate() {
     pages_->history().clear();
     pages_->showCurrentPages();
     UpdateCaption();
-    writeBookRecord();
+    records_->writeBookRecord();
 }
 
 void TForm1::recomputeLinesPerPage() {
@@ -113,7 +114,7 @@ void TForm1::relayoutAfterResize() {
     case PageWork::ShowOnly:
         pages_->showCurrentPages();
         UpdateCaption();
-        writeBookRecord();
+        records_->writeBookRecord();
         return;
     case PageWork::Fit:
         pages_->history().clear();
@@ -124,7 +125,7 @@ void TForm1::relayoutAfterResize() {
         repaginate();
         break;
     }
-    updateTitlePage();
+    records_->updateTitlePage();
 }
 
 void TForm1::changeFontSize(int size) {
@@ -143,18 +144,16 @@ void TForm1::fontChanged() {
         // Without a book the font is the default one, and the caption says so.
         config_->state.defaultFontName = config_->state.book.fontName;
         config_->state.defaultFontSize = config_->state.book.fontSize;
-        if (configLoaded_)
-            SaveFontLineSettings(config_->file, kDefaultRecord, config_->state.book);
+        records_->writeFontSettings();
         UpdateCaption();
         return;
     }
-    updateTitlePage();
+    records_->updateTitlePage();
     if (!configLoaded_ || config_->settings.Bool(Setting::AutomaticallyFit)) {
         fitLines();
     } else {
         repaginate();
-        if (!isUnrecorded())
-            SaveFontLineSettings(config_->file, recordName(), config_->state.book);
+        records_->writeFontSettings();
     }
 }
 

@@ -11,6 +11,7 @@
 #include "reader/caption.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/RecordsPart.h"
 #include "settings/import_settings.h"
 #include "settings/ini_write.h"
 
@@ -67,34 +68,25 @@ void TForm1::firstFileLoaded(Book& book, bool appending) {
     Schliessen->setEnabled(true);
     if (appending)
         return;
-    record_.settings = config_->state.book;
-    loadRecord(recordName());
+    recomputeLinesPerPage();
+    records_->openBook();
+    applyPageFont();
     if (book.BreaksAutoOff)
         config_->state.book.removeLineBreaks = false; // the file type decides
-    if (record_.info.title.empty() && !book.PalmDocTitle.empty())
-        record_.info.title = Cp1252ToUtf8(book.PalmDocTitle);
-    // The stored position: fitting carries it over to the new layout.
-    book.LineCount = record_.position.totalLines;
-    recomputeLinesPerPage();
-    book.Pages.restore(record_.position.page, record_.position.linesPerPage, record_.bookmarks);
     pages_->history().clear();
 }
 
 void TForm1::layOutBook(Book& book) {
     if (book.AppendMode)
         book.Pages.LeftPage = 0; // a joined book starts at its title page
-    updateTitlePage();
+    records_->updateTitlePage();
     syncContentsDocking();
     fitLines();
 }
 
 void TForm1::bookLoaded(Book&) {
-    const std::string now =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
-    record_.info.lastOpened = now;
-    if (!isUnrecorded())
-        SaveLastOpened(config_->file, recordName(), now);
-    refreshBookInfo();
+    records_->bookOpened();
+    syncOptionsWindow();
 }
 
 void TForm1::registerLastRead(const FileRef& file) {
@@ -119,8 +111,9 @@ void TForm1::bookClosed(Book& book) {
     recomputeLinesPerPage();
     pages_->history().clear();
     pages_->showCurrentPages();
-    refreshBookmarkButtons();
-    refreshBookInfo();
+    records_->refreshBookmarkButtons();
+    records_->refreshBookInfo();
+    syncOptionsWindow();
 }
 
 void TForm1::rememberOpenFolder(const std::string& path) {

@@ -7,6 +7,7 @@
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/FileSpecificPage.h"
 #include "reader/ui/MarginsPage.h"
+#include "reader/ui/RecordsPart.h"
 #include "reader/ui/TocCriteriaGroup.h"
 #include "settings/ui/AnnotationPage.h"
 #include "settings/ui/BookInfoPage.h"
@@ -53,7 +54,7 @@ void TForm1::setUpOptions() {
 void TForm1::ShowOptions(int page) {
     if (options_ == nullptr)
         buildOptionsWindow();
-    refreshBookInfo();
+    records_->refreshBookInfo();
     syncOptionsWindow(true);
     if (page >= 0)
         options_->showPage(page);
@@ -107,7 +108,7 @@ void TForm1::buildOptionsWindow() {
         kept.insert(kept.end(), config_->state.favorites.begin(), config_->state.favorites.end());
         return kept;
     };
-    binding.rules = [this] { return recordRules(); };
+    binding.rules = [this] { return records_->recordRules(); };
     binding.currentSettings = [this] { return config_->state.book; };
     binding.tocPanelVisible = [this] { return tocShown(); };
     iniList_ = new IniFileListPage(std::move(binding));
@@ -163,16 +164,14 @@ void TForm1::buildOptionsWindow() {
     options_->addPage(kTocNode, tr("TOC"), tocPage, kFileSpecificNode);
     attachTocCriteria(criteria);
 
-    bookInfo_ = new BookInfoPage;
-    annotation_ = new AnnotationPage;
-    options_->addPage(kBookInfoNode, tr("Book info"), bookInfo_);
-    options_->addPage(kAnnotationNode, tr("Annotation"), annotation_);
-    auto edited = [this](BookKey key, const std::string& value) { bookInfoEdited(key, value); };
-    bookInfo_->onEdited = edited;
-    annotation_->onEdited = edited;
-    bookInfo_->onOpenAddress = [](const std::string& address) {
+    auto* bookInfo = new BookInfoPage;
+    auto* annotation = new AnnotationPage;
+    options_->addPage(kBookInfoNode, tr("Book info"), bookInfo);
+    options_->addPage(kAnnotationNode, tr("Annotation"), annotation);
+    bookInfo->onOpenAddress = [](const std::string& address) {
         QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
     };
+    records_->attachInfoPages(bookInfo, annotation);
 
     connect(options_, &OptionsWindow::left, this, &TForm1::leftOptions);
     options_->showPage(kGeneralNode);

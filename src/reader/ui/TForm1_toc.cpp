@@ -14,6 +14,7 @@
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/RecordsPart.h"
 #include "reader/ui/TocCriteriaGroup.h"
 #include "settings/book_settings.h"
 
@@ -452,8 +453,8 @@ void TForm1::storeTocSettings() {
         return;
     if (!book_.isOpen())
         SaveTocSettings(config_->file, kDefaultRecord, config_->state.book, tocShown());
-    else if (!isUnrecorded())
-        SaveTocSettings(config_->file, recordName(), config_->state.book, tocShown());
+    else if (!records_->isUnrecorded())
+        SaveTocSettings(config_->file, records_->recordName(), config_->state.book, tocShown());
 }
 
 void TForm1::TocCriteriaChanged(bool headerTextOnly) {
