@@ -2,6 +2,7 @@
 
 #include "controls/dialogs.h"
 #include "reader/caption.h"
+#include "reader/ui/ContentsPanel.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/RecordsPart.h"
@@ -106,13 +107,13 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(Append, &QAction::triggered, this, &TForm1::AppendClick);
     connect(Speichern, &QAction::triggered, this, &TForm1::SpeichernClick);
     connect(Schliessen, &QAction::triggered, this, &TForm1::SchliessenClick);
-    connect(contents, &QAction::triggered, this, [this] { ToggleToc(); });
+    connect(contents, &QAction::triggered, this, [this] { contents_->ToggleToc(); });
     connect(OptionsAction, &QAction::triggered, this, [this] { ShowOptions(); });
     connect(exit, &QAction::triggered, this, [this] { runCommand({Command::Exit}); });
 
     records_ = new RecordsPart(*context_, *pages_->buttonRow());
     connect(records_, &RecordsPart::captionFieldsChanged, this, &TForm1::UpdateCaption);
-    records_->tocShown = [this] { return tocShown(); };
+    records_->tocShown = [this] { return contents_ != nullptr && contents_->tocShown(); };
 
     resizeTimer_.setSingleShot(true);
     resizeTimer_.setInterval(100);
@@ -145,7 +146,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);
     setUpOptions();
-    setupContents();
+    setUpContents();
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
@@ -180,11 +181,11 @@ void TForm1::startupOpen(const QStringList& arguments) {
 }
 
 void TForm1::LadenClick() {
-    hideFloatingToc();
+    contents_->hideFloatingToc();
     loader_.openCommand(false, openFolder_);
 }
 void TForm1::AppendClick() {
-    hideFloatingToc();
+    contents_->hideFloatingToc();
     loader_.openCommand(true, openFolder_);
 }
 
@@ -222,6 +223,27 @@ void TForm1::writeBookRecord() {
 void TForm1::loadRecord(const std::string& name) {
     records_->loadRecord(name);
     applyPageFont();
+}
+
+void TForm1::setUpContents() {
+    contents_ = new ContentsPart(*context_, *pages_->buttonRow(), *records_, resizeTimer_);
+    contents_->lineText = [this](int n) {
+        return DisplayLineText(book_, wrap_, n).value_or(std::string());
+    };
+    connect(contents_, &ContentsPart::captionNeeded, this, &TForm1::UpdateCaption);
+    connect(contents_, &ContentsPart::dockedShownChanged, this, &TForm1::keepPageAreaWhileDocking);
+    if (config_->state.book.tocOnLeftSide)
+        contents_->ShowToc(true);
+}
+
+bool TForm1::createToc() {
+    return contents_->createToc();
+}
+void TForm1::clearToc() {
+    contents_->clearToc();
+}
+void TForm1::clearSections() {
+    contents_->clearSections();
 }
 
 void TForm1::AnpassenClick() {
@@ -328,20 +350,20 @@ void TForm1::runCommand(const KeyDecision& d) {
             QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(book_.FileName)));
         break;
     case Command::ToggleContents:
-        ToggleToc();
+        contents_->ToggleToc();
         break;
     case Command::PreviousSection:
-        PreviousSection();
+        contents_->PreviousSection();
         break;
     case Command::NextSection:
-        NextSection();
+        contents_->NextSection();
         break;
     case Command::JumpToSection:
-        JumpToSelectedSection();
+        contents_->JumpToSelectedSection();
         break;
     case Command::ClosePanels:
         // A floating contents panel closes; a docked one is part of the window.
-        hideFloatingToc();
+        contents_->hideFloatingToc();
         break;
     case Command::PassOn:
     case Command::Nothing:

@@ -8,6 +8,7 @@
 #include "reader/fit_lines.h"
 #include "reader/para_wrap.h"
 #include "reader/sections.h"
+#include "reader/ui/ContentsPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/ReaderContext.h"
 #include "reader/window_layout.h"
@@ -95,27 +96,21 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void ApplyMarginsClick(bool apply);                  // "Apply margin settings"
     void ChangeMarginsClick(const PageMargins& margins); // "Change margins to:"
 
-    // Table of contents (TForm1_toc.cpp).
-    void ShowToc(bool show);
-    void ToggleToc();
-    void CreateTOCClick();
-    void PreviousSection();
-    void NextSection();
-    void JumpToSection(int row);
-    void JumpToSelectedSection();
-    // The contents criteria in the configuration's book settings changed:
-    // stores them and, unless only the header text changed, detects again
-    // when that is automatic.
-    void TocCriteriaChanged(bool headerTextOnly);
+    // The contents part's commands, under their names in the window.
+    void ShowToc(bool show) { contents_->ShowToc(show); }
+    void ToggleToc() { contents_->ToggleToc(); }
+    void CreateTOCClick() { contents_->CreateTOCClick(); }
+    void PreviousSection() { contents_->PreviousSection(); }
+    void NextSection() { contents_->NextSection(); }
+    void JumpToSection(int row) { contents_->JumpToSection(row); }
+    void JumpToSelectedSection() { contents_->JumpToSelectedSection(); }
+    void TocCriteriaChanged(bool headerTextOnly) { contents_->TocCriteriaChanged(headerTextOnly); }
 
   public:
-    ContentsPanel* contentsPanel() const { return Contents; }
-    const SectionMap& sections() const { return sections_; }
-    // How often a running contents scan lets events through (and so sees
-    // Space), in milliseconds.
-    void setTocPollInterval(int ms) { tocPollMs_ = ms; }
-    // Connects the options group of the contents criteria to this window.
-    void attachTocCriteria(TocCriteriaGroup* group);
+    ContentsPanel* contentsPanel() const { return contents_->panel(); }
+    const SectionMap& sections() const { return contents_->sections(); }
+    void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
+    void attachTocCriteria(TocCriteriaGroup* group) { contents_->attachTocCriteria(group); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -178,29 +173,12 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void controlOptionChanged(int option, bool checked);
     void leftOptions();
 
-    // Table of contents (TForm1_toc.cpp).
-    void setupContents();
-    void runCreateToc(bool redraw);
-    void PreviewSection(int row);
-    void syncContentsSelection(int leftPage);
-    void syncContentsDocking();
+    // Docking the contents panel: the window grows to the left by the
+    // panel's width (and shrinks back), so the pages keep their size.
+    void setUpContents();
     void keepPageAreaWhileDocking(bool docked);
     // How far a window whose client area starts at x = left can grow to the left.
     int widenLeftWithinScreen(int left, int wanted) const;
-    void showTocPanel(bool show);
-    void tocAfterRepagination();
-    // Whether a new fitting or pagination detects the sections again.
-    bool tocWanted() const;
-    void storeTocSettings();
-    void tocKeyState(KeyState& s, const QWidget* focus) const;
-    // After a jump from the floating panel: the panel moves off the page
-    // that shows the section, or hides when it cannot.
-    void keepPageInSight(int page);
-    std::vector<int> contentsPages() const;
-    // The panel is shown (also while the window itself is not yet on screen).
-    bool tocShown() const;
-    // Open and Append put a floating contents panel away; a docked one stays.
-    void hideFloatingToc();
 
     // Keys and the mouse wheel (TForm1_keys.cpp); `focus` is the control the
     // key was meant for.
@@ -241,16 +219,7 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     QAction* Schliessen;
     QAction* OptionsAction;
 
-    ContentsPanel* Contents = nullptr;
-    QToolButton* MBTOC = nullptr;
-    QToolButton* MBPrevious = nullptr;
-    QToolButton* MBNext = nullptr;
-    SectionMap sections_;
-    std::vector<SectionRow> contentsRows_; // what the list shows
-    int previewedRow_ = -1;
-    int tocPollMs_ = 20;
-    QPointer<TocCriteriaGroup> tocCriteria_;
-    bool tocScanning_ = false;
+    ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
     // The options window and its pages (TForm1_options.cpp), made when first shown.
     OptionsWindow* options_ = nullptr;
     CheckOptionsPage* general_ = nullptr;

@@ -142,7 +142,7 @@ KeyState TForm1::keyState(const QWidget* focus) const {
     KeyState s;
     s.busy = !book_.ChangeReason.empty();
     s.focus = focusKind(focus);
-    tocKeyState(s, focus);
+    contents_->tocKeyState(s, focus);
     if (configLoaded_) {
         const Settings& settings = config_->settings;
         s.shortcutsEnabled = settings.Bool(Setting::ActivateShortcuts);
@@ -155,7 +155,8 @@ KeyState TForm1::keyState(const QWidget* focus) const {
 bool TForm1::ownsWindow(const QWidget* window) const {
     // The floating contents panel is a window of its own, but its keys are
     // the reader's.
-    return window == this || (window == Contents && Contents->isWindow());
+    const QWidget* panel = contents_->panel();
+    return window == this || (window == panel && panel->isWindow());
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -38,7 +38,7 @@ FitOptions TForm1::fitOptions() const {
     FitOptions options = configLoaded_
                              ? FitOptionsFromSettings(config_->state.book, config_->settings)
                              : FitOptions{};
-    options.automaticToc = tocWanted();
+    options.automaticToc = contents_->tocWanted();
     options.fontName = config_->state.book.fontName;
     options.fontSize = config_->state.book.fontSize;
     options.pageWidth = pages_->pageWidth();
@@ -75,7 +75,7 @@ void TForm1::showPages() {
 void TForm1::repaginate() {
     book_.Pages.repaginate(book_.LineCount);
     workedPageSize_ = pages_->leftPage()->size();
-    tocAfterRepagination();
+    contents_->tocAfterRepagination();
     pages_->history().clear();
     pages_->showCurrentPages();
     UpdateCaption();

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLayout>
 #include <QPushButton>
 
 namespace qw {
@@ -80,7 +81,11 @@ void TForm1::layOutBook(Book& book) {
     if (book.AppendMode)
         book.Pages.LeftPage = 0; // a joined book starts at its title page
     records_->updateTitlePage();
-    syncContentsDocking();
+    if (contents_->syncContentsDocking()) {
+        // The reading area takes its new width before the lines are fitted to it.
+        layout()->activate();
+        recomputeLinesPerPage();
+    }
     fitLines();
 }
 

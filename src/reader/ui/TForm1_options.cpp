@@ -110,7 +110,7 @@ void TForm1::buildOptionsWindow() {
     };
     binding.rules = [this] { return records_->recordRules(); };
     binding.currentSettings = [this] { return config_->state.book; };
-    binding.tocPanelVisible = [this] { return tocShown(); };
+    binding.tocPanelVisible = [this] { return contents_->tocShown(); };
     iniList_ = new IniFileListPage(std::move(binding));
     options_->addPage(kIniFileNode, tr("INI file"), iniList_);
 
@@ -159,10 +159,10 @@ void TForm1::buildOptionsWindow() {
     tocLayout->addWidget(tocDefault, 0, Qt::AlignLeft);
     tocLayout->addStretch(1);
     connect(tocDefault, &QPushButton::clicked, this, [this] {
-        SaveTocSettings(config_->file, kDefaultRecord, config_->state.book, tocShown());
+        SaveTocSettings(config_->file, kDefaultRecord, config_->state.book, contents_->tocShown());
     });
     options_->addPage(kTocNode, tr("TOC"), tocPage, kFileSpecificNode);
-    attachTocCriteria(criteria);
+    contents_->attachTocCriteria(criteria);
 
     auto* bookInfo = new BookInfoPage;
     auto* annotation = new AnnotationPage;

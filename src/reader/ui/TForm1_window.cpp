@@ -7,6 +7,8 @@
 #include "reader/ui/ContentsPanel.h"
 #include "settings/ui/window_bounds.h"
 
+#include <QScreen>
+
 #include <algorithm>
 
 namespace qw {
@@ -73,7 +75,7 @@ void TForm1::FullScreen(bool on) {
         showNormal();
         if (savedRectSet_) {
             QRect bounds = savedRect_;
-            const bool docked = Contents->isDocked() && Contents->isVisible();
+            const bool docked = contents_->panel()->isDocked() && contents_->panel()->isVisible();
             tocWidening_ = docked ? widenLeftWithinScreen(bounds.left(), panel) : 0;
             bounds.setLeft(bounds.left() - tocWidening_);
             setGeometry(bounds);
@@ -89,6 +91,33 @@ void TForm1::FullScreen(bool on) {
         resizeTimer_.start();
     else
         recomputeLinesPerPage();
+}
+
+void TForm1::keepPageAreaWhileDocking(bool docked) {
+    // The window grows to the left by the panel's width (and shrinks back),
+    // so the pages keep their size; in full screen or maximised it cannot.
+    if (fullScreen_ || isMaximized() || !isVisible())
+        return;
+    QRect bounds = geometry();
+    if (docked) {
+        tocWidening_ = widenLeftWithinScreen(bounds.left(), ContentsPanel::panelWidth());
+        bounds.setLeft(bounds.left() - tocWidening_);
+    } else {
+        bounds.setLeft(bounds.left() + tocWidening_);
+        tocWidening_ = 0;
+    }
+    setGeometry(bounds);
+}
+
+int TForm1::widenLeftWithinScreen(int left, int wanted) const {
+    // Near the screen's left edge the window grows only as far as the edge;
+    // the pages then give up the rest and are fitted again.
+    const QScreen* shown = screen();
+    if (shown == nullptr)
+        return wanted;
+    const int frame = geometry().left() - frameGeometry().left();
+    const int room = left - frame - shown->availableGeometry().left();
+    return std::clamp(room, 0, wanted);
 }
 
 CloseBounds TForm1::closeBounds() const {

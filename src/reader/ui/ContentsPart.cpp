@@ -1,4 +1,4 @@
-// The reader window's table of contents: detecting the sections after
+// The reader window's contents part: detecting the sections after
 // fitting or on demand (Space stops the scan), the contents panel with its
 // list and preview, jumping to a section and the previous/next section
 // commands.
@@ -8,15 +8,17 @@
 // carries on: a fitting still shows the pages, restores the caption and
 // writes the book record, so nothing is left half done.
 
-#include "reader/ui/TForm1.h"
+#include "reader/ui/ContentsPart.h"
 
 #include "import/cp1252.h"
+#include "reader/book.h"
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/RecordsPart.h"
 #include "reader/ui/TocCriteriaGroup.h"
 #include "settings/book_settings.h"
+#include "settings/configuration.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,6 +28,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -120,14 +123,17 @@ QToolButton* sectionButton(QWidget* parent, const char* name, const QString& tex
 
 } // namespace
 
-void TForm1::setupContents() {
-    Contents = new ContentsPanel(this);
-    MBTOC = sectionButton(this, "MBTOC", tr("TOC"), tr("Show or hide the table of contents"));
+ContentsPart::ContentsPart(ReaderContext& context, QBoxLayout& buttonRow, RecordsPart& records,
+                           QTimer& resizeTimer)
+    : QObject(&context.window), context_(context), records_(records), resizeTimer_(resizeTimer) {
+    QWidget* window = &context_.window;
+    Contents = new ContentsPanel(window);
+    MBTOC = sectionButton(window, "MBTOC", tr("TOC"), tr("Show or hide the table of contents"));
     MBPrevious =
-        sectionButton(this, "MBPrevious", tr("|<"), tr("Previous section (Ctrl+Arrow Left)"));
-    MBNext = sectionButton(this, "MBNext", tr(">|"), tr("Next section (Ctrl+Arrow Right)"));
+        sectionButton(window, "MBPrevious", tr("|<"), tr("Previous section (Ctrl+Arrow Left)"));
+    MBNext = sectionButton(window, "MBNext", tr(">|"), tr("Next section (Ctrl+Arrow Right)"));
     for (QToolButton* button : {MBTOC, MBPrevious, MBNext})
-        pages_->buttonRow()->addWidget(button);
+        buttonRow.addWidget(button);
     MBPrevious->setEnabled(false);
     MBNext->setEnabled(false);
     // A right click on either section button shows the panel instead.
@@ -135,79 +141,74 @@ void TForm1::setupContents() {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QWidget::customContextMenuRequested, this, [this] { ShowToc(true); });
     }
-    connect(MBTOC, &QToolButton::clicked, this, &TForm1::ToggleToc);
-    connect(MBPrevious, &QToolButton::clicked, this, &TForm1::PreviousSection);
-    connect(MBNext, &QToolButton::clicked, this, &TForm1::NextSection);
+    connect(MBTOC, &QToolButton::clicked, this, &ContentsPart::ToggleToc);
+    connect(MBPrevious, &QToolButton::clicked, this, &ContentsPart::PreviousSection);
+    connect(MBNext, &QToolButton::clicked, this, &ContentsPart::NextSection);
 
-    connect(Contents, &ContentsPanel::sectionClicked, this, &TForm1::JumpToSection);
-    connect(Contents, &ContentsPanel::rowSelected, this, &TForm1::PreviewSection);
-    connect(Contents, &ContentsPanel::createRequested, this, &TForm1::CreateTOCClick);
+    connect(Contents, &ContentsPanel::sectionClicked, this, &ContentsPart::JumpToSection);
+    connect(Contents, &ContentsPanel::rowSelected, this, &ContentsPart::PreviewSection);
+    connect(Contents, &ContentsPanel::createRequested, this, &ContentsPart::CreateTOCClick);
     connect(Contents, &ContentsPanel::hideRequested, this, [this] { ShowToc(false); });
     connect(Contents, &ContentsPanel::dockingChanged, this, [this](bool docked) {
-        config_->state.book.tocOnLeftSide = docked;
+        config().state.book.tocOnLeftSide = docked;
         const bool shown = Contents->isVisible();
         Contents->setDocked(docked);
         if (shown)
-            keepPageAreaWhileDocking(docked);
+            emit dockedShownChanged(docked);
         storeTocSettings();
     });
     connect(Contents, &ContentsPanel::previewResized, this, [this] {
         previewedRow_ = -1;
         PreviewSection(Contents->selectedRow());
     });
-    connect(pages_, &PageArea::pagesShown, this, &TForm1::syncContentsSelection);
-
-    Contents->setDocked(config_->state.book.tocOnLeftSide);
-    if (config_->state.book.tocOnLeftSide)
-        ShowToc(true);
+    connect(&pages(), &PageArea::pagesShown, this, &ContentsPart::syncContentsSelection);
+    Contents->setDocked(config().state.book.tocOnLeftSide);
 }
 
-bool TForm1::createToc() {
+bool ContentsPart::createToc() {
     runCreateToc(false);
     return true; // the fitting goes on after an abort as well
 }
 
-void TForm1::CreateTOCClick() {
+void ContentsPart::CreateTOCClick() {
     runCreateToc(true);
 }
 
-void TForm1::runCreateToc(bool redraw) {
-    if (!book_.isOpen() || tocScanning_)
+void ContentsPart::runCreateToc(bool redraw) {
+    if (!book().isOpen() || tocScanning_)
         return;
     tocScanning_ = true;
-    setWindowTitle(QStringLiteral("Creating TOC ..."));
+    context_.window.setWindowTitle(QStringLiteral("Creating TOC ..."));
     {
-        TocScanPump pump(*this, resizeTimer_, tocPollMs_);
+        TocScanPump pump(context_.window, resizeTimer_, tocPollMs_);
         if (Contents->rowCount() > 0) {
             clearToc();
             if (Contents->isVisible())
                 Contents->repaint();
         }
-        const LineTextSource lines = [this](int n) {
-            return DisplayLineText(book_, wrap_, n).value_or(std::string());
-        };
-        TocScan scan = DetectSections(book_, TocCriteriaOf(config_->state.book), lines, &pump);
+        const LineTextSource lines = [this](int n) { return lineText(n); };
+        TocScan scan = DetectSections(book(), TocCriteriaOf(config().state.book), lines, &pump);
         sections_ = std::move(scan.sections);
         if (!scan.aborted) {
             if (sections_.empty()) {
                 clearToc();
             } else {
-                contentsRows_ = SectionRows(sections_, book_.Pages.LinesPerPage, lines);
+                contentsRows_ = SectionRows(sections_, book().Pages.LinesPerPage, lines);
                 Contents->setRows(contentsRows_);
                 previewedRow_ = -1;
                 MBPrevious->setEnabled(true);
                 MBNext->setEnabled(true);
-                syncContentsSelection(book_.Pages.LeftPage);
+                syncContentsSelection(book().Pages.LeftPage);
             }
         }
     }
     tocScanning_ = false;
-    UpdateCaption();
+    emit captionNeeded();
     if (redraw)
-        pages_->showCurrentPages();
+        pages().showCurrentPages();
 }
 
-void TForm1::clearToc() {
+void ContentsPart::clearToc() {
     contentsRows_.clear();
     Contents->clearRows();
     Contents->setPreviewText(QString());
@@ -216,42 +217,42 @@ void TForm1::clearToc() {
     MBNext->setEnabled(false);
 }
 
-void TForm1::clearSections() {
+void ContentsPart::clearSections() {
     sections_.clear();
     clearToc();
     // A new book's record (or "Default") has been read: the criteria group shows it.
     if (tocCriteria_)
-        tocCriteria_->setValues(config_->state.book);
+        tocCriteria_->setValues(config().state.book);
 }
 
-void TForm1::attachTocCriteria(TocCriteriaGroup* group) {
+void ContentsPart::attachTocCriteria(TocCriteriaGroup* group) {
     tocCriteria_ = group;
-    group->setValues(config_->state.book);
+    group->setValues(config().state.book);
     connect(group, &TocCriteriaGroup::criterionChanged, this, [this, group](bool headerTextOnly) {
-        group->writeTo(config_->state.book);
+        group->writeTo(config().state.book);
         TocCriteriaChanged(headerTextOnly);
     });
-    connect(group, &TocCriteriaGroup::applyClicked, this, &TForm1::CreateTOCClick);
+    connect(group, &TocCriteriaGroup::applyClicked, this, &ContentsPart::CreateTOCClick);
 }
 
-bool TForm1::tocWanted() const {
+bool ContentsPart::tocWanted() const {
     // Automatic, or a list the reader has made or is looking at: the
     // sections of the old layout are detected again for the new one rather
     // than left empty. A new book keeps a list only when it is automatic or
     // the panel is open.
-    if (config_->state.book.automaticToc || tocShown())
+    if (config().state.book.automaticToc || tocShown())
         return true;
-    return book_.ChangeReason != "DateiLaden" && Contents->rowCount() > 0;
+    return book().ChangeReason != "DateiLaden" && Contents->rowCount() > 0;
 }
 
-void TForm1::tocAfterRepagination() {
+void ContentsPart::tocAfterRepagination() {
     if (tocWanted())
         runCreateToc(false);
     else
         clearToc();
 }
 
-std::vector<int> TForm1::contentsPages() const {
+std::vector<int> ContentsPart::contentsPages() const {
     std::vector<int> pages;
     pages.reserve(contentsRows_.size());
     for (const SectionRow& row : contentsRows_)
@@ -259,8 +260,8 @@ std::vector<int> TForm1::contentsPages() const {
     return pages;
 }
 
-void TForm1::syncContentsSelection(int leftPage) {
-    if (!book_.isOpen()) {
+void ContentsPart::syncContentsSelection(int leftPage) {
+    if (!book().isOpen()) {
         if (!sections_.empty() || Contents->rowCount() > 0)
             clearSections();
         return;
@@ -273,7 +274,7 @@ void TForm1::syncContentsSelection(int leftPage) {
     PreviewSection(*row);
 }
 
-void TForm1::PreviewSection(int row) {
+void ContentsPart::PreviewSection(int row) {
     if (row < 0 || row >= static_cast<int>(contentsRows_.size()) || row == previewedRow_ ||
         static_cast<size_t>(row) >= sections_.size())
         return;
@@ -287,44 +288,43 @@ void TForm1::PreviewSection(int row) {
     const int first = sections_[static_cast<size_t>(row)].firstLine;
     const int end = static_cast<size_t>(row) + 1 < sections_.size()
                         ? sections_[static_cast<size_t>(row) + 1].firstLine
-                        : book_.LineCount + 1;
+                        : book().LineCount + 1;
     ParaWrap boxWrap;
     Contents->preparePreviewWrap(boxWrap);
-    const std::string text = BuildSectionPreview(
-        [this](int n) { return DisplayLineText(book_, wrap_, n).value_or(std::string()); }, first,
-        end, Contents->previewMaxRows(), boxWrap);
+    const std::string text = BuildSectionPreview([this](int n) { return lineText(n); }, first, end,
+                                                 Contents->previewMaxRows(), boxWrap);
     Contents->setPreviewText(QString::fromStdString(Cp1252ToUtf8(text)));
 }
 
-void TForm1::JumpToSection(int row) {
-    if (!book_.isOpen() || row < 0 || row >= static_cast<int>(contentsRows_.size()))
+void ContentsPart::JumpToSection(int row) {
+    if (!book().isOpen() || row < 0 || row >= static_cast<int>(contentsRows_.size()))
         return;
     // A click shows the page pair that holds the section's page.
     const int sectionPage = contentsRows_[static_cast<size_t>(row)].page;
-    const int page = JumpToSectionPage(sectionPage, book_.Pages.PageCount);
-    if (page != book_.Pages.LeftPage)
-        pages_->goToPage(page);
-    keepPageInSight(std::min(sectionPage, book_.Pages.PageCount));
+    const int page = JumpToSectionPage(sectionPage, book().Pages.PageCount);
+    if (page != book().Pages.LeftPage)
+        pages().goToPage(page);
+    keepPageInSight(std::min(sectionPage, book().Pages.PageCount));
 }
 
-void TForm1::JumpToSelectedSection() {
+void ContentsPart::JumpToSelectedSection() {
     const int row = Contents->selectedRow();
-    if (!book_.isOpen() || row < 0 || row >= static_cast<int>(contentsRows_.size()))
+    if (!book().isOpen() || row < 0 || row >= static_cast<int>(contentsRows_.size()))
         return;
     // Enter goes to the section's own page.
     const int page =
-        std::clamp(contentsRows_[static_cast<size_t>(row)].page, 0, book_.Pages.PageCount);
-    if (page != book_.Pages.LeftPage)
-        pages_->goToPage(page);
+        std::clamp(contentsRows_[static_cast<size_t>(row)].page, 0, book().Pages.PageCount);
+    if (page != book().Pages.LeftPage)
+        pages().goToPage(page);
     keepPageInSight(page);
 }
 
-void TForm1::keepPageInSight(int page) {
+void ContentsPart::keepPageInSight(int page) {
     if (!Contents->isVisible() || !Contents->isWindow())
         return;
-    const bool onLeft = page == book_.Pages.LeftPage;
-    const QWidget* left = pages_->visibleLeftPage();
-    const QWidget* right = pages_->rightPage();
+    const bool onLeft = page == book().Pages.LeftPage;
+    const QWidget* left = pages().visibleLeftPage();
+    const QWidget* right = pages().rightPage();
     const QWidget* shown = onLeft ? left : right;
     const QRect target(shown->mapToGlobal(QPoint(0, 0)), shown->size());
     const QRect frame = Contents->frameGeometry();
@@ -346,52 +346,52 @@ void TForm1::keepPageInSight(int page) {
     Contents->move(Contents->pos() + QPoint(x - frame.left(), 0));
 }
 
-void TForm1::hideFloatingToc() {
+void ContentsPart::hideFloatingToc() {
     if (Contents->isVisible() && !Contents->isDocked())
         ShowToc(false);
 }
 
-void TForm1::ToggleToc() {
+void ContentsPart::ToggleToc() {
     ShowToc(!Contents->isVisible());
 }
 
-void TForm1::PreviousSection() {
-    if (!book_.isOpen())
+void ContentsPart::PreviousSection() {
+    if (!book().isOpen())
         return;
     const std::optional<int> page =
-        PreviousSectionPage(contentsPages(), book_.Pages.LeftPage, book_.Pages.PageCount);
-    if (page && *page != book_.Pages.LeftPage)
-        pages_->goToPage(*page);
+        PreviousSectionPage(contentsPages(), book().Pages.LeftPage, book().Pages.PageCount);
+    if (page && *page != book().Pages.LeftPage)
+        pages().goToPage(*page);
 }
 
-void TForm1::NextSection() {
-    if (!book_.isOpen())
+void ContentsPart::NextSection() {
+    if (!book().isOpen())
         return;
     const std::optional<int> page =
-        NextSectionPage(contentsPages(), book_.Pages.LeftPage, book_.Pages.PageCount);
-    if (page && *page != book_.Pages.LeftPage)
-        pages_->goToPage(*page);
+        NextSectionPage(contentsPages(), book().Pages.LeftPage, book().Pages.PageCount);
+    if (page && *page != book().Pages.LeftPage)
+        pages().goToPage(*page);
 }
 
-void TForm1::ShowToc(bool show) {
+void ContentsPart::ShowToc(bool show) {
     const bool dockedBefore = Contents->isDocked() && Contents->isVisible();
     showTocPanel(show);
     const bool dockedAfter = Contents->isDocked() && Contents->isVisible();
     if (dockedAfter != dockedBefore)
-        keepPageAreaWhileDocking(dockedAfter);
+        emit dockedShownChanged(dockedAfter);
 }
 
-void TForm1::showTocPanel(bool show) {
+void ContentsPart::showTocPanel(bool show) {
     // A book that was never scanned gets its contents when the panel opens,
     // rather than an empty list.
-    if (show && book_.isOpen() && Contents->rowCount() == 0 && !Contents->isVisible())
+    if (show && book().isOpen() && Contents->rowCount() == 0 && !Contents->isVisible())
         runCreateToc(true);
     if (show) {
         const std::optional<int> row =
-            SectionToSelect(contentsPages(), Contents->selectedRow(), book_.Pages.LeftPage);
+            SectionToSelect(contentsPages(), Contents->selectedRow(), book().Pages.LeftPage);
         if (row)
             Contents->selectRow(*row);
-        Contents->setDocked(config_->state.book.tocOnLeftSide);
+        Contents->setDocked(config().state.book.tocOnLeftSide);
         Contents->show();
         Contents->raise();
         Contents->layout()->activate();
@@ -404,71 +404,42 @@ void TForm1::showTocPanel(bool show) {
     } else {
         Contents->hide();
         if (Contents->isDocked()) {
-            config_->state.book.tocOnLeftSide = false;
+            config().state.book.tocOnLeftSide = false;
             Contents->setDocked(false);
         }
     }
     storeTocSettings();
 }
 
-void TForm1::keepPageAreaWhileDocking(bool docked) {
-    // The window grows to the left by the panel's width (and shrinks back),
-    // so the pages keep their size; in full screen or maximised it cannot.
-    if (fullScreen_ || isMaximized() || !isVisible())
-        return;
-    QRect bounds = geometry();
-    if (docked) {
-        tocWidening_ = widenLeftWithinScreen(bounds.left(), ContentsPanel::panelWidth());
-        bounds.setLeft(bounds.left() - tocWidening_);
-    } else {
-        bounds.setLeft(bounds.left() + tocWidening_);
-        tocWidening_ = 0;
-    }
-    setGeometry(bounds);
-}
-
-int TForm1::widenLeftWithinScreen(int left, int wanted) const {
-    // Near the screen's left edge the window grows only as far as the edge;
-    // the pages then give up the rest and are fitted again.
-    const QScreen* shown = screen();
-    if (shown == nullptr)
-        return wanted;
-    const int frame = geometry().left() - frameGeometry().left();
-    const int room = left - frame - shown->availableGeometry().left();
-    return std::clamp(room, 0, wanted);
-}
-
-void TForm1::syncContentsDocking() {
-    const bool docked = config_->state.book.tocOnLeftSide;
+bool ContentsPart::syncContentsDocking() {
+    const bool docked = config().state.book.tocOnLeftSide;
     if (docked == (Contents->isDocked() && Contents->isVisible()))
-        return;
+        return false;
     ShowToc(docked);
-    // The reading area takes its new width before the lines are fitted to it.
-    layout()->activate();
-    recomputeLinesPerPage();
+    return true;
 }
 
-void TForm1::storeTocSettings() {
-    if (!configLoaded_)
+void ContentsPart::storeTocSettings() {
+    if (!context_.configLoaded)
         return;
-    if (!book_.isOpen())
-        SaveTocSettings(config_->file, kDefaultRecord, config_->state.book, tocShown());
-    else if (!records_->isUnrecorded())
-        SaveTocSettings(config_->file, records_->recordName(), config_->state.book, tocShown());
+    if (!book().isOpen())
+        SaveTocSettings(config().file, kDefaultRecord, config().state.book, tocShown());
+    else if (!records_.isUnrecorded())
+        SaveTocSettings(config().file, records_.recordName(), config().state.book, tocShown());
 }
 
-void TForm1::TocCriteriaChanged(bool headerTextOnly) {
+void ContentsPart::TocCriteriaChanged(bool headerTextOnly) {
     storeTocSettings();
-    if (!headerTextOnly && config_->state.book.automaticToc && book_.isOpen() &&
-        book_.ChangeReason != "DateiLaden")
+    if (!headerTextOnly && config().state.book.automaticToc && book().isOpen() &&
+        book().ChangeReason != "DateiLaden")
         runCreateToc(true);
 }
 
-bool TForm1::tocShown() const {
+bool ContentsPart::tocShown() const {
     return !Contents->isHidden();
 }
 
-void TForm1::tocKeyState(KeyState& s, const QWidget* focus) const {
+void ContentsPart::tocKeyState(KeyState& s, const QWidget* focus) const {
     s.tocOpen = Contents->isVisible();
     s.tocDockedLeft = Contents->isDocked() && Contents->isVisible();
     if (s.tocOpen && focus == Contents->list())
