@@ -145,8 +145,8 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     Append->setEnabled(false);
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);
-    setUpOptions();
     setUpContents();
+    setUpOptions();
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }

@@ -15,6 +15,7 @@
 #include "settings/book_record.h"
 #include "settings/config_load.h"
 #include "settings/configuration.h"
+#include "settings/ui/option_pages.h"
 
 #include <QPointer>
 #include <QRect>
@@ -36,10 +37,7 @@ class PageArea;
 class ContentsPanel;
 class TocCriteriaGroup;
 class OptionsWindow;
-class CheckOptionsPage;
-class MarginsPage;
-class FileSpecificPage;
-class IniFileListPage;
+class OptionsPart;
 class RecordsPart;
 
 class TForm1 : public QWidget, private LoadHost, private FitHost {
@@ -89,7 +87,7 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // Options (TForm1_options.cpp): opens the options window at a page
     // (-1: the page shown last).
     void ShowOptions(int page = -1);
-    OptionsWindow* optionsWindow() const { return options_; }
+    OptionsWindow* optionsWindow() const;
 
     // Window layout (TForm1_window.cpp).
     void FullScreen(bool on);
@@ -161,16 +159,11 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // Reads a record into the book controls and applies its font.
     void loadRecord(const std::string& name);
 
-    // Options (TForm1_options.cpp).
+    // What the options do (TForm1_options.cpp).
     void setUpOptions();
-    void buildOptionsWindow();
-    // Shows the current states on the option pages; presetMargins also
-    // resets the margin edits to the stored margins.
-    void syncOptionsWindow(bool presetMargins = false);
-    // Stores a check-box option and carries out its effect.
-    void checkOptionClicked(CheckOptionsPage* page, int option, bool checked);
-    void generalOptionChanged(int option, bool checked);
-    void controlOptionChanged(int option, bool checked);
+    void syncOptionsWindow();
+    void generalOptionChanged(GeneralOption option, bool checked);
+    void controlOptionChanged(ControlOption option, bool checked);
     void leftOptions();
 
     // Docking the contents panel: the window grows to the left by the
@@ -220,16 +213,8 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     QAction* OptionsAction;
 
     ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
-    // The options window and its pages (TForm1_options.cpp), made when first shown.
-    OptionsWindow* options_ = nullptr;
-    CheckOptionsPage* general_ = nullptr;
-    CheckOptionsPage* control_ = nullptr;
-    CheckOptionsPage* import_ = nullptr;
-    QPushButton* Anpassen = nullptr; // "Fit lines now"
-    MarginsPage* margins_ = nullptr;
-    FileSpecificPage* fileSpecific_ = nullptr;
-    IniFileListPage* iniList_ = nullptr;
-    bool antialiasing_ = true; // "Font antialiasing (system setting)"; not stored
+    OptionsPart* options_ = nullptr;   // the options window and its pages
+    bool antialiasing_ = true;         // "Font antialiasing (system setting)"; not stored
 };
 
 } // namespace qw
