@@ -3,6 +3,7 @@
 #include "controls/dialogs.h"
 #include "reader/caption.h"
 #include "reader/ui/ContentsPanel.h"
+#include "reader/ui/LayoutPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/RecordsPart.h"
@@ -115,20 +116,14 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(records_, &RecordsPart::captionFieldsChanged, this, &TForm1::UpdateCaption);
     records_->tocShown = [this] { return contents_ != nullptr && contents_->tocShown(); };
 
-    resizeTimer_.setSingleShot(true);
-    resizeTimer_.setInterval(100);
-    connect(&resizeTimer_, &QTimer::timeout, this, &TForm1::relayoutAfterResize);
-    connect(pages_, &PageArea::resized, this, [this] {
-        if (book_.isOpen())
-            resizeTimer_.start(); // the expensive part runs once the size is stable
-        else
-            recomputeLinesPerPage();
-    });
+    layout_ = new LayoutPart(*context_, *records_);
+    connect(layout_, &LayoutPart::captionNeeded, this, &TForm1::UpdateCaption);
+    connect(pages_, &PageArea::resized, layout_, &LayoutPart::pagesResized);
     connect(pages_, &PageArea::pagesShown, this, [this](int leftPage) {
         records_->writePage(leftPage);
         records_->refreshBookmarkButtons();
     });
-    pages_->setLines(0, [this](int n) { return DisplayLineText(book_, wrap_, n); });
+    pages_->setLines(0, [this](int n) { return layout_->displayLine(n); });
 
     if (configLoaded_) {
         const QPalette& p = palette();
@@ -137,11 +132,11 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
             colourOf(s.Text(Setting::ColorBackground), QColor(0xe7, 0xe7, 0xe7), p),
             colourOf(s.Text(Setting::ColorText), Qt::black, p),
             colourOf(s.Text(Setting::ColorWindowBackground), p.color(QPalette::Button), p));
-        pages_->setOptions(layoutOptions());
+        pages_->setOptions(layout_->layoutOptions());
         ApplyWindowBounds(*this, config_->state);
     }
-    applyPageFont();
-    recomputeLinesPerPage();
+    layout_->applyPageFont();
+    layout_->recomputeLinesPerPage();
     Append->setEnabled(false);
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);
@@ -168,7 +163,7 @@ void TForm1::startupOpen(const QStringList& arguments) {
     startupDone_ = true;
     // The pages take their size before the book is fitted to it.
     layout()->activate();
-    recomputeLinesPerPage();
+    layout_->recomputeLinesPerPage();
     if (arguments.size() > 1) {
         loader_.openStartupFile(arguments.at(1).toStdString());
         return;
@@ -216,39 +211,42 @@ const BookRecord& TForm1::record() const {
     return records_->record();
 }
 
-void TForm1::writeBookRecord() {
-    records_->writeBookRecord();
-}
-
 void TForm1::loadRecord(const std::string& name) {
     records_->loadRecord(name);
-    applyPageFont();
+    layout_->applyPageFont();
 }
 
 void TForm1::setUpContents() {
-    contents_ = new ContentsPart(*context_, *pages_->buttonRow(), *records_, resizeTimer_);
-    contents_->lineText = [this](int n) {
-        return DisplayLineText(book_, wrap_, n).value_or(std::string());
-    };
+    contents_ =
+        new ContentsPart(*context_, *pages_->buttonRow(), *records_, layout_->resizeTimer());
+    layout_->setContents(*contents_);
+    contents_->lineText = [this](int n) { return layout_->displayLine(n).value_or(std::string()); };
     connect(contents_, &ContentsPart::captionNeeded, this, &TForm1::UpdateCaption);
-    connect(contents_, &ContentsPart::dockedShownChanged, this, &TForm1::keepPageAreaWhileDocking);
+    connect(contents_, &ContentsPart::dockedShownChanged, layout_,
+            &LayoutPart::keepPageAreaWhileDocking);
     if (config_->state.book.tocOnLeftSide)
         contents_->ShowToc(true);
 }
 
-bool TForm1::createToc() {
-    return contents_->createToc();
+void TForm1::flushPendingRelayout() {
+    layout_->flushPendingRelayout();
 }
-void TForm1::clearToc() {
-    contents_->clearToc();
+bool TForm1::isFullScreenOn() const {
+    return layout_->isFullScreen();
 }
-void TForm1::clearSections() {
-    contents_->clearSections();
+void TForm1::FullScreen(bool on) {
+    layout_->FullScreen(on);
+}
+void TForm1::ApplyMarginsClick(bool apply) {
+    layout_->ApplyMarginsClick(apply);
+}
+void TForm1::ChangeMarginsClick(const PageMargins& margins) {
+    layout_->ChangeMarginsClick(margins);
 }
 
 void TForm1::AnpassenClick() {
     if (book_.isOpen())
-        fitLines();
+        layout_->fitLines();
 }
 
 void TForm1::UpdateCaption() {
@@ -315,16 +313,16 @@ void TForm1::runCommand(const KeyDecision& d) {
         records_->clearAllBookmarks();
         break;
     case Command::LargerFont:
-        changeFontSize(StepFontSize(config_->state.book.fontSize, true));
+        layout_->changeFontSize(StepFontSize(config_->state.book.fontSize, true));
         break;
     case Command::SmallerFont:
-        changeFontSize(StepFontSize(config_->state.book.fontSize, false));
+        layout_->changeFontSize(StepFontSize(config_->state.book.fontSize, false));
         break;
     case Command::NextFont:
-        changeFont(1);
+        layout_->changeFont(1);
         break;
     case Command::PreviousFont:
-        changeFont(-1);
+        layout_->changeFont(-1);
         break;
     case Command::Copy:
         pages_->activePage()->copy();
@@ -333,7 +331,7 @@ void TForm1::runCommand(const KeyDecision& d) {
         showMinimized();
         break;
     case Command::ToggleFullScreen:
-        FullScreen(!fullScreen_);
+        layout_->FullScreen(!layout_->isFullScreen());
         break;
     case Command::Exit:
         if (!book_.isOpen() || dialogs_.askYesNo("Exit Quirewell?"))
@@ -405,7 +403,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     if (configLoaded_)
-        SaveWindowBounds(config_->file, closeBounds());
+        SaveWindowBounds(config_->file, layout_->closeBounds());
 }
 
 } // namespace qw

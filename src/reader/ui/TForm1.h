@@ -37,10 +37,11 @@ class PageArea;
 class ContentsPanel;
 class TocCriteriaGroup;
 class OptionsWindow;
+class LayoutPart;
 class OptionsPart;
 class RecordsPart;
 
-class TForm1 : public QWidget, private LoadHost, private FitHost {
+class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
   public:
     explicit TForm1(Dialogs& dialogs, QWidget* parent = nullptr);
@@ -70,8 +71,7 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     // Carries out one command of the key map.
     void runCommand(const KeyDecision& decision);
 
-    // Window layout (TForm1_window.cpp).
-    bool isFullScreenOn() const { return fullScreen_; }
+    bool isFullScreenOn() const;
 
   public slots:
     void LadenClick();
@@ -89,7 +89,7 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void ShowOptions(int page = -1);
     OptionsWindow* optionsWindow() const;
 
-    // Window layout (TForm1_window.cpp).
+    // The layout part's commands.
     void FullScreen(bool on);
     void ApplyMarginsClick(bool apply);                  // "Apply margin settings"
     void ChangeMarginsClick(const PageMargins& margins); // "Change margins to:"
@@ -131,47 +131,14 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     void updateCaption() override { UpdateCaption(); }
     void rememberOpenFolder(const std::string& path) override;
 
-    // FitHost
-    void clearSections() override;
-    bool createToc() override;
-    void clearToc() override;
-    void showPages() override;
-    void writeBookRecord() override;
-
-    // Layout: fitting and pagination (TForm1_layout.cpp).
-    void applyPageFont();
-    void prepareWrap();
-    void fitLines();
-    void repaginate();
-    void relayoutAfterResize();
-    // The lines per page of the page area's height now.
-    void recomputeLinesPerPage();
-    // Lays the pages out again for the options and does the page work at once.
-    void relayoutByCode(const std::string& reason);
-    PageAreaOptions layoutOptions() const;
-    CloseBounds closeBounds() const;
-    void changeFontSize(int size);
-    void changeFont(int step);
-    void fontChanged();
-    bool needsRefit() const;
-    FitOptions fitOptions() const;
-
     // Reads a record into the book controls and applies its font.
     void loadRecord(const std::string& name);
 
-    // What the options do (TForm1_options.cpp).
+    // The options part, wired to the layout part (TForm1_options.cpp).
     void setUpOptions();
     void syncOptionsWindow();
-    void generalOptionChanged(GeneralOption option, bool checked);
-    void controlOptionChanged(ControlOption option, bool checked);
-    void leftOptions();
 
-    // Docking the contents panel: the window grows to the left by the
-    // panel's width (and shrinks back), so the pages keep their size.
     void setUpContents();
-    void keepPageAreaWhileDocking(bool docked);
-    // How far a window whose client area starts at x = left can grow to the left.
-    int widenLeftWithinScreen(int left, int wanted) const;
 
     // Keys and the mouse wheel (TForm1_keys.cpp); `focus` is the control the
     // key was meant for.
@@ -188,23 +155,10 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     Book book_;
     BookLoader loader_;
     std::string openFolder_;
-    ParaWrap wrap_;
-    QTimer resizeTimer_;
-    QSize workedPageSize_; // the page control's size of the last fitting or pagination
-    // Full screen: the bounds before it (without a docked contents panel) and
-    // whether the window was maximised.
-    bool fullScreen_ = false;
-    bool maximizedBeforeFullScreen_ = false;
-    bool savedRectSet_ = false;
-    QRect savedRect_;
-    // How far the window was widened to the left for the docked contents
-    // panel: its width, or less near the screen's edge.
-    int tocWidening_ = 0;
     bool startupDone_ = false;
     int wheelDelta_ = 0; // wheel turning not yet a whole notch
 
     PageArea* pages_;
-    RecordsPart* records_ = nullptr; // the book record, bookmarks and book information
     QToolButton* MenuButton;
     QAction* Laden;
     QAction* Append;
@@ -212,9 +166,11 @@ class TForm1 : public QWidget, private LoadHost, private FitHost {
     QAction* Schliessen;
     QAction* OptionsAction;
 
+    // The parts, each owning its state; new features add a part here.
+    RecordsPart* records_ = nullptr;   // the book record, bookmarks and book information
+    LayoutPart* layout_ = nullptr;     // fitting, pagination, fonts, full screen, margins
     ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
     OptionsPart* options_ = nullptr;   // the options window and its pages
-    bool antialiasing_ = true;         // "Font antialiasing (system setting)"; not stored
 };
 
 } // namespace qw

@@ -9,6 +9,7 @@
 #include "import/ui/TZipForm.h"
 #include "import/zip_archive.h"
 #include "reader/caption.h"
+#include "reader/ui/LayoutPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/RecordsPart.h"
@@ -69,9 +70,9 @@ void TForm1::firstFileLoaded(Book& book, bool appending) {
     Schliessen->setEnabled(true);
     if (appending)
         return;
-    recomputeLinesPerPage();
+    layout_->recomputeLinesPerPage();
     records_->openBook();
-    applyPageFont();
+    layout_->applyPageFont();
     if (book.BreaksAutoOff)
         config_->state.book.removeLineBreaks = false; // the file type decides
     pages_->history().clear();
@@ -84,9 +85,9 @@ void TForm1::layOutBook(Book& book) {
     if (contents_->syncContentsDocking()) {
         // The reading area takes its new width before the lines are fitted to it.
         layout()->activate();
-        recomputeLinesPerPage();
+        layout_->recomputeLinesPerPage();
     }
-    fitLines();
+    layout_->fitLines();
 }
 
 void TForm1::bookLoaded(Book&) {
@@ -112,8 +113,8 @@ void TForm1::bookClosed(Book& book) {
     loadRecord(kDefaultRecord);
     config_->state.book.tocOnLeftSide = tocOnLeft;
     book.Pages.clear();
-    clearSections();
-    recomputeLinesPerPage();
+    contents_->clearSections();
+    layout_->recomputeLinesPerPage();
     pages_->history().clear();
     pages_->showCurrentPages();
     records_->refreshBookmarkButtons();
