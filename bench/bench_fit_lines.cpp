@@ -6,8 +6,9 @@
 //   the reference the wrap engine is compared with (ratio = its time over
 //   BM_FitLinesWrap's);
 // - BM_RemoveLineBreaks: bytes per second of the removal scan;
-// - BM_PageOfDisplayLines: one page (40 lines) of display lines from the
-//   fitted tables, in the middle of the joined book;
+// - BM_PageOfDisplayLinesOneByOne: one page (40 lines) of display lines
+//   from the fitted tables, in the middle of the joined book, as the pages
+//   are drawn;
 // - the counter held_x_text of BM_FitLinesWrap: bytes fitting keeps besides
 //   RawText and WorkText, over the text size.
 
@@ -136,25 +137,6 @@ void BM_QTextLayoutPerLine(benchmark::State& state) {
     state.counters["display_lines"] = static_cast<double>(displayLines);
 }
 BENCHMARK(BM_QTextLayoutPerLine)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-void BM_PageOfDisplayLines(benchmark::State& state) {
-    const qw::QtTextMeasurer measurer(BenchFont());
-    qw::ParaWrap wrap;
-    wrap.setFont(measurer);
-    wrap.setBounds(kPageWidth, 800);
-    wrap.setTabStops(32);
-    qw::FitOptions options; // removal on: long joined paragraphs
-    QuietHost host;
-    qw::Book book = OpenBook(Novel());
-    qw::FitLines(book, options, wrap, host);
-    const int first = book.LineCount / 2;
-    for (auto _ : state) {
-        std::vector<std::string> page = qw::DisplayLines(book, wrap, first, 40);
-        benchmark::DoNotOptimize(page.data());
-    }
-    state.counters["display_lines"] = book.LineCount;
-}
-BENCHMARK(BM_PageOfDisplayLines)->Unit(benchmark::kMicrosecond);
 
 void BM_PageOfDisplayLinesOneByOne(benchmark::State& state) {
     const qw::QtTextMeasurer measurer(BenchFont());

@@ -177,32 +177,4 @@ std::optional<std::string> DisplayLineText(const Book& book, const ParaWrap& wra
     return shownLine(wrap.wrappedLine(line, place->wrappedLine));
 }
 
-std::vector<std::string> DisplayLines(const Book& book, const ParaWrap& wrap, int first,
-                                      int count) {
-    std::vector<std::string> lines;
-    std::optional<DisplayLinePlace> place = FindDisplayLine(book, first);
-    if (!place || count <= 0)
-        return lines;
-    lines.reserve(static_cast<std::size_t>(count));
-    std::size_t j = place->logicalLine;
-    int skip = place->wrappedLine;
-    while (static_cast<int>(lines.size()) < count && j < book.BookLines.size()) {
-        const std::string_view line = book.BookLines.line(book.WorkText, j);
-        if (line.empty()) {
-            lines.emplace_back();
-        } else {
-            std::size_t start = 0;
-            for (int k = 0; start < line.size() && static_cast<int>(lines.size()) < count; ++k) {
-                const std::size_t end = wrap.nextLineStart(line, start);
-                if (k >= skip)
-                    lines.push_back(shownLine(line.substr(start, end - start)));
-                start = end;
-            }
-        }
-        skip = 0;
-        ++j;
-    }
-    return lines;
-}
-
 } // namespace qw

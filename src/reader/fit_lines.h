@@ -76,8 +76,4 @@ std::optional<DisplayLinePlace> FindDisplayLine(const Book& book, int n);
 // one). Nothing when n is out of range.
 std::optional<std::string> DisplayLineText(const Book& book, const ParaWrap& wrap, int n);
 
-// Display lines first ... first + count - 1 in order (fewer at the end of the
-// book), produced in one pass over their logical lines.
-std::vector<std::string> DisplayLines(const Book& book, const ParaWrap& wrap, int first, int count);
-
 } // namespace qw

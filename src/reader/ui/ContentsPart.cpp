@@ -253,11 +253,10 @@ void ContentsPart::tocAfterRepagination() {
 }
 
 std::vector<int> ContentsPart::contentsPages() const {
-    std::vector<int> pages;
-    pages.reserve(contentsRows_.size());
-    for (const SectionRow& row : contentsRows_)
-        pages.push_back(row.page);
-    return pages;
+    // The pages of the sections the list shows (none while it is empty).
+    if (contentsRows_.empty())
+        return {};
+    return SectionPages(sections_, book().Pages.LinesPerPage);
 }
 
 void ContentsPart::syncContentsSelection(int leftPage) {

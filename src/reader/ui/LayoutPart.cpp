@@ -243,8 +243,8 @@ void LayoutPart::changeLineBreakOptions(bool remove, bool punctuation, bool inde
     s.checkPunctuationMarks = punctuation;
     s.checkIndentation = indentation;
     // A file type that switched the removal off waits for the next fitting.
-    if (book().isOpen() && !book().BreaksAutoOff &&
-        config().settings.Bool(Setting::AutomaticallyFit))
+    if (RefitOnLineBreakOption(config().settings.Bool(Setting::AutomaticallyFit), book().isOpen(),
+                               book().BreaksAutoOff))
         fitLines();
 }
 

@@ -345,7 +345,7 @@ TEST(FitLinesRemoval, RestoreRequestedByLoading) {
     EXPECT_FALSE(f.book.RestoreRawText);
 }
 
-TEST(DisplayLines, MapsDisplayLinesToWrappedLines) {
+TEST(DisplayLineText, MapsDisplayLinesToWrappedLines) {
     Fixture f(5);
     f.open("aaa bbb ccc\r\n\r\n  dd   \r\n     ");
     f.fit();
@@ -362,20 +362,6 @@ TEST(DisplayLines, MapsDisplayLinesToWrappedLines) {
     EXPECT_EQ(*DisplayLineText(f.book, f.wrap, 5), "  dd");
     EXPECT_EQ(*DisplayLineText(f.book, f.wrap, 6), ""); // a line of blanks is blank
     EXPECT_FALSE(DisplayLineText(f.book, f.wrap, 7));
-    EXPECT_EQ(DisplayLines(f.book, f.wrap, 2, 4),
-              (std::vector<std::string>{"bbb", "ccc", "", "  dd"}));
-    EXPECT_EQ(DisplayLines(f.book, f.wrap, 5, 10), (std::vector<std::string>{"  dd", ""}));
-    EXPECT_TRUE(DisplayLines(f.book, f.wrap, 9, 3).empty());
-}
-
-TEST(DisplayLines, SequentialAndSingleAgreeOnEveryLine) {
-    Fixture f(7);
-    f.open("The quick brown fox\r\n\r\njumps over\tthe lazy dog again and again\r\nx");
-    f.fit();
-    const std::vector<std::string> all = DisplayLines(f.book, f.wrap, 1, f.book.LineCount);
-    ASSERT_EQ(static_cast<int>(all.size()), f.book.LineCount);
-    for (int n = 1; n <= f.book.LineCount; ++n)
-        EXPECT_EQ(all[static_cast<size_t>(n - 1)], *DisplayLineText(f.book, f.wrap, n)) << n;
 }
 
 TEST(BookLineIndex, SplitsLikeAStringList) {
@@ -434,7 +420,9 @@ TEST(FitLines, TablesAreConsistentOnRandomTexts) {
         EXPECT_EQ(b.Pages.PageCount, (b.LineCount - 1) / b.Pages.LinesPerPage + 1);
         EXPECT_GE(b.Pages.LeftPage, 0);
         EXPECT_LE(b.Pages.LeftPage, b.Pages.PageCount);
-        const std::vector<std::string> lines = DisplayLines(b, f.wrap, 1, b.LineCount);
+        std::vector<std::string> lines;
+        for (int n = 1; n <= sum; ++n)
+            lines.push_back(DisplayLineText(b, f.wrap, n).value_or("?"));
         EXPECT_EQ(static_cast<int>(lines.size()), sum);
         for (const BlankRun& run : b.BlankRuns) {
             ASSERT_GE(run.count, 1);
