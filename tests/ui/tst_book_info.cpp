@@ -11,6 +11,7 @@
 #include "settings/ui/BookInfoPage.h"
 #include "settings/ui/IniFileListPage.h"
 #include "settings/ui/OptionsWindow.h"
+#include "test_books.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -41,11 +42,7 @@ class BookInfoTest : public QObject {
     test::ConfigFolder config_;
 
     QString writeFile(const QString& name, const QByteArray& content) {
-        const QString path = config_.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(content);
-        return path;
+        return qw::test::WriteTestFile(config_.path(), name, content);
     }
 
     // The options window at its "Book info" page, opened from the menu.
