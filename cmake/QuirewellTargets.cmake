@@ -1,9 +1,19 @@
 # Each subsystem folder src/<name>/ holds its toolkit-free code at the top and its
 # Qt windows in ui/. Sources are picked up by glob so that adding a file needs no
-# build-file edit.
+# build-file edit; a new subsystem adds its folder and one qw_core_library (and
+# qw_ui_library) line in CMakeLists.txt. Every Qt library is recorded in the
+# global property QW_UI_LIBRARIES, which the application and the window tests
+# link, so they see a new subsystem without an edit.
+
+function(qw_require_folder folder)
+    if(NOT IS_DIRECTORY ${PROJECT_SOURCE_DIR}/${folder})
+        message(FATAL_ERROR "${folder} does not exist: add the folder before its library")
+    endif()
+endfunction()
 
 function(qw_core_library name)
     cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    qw_require_folder(src/${name})
     file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
     if(sources)
         add_library(qw_${name} STATIC ${sources})
@@ -18,6 +28,8 @@ endfunction()
 
 function(qw_ui_library name)
     cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    qw_require_folder(src/${name}/ui)
+    set_property(GLOBAL APPEND PROPERTY QW_UI_LIBRARIES qw_${name}_ui)
     file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/ui/*.cpp
          ${PROJECT_SOURCE_DIR}/src/${name}/ui/*.h)
     list(FILTER sources INCLUDE REGEX "\\.cpp$|\\.h$")

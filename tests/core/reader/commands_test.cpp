@@ -41,9 +41,21 @@ struct RouteCase {
 KeyState plain() {
     return KeyState{};
 }
-KeyState with(void (*change)(KeyState&)) {
+KeyState shortcutsOff() {
     KeyState s;
-    change(s);
+    s.shortcutsEnabled = false;
+    return s;
+}
+// One flag of the state set (a panel open, a load running), and the focus.
+KeyState with(bool KeyState::*flag, Focus focus = Focus::None) {
+    KeyState s;
+    s.*flag = true;
+    s.focus = focus;
+    return s;
+}
+KeyState focusIn(Focus focus) {
+    KeyState s;
+    s.focus = focus;
     return s;
 }
 
@@ -52,6 +64,9 @@ class RouteKeyTest : public testing::TestWithParam<RouteCase> {};
 TEST_P(RouteKeyTest, Decides) {
     EXPECT_EQ(qw::RouteKey(GetParam().press, GetParam().state).command, GetParam().command);
 }
+
+constexpr auto kFind = &KeyState::findBarOpen;
+constexpr auto kMenu = &KeyState::menuOpen;
 
 INSTANTIATE_TEST_SUITE_P(
     Order, RouteKeyTest,
@@ -68,87 +83,46 @@ INSTANTIATE_TEST_SUITE_P(
         RouteCase{"Plus", key(Key::Plus), plain(), Command::LargerFont},
         RouteCase{"ShiftMinus", key(Key::Minus, false, true), plain(), Command::SmallerFont},
         // Shortcuts off: the table, F5 and "+" do nothing; turning keys still turn.
-        RouteCase{"OffCtrlO", letter('O'), with([](KeyState& s) { s.shortcutsEnabled = false; }),
-                  Command::Nothing},
-        RouteCase{"OffF5", key(Key::F5), with([](KeyState& s) { s.shortcutsEnabled = false; }),
-                  Command::PassOn},
-        RouteCase{"OffPlus", key(Key::Plus), with([](KeyState& s) { s.shortcutsEnabled = false; }),
-                  Command::PassOn},
-        RouteCase{"OffSpace", key(Key::Space),
-                  with([](KeyState& s) { s.shortcutsEnabled = false; }), Command::TurnPage},
+        RouteCase{"OffCtrlO", letter('O'), shortcutsOff(), Command::Nothing},
+        RouteCase{"OffF5", key(Key::F5), shortcutsOff(), Command::PassOn},
+        RouteCase{"OffPlus", key(Key::Plus), shortcutsOff(), Command::PassOn},
+        RouteCase{"OffSpace", key(Key::Space), shortcutsOff(), Command::TurnPage},
         // Esc.
         RouteCase{"EscMinimizes", key(Key::Escape), plain(), Command::Minimize},
-        RouteCase{"EscWhileLoading", key(Key::Escape), with([](KeyState& s) { s.busy = true; }),
-                  Command::Nothing},
-        RouteCase{"EscClosesPanels", key(Key::Escape), with([](KeyState& s) { s.menuOpen = true; }),
-                  Command::ClosePanels},
+        RouteCase{"EscWhileLoading", key(Key::Escape), with(&KeyState::busy), Command::Nothing},
+        RouteCase{"EscClosesPanels", key(Key::Escape), with(kMenu), Command::ClosePanels},
         // The find bar.
-        RouteCase{"FindEnter", key(Key::Enter), with([](KeyState& s) { s.findBarOpen = true; }),
-                  Command::FindStart},
-        RouteCase{"FindShiftEnter", key(Key::Enter, false, true),
-                  with([](KeyState& s) { s.findBarOpen = true; }), Command::FindInFilesStart},
-        RouteCase{"FindEsc", key(Key::Escape), with([](KeyState& s) { s.findBarOpen = true; }),
-                  Command::CloseFindBar},
-        RouteCase{"FindFieldGetsKeys", key(Key::Home), with([](KeyState& s) {
-                      s.findBarOpen = true;
-                      s.focus = Focus::FindField;
-                  }),
+        RouteCase{"FindEnter", key(Key::Enter), with(kFind), Command::FindStart},
+        RouteCase{"FindShiftEnter", key(Key::Enter, false, true), with(kFind),
+                  Command::FindInFilesStart},
+        RouteCase{"FindEsc", key(Key::Escape), with(kFind), Command::CloseFindBar},
+        RouteCase{"FindFieldGetsKeys", key(Key::Home), with(kFind, Focus::FindField),
                   Command::PassOn},
-        RouteCase{"FindFieldCtrlShortcut", letter('W'), with([](KeyState& s) {
-                      s.findBarOpen = true;
-                      s.focus = Focus::FindField;
-                  }),
+        RouteCase{"FindFieldCtrlShortcut", letter('W'), with(kFind, Focus::FindField),
                   Command::PassOn},
         // Pause.
         RouteCase{"Pause", key(Key::Pause), plain(), Command::AutoTurnPause},
         RouteCase{"ShiftPause", key(Key::Pause, false, true), plain(), Command::AutoTurnOff},
         // Text fields keep their keys.
-        RouteCase{"TextFieldHome", key(Key::Home),
-                  with([](KeyState& s) { s.focus = Focus::TextField; }), Command::PassOn},
-        RouteCase{"PageTextHome", key(Key::Home),
-                  with([](KeyState& s) { s.focus = Focus::PageText; }), Command::TurnPage},
+        RouteCase{"TextFieldHome", key(Key::Home), focusIn(Focus::TextField), Command::PassOn},
+        RouteCase{"PageTextHome", key(Key::Home), focusIn(Focus::PageText), Command::TurnPage},
         // Panels.
-        RouteCase{"MarginEnter", key(Key::Enter), with([](KeyState& s) {
-                      s.menuOpen = true;
-                      s.focus = Focus::MarginField;
-                  }),
+        RouteCase{"MarginEnter", key(Key::Enter), with(kMenu, Focus::MarginField),
                   Command::ApplyMargins},
-        RouteCase{"RecordDelete", key(Key::Delete), with([](KeyState& s) {
-                      s.menuOpen = true;
-                      s.focus = Focus::BookRecordList;
-                  }),
+        RouteCase{"RecordDelete", key(Key::Delete), with(kMenu, Focus::BookRecordList),
                   Command::DeleteBookRecords},
-        RouteCase{"RecordArrows", key(Key::Down), with([](KeyState& s) {
-                      s.menuOpen = true;
-                      s.focus = Focus::BookRecordList;
-                  }),
+        RouteCase{"RecordArrows", key(Key::Down), with(kMenu, Focus::BookRecordList),
                   Command::PassOn},
-        RouteCase{"MenuSpace", key(Key::Space), with([](KeyState& s) { s.menuOpen = true; }),
-                  Command::PassOn},
-        RouteCase{"RecentEnter", key(Key::Enter), with([](KeyState& s) {
-                      s.recentOpen = true;
-                      s.focus = Focus::RecentList;
-                  }),
+        RouteCase{"MenuSpace", key(Key::Space), with(kMenu), Command::PassOn},
+        RouteCase{"RecentEnter", key(Key::Enter), with(&KeyState::recentOpen, Focus::RecentList),
                   Command::OpenRecentEntry},
-        RouteCase{"TocPageDown", key(Key::PageDown), with([](KeyState& s) {
-                      s.tocOpen = true;
-                      s.focus = Focus::TocList;
-                  }),
+        RouteCase{"TocPageDown", key(Key::PageDown), with(&KeyState::tocOpen, Focus::TocList),
                   Command::PassOn},
-        RouteCase{"TocEnter", key(Key::Enter), with([](KeyState& s) {
-                      s.tocOpen = true;
-                      s.focus = Focus::TocList;
-                  }),
+        RouteCase{"TocEnter", key(Key::Enter), with(&KeyState::tocOpen, Focus::TocList),
                   Command::JumpToSection},
-        RouteCase{"CtrlInListAppliesToWindow", letter('W'), with([](KeyState& s) {
-                      s.recentOpen = true;
-                      s.focus = Focus::RecentList;
-                  }),
-                  Command::Close},
-        RouteCase{"HelpTreeEnter", key(Key::Enter), with([](KeyState& s) {
-                      s.helpOpen = true;
-                      s.focus = Focus::HelpTree;
-                  }),
+        RouteCase{"CtrlInListAppliesToWindow", letter('W'),
+                  with(&KeyState::recentOpen, Focus::RecentList), Command::Close},
+        RouteCase{"HelpTreeEnter", key(Key::Enter), with(&KeyState::helpOpen, Focus::HelpTree),
                   Command::OpenHelpPage},
         // Sections, files, history.
         RouteCase{"CtrlLeft", key(Key::Left, true), plain(), Command::PreviousSection},

@@ -32,13 +32,14 @@ struct WrapCase {
     std::string text;
     double width;
     Lines expected;
+    int tabWidth = 32; // 16 = 4 average characters: stops at 4, 8, 12 ...
 };
 
 class ParaWrapTable : public ::testing::TestWithParam<WrapCase> {};
 
 TEST_P(ParaWrapTable, BreaksAsThePageDisplay) {
     const WrapCase& c = GetParam();
-    EXPECT_EQ(Wrap(c.text, c.width), c.expected);
+    EXPECT_EQ(Wrap(c.text, c.width, c.tabWidth), c.expected);
 }
 
 const std::vector<WrapCase> kWrapCases = {
@@ -67,6 +68,16 @@ const std::vector<WrapCase> kWrapCases = {
      {"aa\xa0"
       "bb ",
       "cc"}},
+    // Broken where the room ends, not at the hyphen.
+    {"HyphenatedWordLongerThanLineBreaksLikeAnyWord",
+     "some-thing else",
+     7,
+     {"some-th", "ing ", "else"}},
+    {"TabToTheNextStopFits", "ab\tcd", 6, {"ab\tcd"}, 16},
+    {"TextAfterTabWraps", "ab\tcde", 6, {"ab\t", "cde"}, 16},
+    {"TabPastTheEdgeEndsTheLineAndHangs", "abcde\tx", 7, {"abcde\t", "x"}, 16},
+    {"TabFromAStopGoesToTheNext", "abcd\tx", 20, {"abcd\tx"}, 16},
+    {"BlanksBeforeAnOverflowingTabEndTheLine", "aaa   \t  bbb", 5, {"aaa   ", "\t  ", "bbb"}, 16},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, ParaWrapTable, ::testing::ValuesIn(kWrapCases),
@@ -74,20 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, ParaWrapTable, ::testing::ValuesIn(kWrapCases),
                              return std::string(info.param.name);
                          });
 
-TEST(ParaWrap, HyphenatedWordLongerThanLineBreaksLikeAnyWord) {
-    // "some-thing" does not fit in 7: the page display breaks it where it
-    // runs out of room, not at the hyphen.
-    EXPECT_EQ(Wrap("some-thing else", 7), (Lines{"some-th", "ing ", "else"}));
-}
-
-TEST(ParaWrap, TabAdvancesToTheNextStop) {
-    // Tab width 16 = 4 average characters: stops at 4, 8, 12 ...
-    EXPECT_EQ(Wrap("ab\tcd", 6, 16), (Lines{"ab\tcd"}));
-    EXPECT_EQ(Wrap("ab\tcde", 6, 16), (Lines{"ab\t", "cde"}));
-    // A tab that reaches past the edge ends the line and hangs.
-    EXPECT_EQ(Wrap("abcde\tx", 7, 16), (Lines{"abcde\t", "x"}));
-    // From a stop exactly, the tab goes to the next one.
-    EXPECT_EQ(Wrap("abcd\tx", 20, 16), (Lines{"abcd\tx"}));
+TEST(ParaWrap, TabStopsAreAQuarterOfTheTabWidthInAverageCharacters) {
     FixedWidthMeasurer fixed(1.0);
     ParaWrap wrap;
     wrap.setFont(fixed);
@@ -95,10 +93,6 @@ TEST(ParaWrap, TabAdvancesToTheNextStop) {
     EXPECT_DOUBLE_EQ(wrap.tabStopDistance(), 4.0);
     wrap.setTabStops(32);
     EXPECT_DOUBLE_EQ(wrap.tabStopDistance(), 8.0);
-}
-
-TEST(ParaWrap, BlanksBeforeATabThatOverflowEndTheLine) {
-    EXPECT_EQ(Wrap("aaa   \t  bbb", 5, 16), (Lines{"aaa   ", "\t  ", "bbb"}));
 }
 
 TEST(ParaWrap, LeavesRoomForTheInkOfTheLastGlyph) {

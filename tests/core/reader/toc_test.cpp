@@ -245,11 +245,6 @@ TEST(TocCriteria, TakenFromBookSettingsWithinTheirRanges) {
     EXPECT_EQ(c.headerSize, 9);
     EXPECT_FALSE(c.countBlankLines);
     EXPECT_EQ(c.headerContains, "Chapter");
-    const TocCriteria d = TocCriteriaOf(BookSettings{});
-    EXPECT_EQ(d.precedingBlankLines, 3);
-    EXPECT_EQ(d.headerSize, 5);
-    EXPECT_TRUE(d.countBlankLines);
-    EXPECT_TRUE(d.headerContains.empty());
     s.sectionHeaderContains = "\xc3\xa9t\xc3\xa9"; // UTF-8, as typed and stored
     EXPECT_EQ(TocCriteriaOf(s).headerContains, "\xe9t\xe9");
 }

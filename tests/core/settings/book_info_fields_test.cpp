@@ -51,13 +51,6 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{BookKey::Finished, "No", "No"}));
 
 TEST(InfoFields, OnlyInformationKeysAreEdited) {
-    EXPECT_TRUE(qw::IsInfoKey(BookKey::Title));
-    EXPECT_TRUE(qw::IsInfoKey(BookKey::Finished));
-    EXPECT_TRUE(qw::IsInfoKey(BookKey::Remarks));
-    EXPECT_FALSE(qw::IsInfoKey(BookKey::Page));
-    EXPECT_FALSE(qw::IsInfoKey(BookKey::Fontname));
-    EXPECT_FALSE(qw::IsInfoKey(BookKey::LastOpened));
-
     BookInfo info;
     info.title = "kept";
     qw::SetInfoField(info, BookKey::Page, "12");
@@ -67,14 +60,6 @@ TEST(InfoFields, OnlyInformationKeysAreEdited) {
     qw::ConfigFile config;
     EXPECT_FALSE(qw::WriteInfoField(config, "/books/a.txt", info, BookKey::Page));
     EXPECT_FALSE(config.SectionExists("/books/a.txt"));
-}
-
-TEST(InfoFields, CaptionKeysAreTitleSubtitleAuthor) {
-    EXPECT_TRUE(qw::IsCaptionKey(BookKey::Title));
-    EXPECT_TRUE(qw::IsCaptionKey(BookKey::Subtitle));
-    EXPECT_TRUE(qw::IsCaptionKey(BookKey::Author));
-    EXPECT_FALSE(qw::IsCaptionKey(BookKey::Categories));
-    EXPECT_FALSE(qw::IsCaptionKey(BookKey::Synopsis));
 }
 
 TEST(InfoFields, AnEmptiedFieldIsWrittenEmpty) {
