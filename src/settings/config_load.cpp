@@ -231,8 +231,9 @@ ConfigLoadResult LoadConfiguration(ConfigFile& config, const ConfigEnvironment& 
         if (!settings.Bool(Setting::AutoOpen))
             WriteDefault(config, Setting::LastReadFile, "");
     }
-    st.recent = LoadPathList(config, sections::kRecent);
-    st.favorites = LoadPathList(config, sections::kFavorite);
+    // Read where they are shown: a merge with another copy may change them.
+    LoadPathList(config, sections::kRecent);
+    LoadPathList(config, sections::kFavorite);
 
     // Window bounds: centred at the design size, then the stored bounds.
     const int left = settings.Int(Setting::WindowLeft, (env.screenWidth() - kDesignWidth) / 2);

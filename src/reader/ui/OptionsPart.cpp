@@ -9,6 +9,7 @@
 #include "reader/ui/TocCriteriaGroup.h"
 #include "reader/window_layout.h"
 #include "settings/configuration.h"
+#include "settings/recent_files.h"
 #include "settings/ui/AnnotationPage.h"
 #include "settings/ui/BookInfoPage.h"
 #include "settings/ui/CheckOptionsPage.h"
@@ -110,9 +111,10 @@ void OptionsPart::build() {
     binding.exists = [](const std::string& reference) { return FileReferenceExists(reference); };
     // The recent files and favourites as the configuration holds them.
     binding.recentAndFavourites = [this] {
-        const ConfigState& state = context_.config.state;
-        std::vector<std::string> kept = state.recent;
-        kept.insert(kept.end(), state.favorites.begin(), state.favorites.end());
+        const RecentFiles lists(context_.config.file);
+        std::vector<std::string> kept = lists.list(PathList::Recent);
+        const std::vector<std::string> favorites = lists.list(PathList::Favorite);
+        kept.insert(kept.end(), favorites.begin(), favorites.end());
         return kept;
     };
     binding.rules = [this] { return records_.recordRules(); };

@@ -200,6 +200,7 @@ void TForm1::SpeichernClick() {
     WindowSaveHost host(*this, config_->state.book.removeLineBreaks, [this] { UpdateCaption(); });
     host.titleField = [this] { return records_->record().info.title; };
     host.writeBookRecord = [this](const Book&) { records_->writeBookRecord(); };
+    host.addRecent = [this](const FileRef& file) { registerLastRead(file); };
     SaveAs(book_, host, dialogs_);
 }
 

@@ -15,6 +15,7 @@
 #include "reader/ui/RecordsPart.h"
 #include "settings/import_settings.h"
 #include "settings/ini_write.h"
+#include "settings/recent_files.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -98,13 +99,14 @@ void TForm1::bookLoaded(Book&) {
 void TForm1::registerLastRead(const FileRef& file) {
     if (!configLoaded_)
         return;
-    config_->settings.SetText(Setting::LastReadFile, file.format());
+    const std::string programDir = QCoreApplication::applicationDirPath().toStdString() + "/";
+    RecentFiles(config_->file).registerLastRead(file, records_->recordRules(), programDir);
 }
 
 void TForm1::bookClosed(Book& book) {
     setWindowIconText(QString::fromLatin1(kProgramVersionTitle));
     if (configLoaded_)
-        config_->settings.SetText(Setting::LastReadFile, "");
+        RecentFiles(config_->file).forgetLastRead();
     Append->setEnabled(false);
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);

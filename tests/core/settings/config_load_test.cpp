@@ -288,8 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ConfigLoadTest, RecentAndFavouritesAreRenumberedWithoutGaps) {
     writeIni("[Recent]\nRecent 0=\nRecent 3=/b/three.txt\nRecent 1=/b/one.txt\n"
              "[Favorite]\nFavorite 9=/b/\n");
-    const ConfigLoadResult r = load();
-    EXPECT_EQ(r.state.recent, (std::vector<std::string>{"/b/one.txt", "/b/three.txt"}));
+    load();
     EXPECT_EQ(config.ReadSectionValues("Recent"),
               (std::vector<std::string>{"Recent 0=/b/one.txt", "Recent 1=/b/three.txt"}));
     EXPECT_EQ(config.ReadSectionValues("Favorite"), std::vector<std::string>{"Favorite 0=/b/"});
