@@ -6,6 +6,7 @@
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/RecentPart.h"
 #include "reader/ui/RecordsPart.h"
 #include "reader/ui/save_as_glue.h"
 #include "settings/colour_value.h"
@@ -141,6 +142,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);
     setUpContents();
+    setUpRecent();
     setUpOptions();
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
@@ -227,6 +229,23 @@ void TForm1::setUpContents() {
             &LayoutPart::keepPageAreaWhileDocking);
     if (config_->state.book.tocOnLeftSide)
         contents_->ShowToc(true);
+}
+
+void TForm1::setUpRecent() {
+    recent_ = new RecentPart(*context_, *pages_->buttonRow(), *records_);
+    recent_->openKnownFile = [this](const std::string& path, const std::string& entry) {
+        contents_->hideFloatingToc();
+        loader_.openKnownFile(path, entry);
+    };
+    recent_->openDialogIn = [this](const std::string& folder) {
+        openFolder_ = folder;
+        LadenClick();
+    };
+    recent_->panelTop = [this] {
+        return MenuButton->mapTo(this, QPoint(0, MenuButton->height())).y();
+    };
+    if (configLoaded_)
+        openFolder_ = config_->settings.BaseDirectory();
 }
 
 void TForm1::flushPendingRelayout() {
@@ -338,12 +357,19 @@ void TForm1::runCommand(const KeyDecision& d) {
         if (!book_.isOpen() || dialogs_.askYesNo("Exit Quirewell?"))
             close();
         break;
-    case Command::OpenMostRecent: {
-        const FileRef last = FileRef::parse(config_->settings.Text(Setting::LastReadFile));
-        if (!last.path.empty())
-            loader_.openKnownFile(last.path, last.entry);
+    case Command::OpenMostRecent:
+        recent_->OpenLatest();
         break;
-    }
+    case Command::ShowRecent:
+        contents_->hideFloatingToc();
+        recent_->ShowRecentPanel();
+        break;
+    case Command::DeleteRecentEntry:
+        recent_->deleteSelected();
+        break;
+    case Command::OpenRecentEntry:
+        recent_->openSelected();
+        break;
     case Command::OpenWithAssociatedProgram:
         if (book_.isOpen())
             QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(book_.FileName)));
@@ -363,12 +389,13 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::ClosePanels:
         // A floating contents panel closes; a docked one is part of the window.
         contents_->hideFloatingToc();
+        recent_->hidePanel();
         break;
     case Command::PassOn:
     case Command::Nothing:
         break;
     // Not built yet: the find bar, find in files, automatic turning, the
-    // help, menu and recent panels, the editor, the catalogue browser and
+    // help and menu panels, the editor, the catalogue browser and
     // the folder navigation plug in here as they arrive.
     case Command::FindStart:
     case Command::FindInFilesStart:
@@ -382,13 +409,10 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::Find:
     case Command::FindInFiles:
     case Command::OpenCatalogue:
-    case Command::ShowRecent:
     case Command::OpenOptionsPage:
     case Command::DeleteBookRecords:
     case Command::ApplyMargins:
     case Command::OpenHelpPage:
-    case Command::DeleteRecentEntry:
-    case Command::OpenRecentEntry:
     case Command::PreviousFile:
     case Command::NextFile:
     case Command::FirstFile:

@@ -12,10 +12,10 @@
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/RecentPart.h"
 #include "reader/ui/RecordsPart.h"
 #include "settings/import_settings.h"
 #include "settings/ini_write.h"
-#include "settings/recent_files.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -97,16 +97,12 @@ void TForm1::bookLoaded(Book&) {
 }
 
 void TForm1::registerLastRead(const FileRef& file) {
-    if (!configLoaded_)
-        return;
-    const std::string programDir = QCoreApplication::applicationDirPath().toStdString() + "/";
-    RecentFiles(config_->file).registerLastRead(file, records_->recordRules(), programDir);
+    recent_->registerLastRead(file);
 }
 
 void TForm1::bookClosed(Book& book) {
     setWindowIconText(QString::fromLatin1(kProgramVersionTitle));
-    if (configLoaded_)
-        RecentFiles(config_->file).forgetLastRead();
+    recent_->bookClosed();
     Append->setEnabled(false);
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);
