@@ -1,5 +1,7 @@
 #include "settings/config_load.h"
 
+#include "settings/colour_scheme.h"
+
 #include "controls/dialogs.h"
 #include "import/cp1252.h"
 #include "import/file_ref.h"
@@ -72,6 +74,7 @@ void WriteFirstUseDefaults(ConfigFile& config, const ConfigEnvironment& env) {
     if (missing(sections::kColorSchemes)) {
         config.WriteString(sections::kColorSchemes, kTestSection, "");
         config.DeleteKey(sections::kColorSchemes, kTestSection);
+        WriteReadyMadeSchemes(config); // once, when the section is first made
     }
     writeIfSectionMissing(Setting::ApplyMargins);
     keyIfSectionMissing(sections::kExcludedFonts, "Symbol");

@@ -13,8 +13,10 @@
 #include "settings/ui/AnnotationPage.h"
 #include "settings/ui/BookInfoPage.h"
 #include "settings/ui/CheckOptionsPage.h"
+#include "settings/ui/ColorsPage.h"
 #include "settings/ui/IniFileListPage.h"
 #include "settings/ui/OptionsWindow.h"
+#include "settings/ui/colour_scheme_ui.h"
 #include "settings/ui/option_pages.h"
 
 #include <QDesktopServices>
@@ -22,6 +24,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace qw {
@@ -31,6 +34,7 @@ namespace {
 // The node numbers of the options tree.
 enum OptionsNode {
     kGeneralNode = 0,
+    kColorsNode = 1, // under "General"
     kMarginsNode = 2,
     kControlNode = 3,
     kImportNode = 4,
@@ -63,6 +67,7 @@ void OptionsPart::show(int page) {
     sync(true);
     if (page >= 0)
         options_->showPage(page);
+    ApplyColourScheme(*options_);
     options_->show();
     options_->raise();
     options_->activateWindow();
@@ -93,6 +98,14 @@ void OptionsPart::build() {
         new QLabel(tr("Re-open the file for these changes to become effective"), import_);
     reopen->setWordWrap(true);
     import_->below()->addWidget(reopen);
+
+    colors_ = new ColorsPage(config.file, context_.dialogs);
+    options_->addPage(kColorsNode, tr("Colors"), colors_, kGeneralNode);
+    connect(colors_, &ColorsPage::coloursChanged, this, [this] {
+        ApplyColourScheme(*options_);
+        emit coloursChanged();
+    });
+    SetColourRole(*options_->tree(), ColourRole::List);
 
     margins_ = new MarginsPage;
     options_->addPage(kMarginsNode, tr("Margins"), margins_);

@@ -2,14 +2,15 @@
 
 #include "controls/dialogs.h"
 #include "reader/caption.h"
+#include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/LayoutPart.h"
+#include "reader/ui/OptionsPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/RecentPart.h"
 #include "reader/ui/RecordsPart.h"
 #include "reader/ui/save_as_glue.h"
-#include "settings/colour_value.h"
 #include "settings/ui/qt_config_environment.h"
 #include "settings/ui/window_bounds.h"
 
@@ -27,36 +28,6 @@ namespace qw {
 namespace {
 
 const char* const kUnsavedExit = "Edited text has not been saved!\rExit program?";
-
-// A stored colour, with the desktop colours taken from the palette.
-QColor colourOf(const std::string& text, const QColor& fallback, const QPalette& palette) {
-    const std::optional<ColourValue> value = ParseColour(text);
-    if (!value)
-        return fallback;
-    switch (value->system) {
-    case SystemColour::None:
-        return QColor::fromRgb(value->rgb);
-    case SystemColour::ButtonFace:
-        return palette.color(QPalette::Button);
-    case SystemColour::Window:
-        return palette.color(QPalette::Base);
-    case SystemColour::WindowText:
-        return palette.color(QPalette::Text);
-    case SystemColour::ButtonText:
-        return palette.color(QPalette::ButtonText);
-    case SystemColour::Highlight:
-        return palette.color(QPalette::Highlight);
-    case SystemColour::HighlightText:
-        return palette.color(QPalette::HighlightedText);
-    case SystemColour::InfoBackground:
-        return palette.color(QPalette::ToolTipBase);
-    case SystemColour::InfoText:
-        return palette.color(QPalette::ToolTipText);
-    case SystemColour::GrayText:
-        return palette.color(QPalette::Disabled, QPalette::Text);
-    }
-    return fallback;
-}
 
 // A command of the "Menu" button; the shortcut is shown, the key preview
 // carries it out.
@@ -127,12 +98,6 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     pages_->setLines(0, [this](int n) { return layout_->displayLine(n); });
 
     if (configLoaded_) {
-        const QPalette& p = palette();
-        const Settings& s = config_->settings;
-        pages_->setColors(
-            colourOf(s.Text(Setting::ColorBackground), QColor(0xe7, 0xe7, 0xe7), p),
-            colourOf(s.Text(Setting::ColorText), Qt::black, p),
-            colourOf(s.Text(Setting::ColorWindowBackground), p.color(QPalette::Button), p));
         pages_->setOptions(layout_->layoutOptions());
         ApplyWindowBounds(*this, config_->state);
     }
@@ -144,6 +109,9 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     setUpContents();
     setUpRecent();
     setUpOptions();
+    colours_ = new ColoursPart(*context_);
+    connect(options_, &OptionsPart::coloursChanged, colours_, &ColoursPart::apply);
+    colours_->apply();
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }

@@ -41,6 +41,7 @@ class LayoutPart;
 class OptionsPart;
 class RecordsPart;
 class RecentPart;
+class ColoursPart;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
@@ -175,6 +176,7 @@ class TForm1 : public QWidget, private LoadHost {
     ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
     OptionsPart* options_ = nullptr;   // the options window and its pages
     RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
+    ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window
 };
 
 } // namespace qw
