@@ -32,6 +32,14 @@ QPushButton* button(const QString& text, const char* name, const QString& hint, 
     return b;
 }
 
+// Half way between the list's text and background, readable in every scheme.
+QColor greyed(const QPalette& palette) {
+    const QColor text = palette.color(QPalette::Text);
+    const QColor base = palette.color(QPalette::Base);
+    return QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                  (text.blue() + base.blue()) / 2);
+}
+
 } // namespace
 
 std::string PathListBox::selectedPath() const {
@@ -135,7 +143,7 @@ void RecentPanel::fill(PathListBox* box, const std::vector<PanelEntry>& entries)
         item->setData(kPathRole, QString::fromStdString(entry.shown.prefix + entry.shown.name));
         // A file that is gone stays listed, greyed; opening it says so.
         if (!entry.exists)
-            item->setForeground(box->palette().color(QPalette::Disabled, QPalette::Text));
+            item->setForeground(greyed(box->palette()));
     }
     if (box->count() > 0)
         box->setCurrentRow(0);
