@@ -1,5 +1,7 @@
 #include "settings/config_load.h"
 
+#include "settings/colour_scheme.h"
+
 #include "controls/dialogs.h"
 #include "import/cp1252.h"
 #include "import/file_ref.h"
@@ -72,6 +74,7 @@ void WriteFirstUseDefaults(ConfigFile& config, const ConfigEnvironment& env) {
     if (missing(sections::kColorSchemes)) {
         config.WriteString(sections::kColorSchemes, kTestSection, "");
         config.DeleteKey(sections::kColorSchemes, kTestSection);
+        WriteReadyMadeSchemes(config); // once, when the section is first made
     }
     writeIfSectionMissing(Setting::ApplyMargins);
     keyIfSectionMissing(sections::kExcludedFonts, "Symbol");
@@ -231,8 +234,9 @@ ConfigLoadResult LoadConfiguration(ConfigFile& config, const ConfigEnvironment& 
         if (!settings.Bool(Setting::AutoOpen))
             WriteDefault(config, Setting::LastReadFile, "");
     }
-    st.recent = LoadPathList(config, sections::kRecent);
-    st.favorites = LoadPathList(config, sections::kFavorite);
+    // Read where they are shown: a merge with another copy may change them.
+    LoadPathList(config, sections::kRecent);
+    LoadPathList(config, sections::kFavorite);
 
     // Window bounds: centred at the design size, then the stored bounds.
     const int left = settings.Int(Setting::WindowLeft, (env.screenWidth() - kDesignWidth) / 2);

@@ -62,7 +62,6 @@ struct ConfigState {
     std::string defaultFontName = "Times New Roman";
     int defaultFontSize = 12;
     std::vector<std::string> excludedFonts, excludedPaths, includedPaths, ignoredFiles;
-    std::vector<std::string> recent, favorites;
 
     std::vector<std::string> fontList;
     BookSettings book; // the font, line and contents controls

@@ -9,11 +9,14 @@
 #include "reader/ui/TocCriteriaGroup.h"
 #include "reader/window_layout.h"
 #include "settings/configuration.h"
+#include "settings/recent_files.h"
 #include "settings/ui/AnnotationPage.h"
 #include "settings/ui/BookInfoPage.h"
 #include "settings/ui/CheckOptionsPage.h"
+#include "settings/ui/ColorsPage.h"
 #include "settings/ui/IniFileListPage.h"
 #include "settings/ui/OptionsWindow.h"
+#include "settings/ui/colour_scheme_ui.h"
 #include "settings/ui/option_pages.h"
 
 #include <QDesktopServices>
@@ -21,6 +24,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace qw {
@@ -30,6 +34,7 @@ namespace {
 // The node numbers of the options tree.
 enum OptionsNode {
     kGeneralNode = 0,
+    kColorsNode = 1, // under "General"
     kMarginsNode = 2,
     kControlNode = 3,
     kImportNode = 4,
@@ -62,6 +67,7 @@ void OptionsPart::show(int page) {
     sync(true);
     if (page >= 0)
         options_->showPage(page);
+    ApplyColourScheme(*options_);
     options_->show();
     options_->raise();
     options_->activateWindow();
@@ -93,6 +99,14 @@ void OptionsPart::build() {
     reopen->setWordWrap(true);
     import_->below()->addWidget(reopen);
 
+    colors_ = new ColorsPage(config.file, context_.dialogs);
+    options_->addPage(kColorsNode, tr("Colors"), colors_, kGeneralNode);
+    connect(colors_, &ColorsPage::coloursChanged, this, [this] {
+        ApplyColourScheme(*options_);
+        emit coloursChanged();
+    });
+    SetColourRole(*options_->tree(), ColourRole::List);
+
     margins_ = new MarginsPage;
     options_->addPage(kMarginsNode, tr("Margins"), margins_);
     connect(margins_, &MarginsPage::applyToggled, this, &OptionsPart::applyMarginsToggled);
@@ -110,9 +124,10 @@ void OptionsPart::build() {
     binding.exists = [](const std::string& reference) { return FileReferenceExists(reference); };
     // The recent files and favourites as the configuration holds them.
     binding.recentAndFavourites = [this] {
-        const ConfigState& state = context_.config.state;
-        std::vector<std::string> kept = state.recent;
-        kept.insert(kept.end(), state.favorites.begin(), state.favorites.end());
+        const RecentFiles lists(context_.config.file);
+        std::vector<std::string> kept = lists.list(PathList::Recent);
+        const std::vector<std::string> favorites = lists.list(PathList::Favorite);
+        kept.insert(kept.end(), favorites.begin(), favorites.end());
         return kept;
     };
     binding.rules = [this] { return records_.recordRules(); };

@@ -19,6 +19,7 @@ class QPushButton;
 namespace qw {
 
 class CheckOptionsPage;
+class ColorsPage;
 class ContentsPart;
 class FileSpecificPage;
 class IniFileListPage;
@@ -38,6 +39,7 @@ class OptionsPart : public QObject {
     // Opens the options window at a page (-1: the page shown last).
     void show(int page = -1);
     OptionsWindow* window() const { return options_; }
+    ColorsPage* colorsPage() const { return colors_; }
     // Shows the current states on the pages; presetMargins also resets the
     // margin edits to the stored margins.
     void sync(bool presetMargins = false);
@@ -55,6 +57,8 @@ class OptionsPart : public QObject {
     void sizeChosen(int size);
     void tabWidthApplied(int width);
     void lineBreakOptionsChanged(bool remove, bool punctuation, bool indentation);
+    // A colour or the colour scheme changed: the window repaints.
+    void coloursChanged();
     // The options window was left (closed or deactivated).
     void left();
 
@@ -71,6 +75,7 @@ class OptionsPart : public QObject {
     CheckOptionsPage* import_ = nullptr;
     QPushButton* Anpassen = nullptr; // "Fit lines now"
     MarginsPage* margins_ = nullptr;
+    ColorsPage* colors_ = nullptr;
     FileSpecificPage* fileSpecific_ = nullptr;
     IniFileListPage* iniList_ = nullptr;
 };

@@ -2,13 +2,15 @@
 
 #include "controls/dialogs.h"
 #include "reader/caption.h"
+#include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/LayoutPart.h"
+#include "reader/ui/OptionsPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/RecentPart.h"
 #include "reader/ui/RecordsPart.h"
 #include "reader/ui/save_as_glue.h"
-#include "settings/colour_value.h"
 #include "settings/ui/qt_config_environment.h"
 #include "settings/ui/window_bounds.h"
 
@@ -26,36 +28,6 @@ namespace qw {
 namespace {
 
 const char* const kUnsavedExit = "Edited text has not been saved!\rExit program?";
-
-// A stored colour, with the desktop colours taken from the palette.
-QColor colourOf(const std::string& text, const QColor& fallback, const QPalette& palette) {
-    const std::optional<ColourValue> value = ParseColour(text);
-    if (!value)
-        return fallback;
-    switch (value->system) {
-    case SystemColour::None:
-        return QColor::fromRgb(value->rgb);
-    case SystemColour::ButtonFace:
-        return palette.color(QPalette::Button);
-    case SystemColour::Window:
-        return palette.color(QPalette::Base);
-    case SystemColour::WindowText:
-        return palette.color(QPalette::Text);
-    case SystemColour::ButtonText:
-        return palette.color(QPalette::ButtonText);
-    case SystemColour::Highlight:
-        return palette.color(QPalette::Highlight);
-    case SystemColour::HighlightText:
-        return palette.color(QPalette::HighlightedText);
-    case SystemColour::InfoBackground:
-        return palette.color(QPalette::ToolTipBase);
-    case SystemColour::InfoText:
-        return palette.color(QPalette::ToolTipText);
-    case SystemColour::GrayText:
-        return palette.color(QPalette::Disabled, QPalette::Text);
-    }
-    return fallback;
-}
 
 // A command of the "Menu" button; the shortcut is shown, the key preview
 // carries it out.
@@ -126,12 +98,6 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     pages_->setLines(0, [this](int n) { return layout_->displayLine(n); });
 
     if (configLoaded_) {
-        const QPalette& p = palette();
-        const Settings& s = config_->settings;
-        pages_->setColors(
-            colourOf(s.Text(Setting::ColorBackground), QColor(0xe7, 0xe7, 0xe7), p),
-            colourOf(s.Text(Setting::ColorText), Qt::black, p),
-            colourOf(s.Text(Setting::ColorWindowBackground), p.color(QPalette::Button), p));
         pages_->setOptions(layout_->layoutOptions());
         ApplyWindowBounds(*this, config_->state);
     }
@@ -141,7 +107,11 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);
     setUpContents();
+    setUpRecent();
     setUpOptions();
+    colours_ = new ColoursPart(*context_);
+    connect(options_, &OptionsPart::coloursChanged, colours_, &ColoursPart::apply);
+    colours_->apply();
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
@@ -200,6 +170,7 @@ void TForm1::SpeichernClick() {
     WindowSaveHost host(*this, config_->state.book.removeLineBreaks, [this] { UpdateCaption(); });
     host.titleField = [this] { return records_->record().info.title; };
     host.writeBookRecord = [this](const Book&) { records_->writeBookRecord(); };
+    host.addRecent = [this](const FileRef& file) { registerLastRead(file); };
     SaveAs(book_, host, dialogs_);
 }
 
@@ -226,6 +197,23 @@ void TForm1::setUpContents() {
             &LayoutPart::keepPageAreaWhileDocking);
     if (config_->state.book.tocOnLeftSide)
         contents_->ShowToc(true);
+}
+
+void TForm1::setUpRecent() {
+    recent_ = new RecentPart(*context_, *pages_->buttonRow(), *records_);
+    recent_->openKnownFile = [this](const std::string& path, const std::string& entry) {
+        contents_->hideFloatingToc();
+        loader_.openKnownFile(path, entry);
+    };
+    recent_->openDialogIn = [this](const std::string& folder) {
+        openFolder_ = folder;
+        LadenClick();
+    };
+    recent_->panelTop = [this] {
+        return MenuButton->mapTo(this, QPoint(0, MenuButton->height())).y();
+    };
+    if (configLoaded_)
+        openFolder_ = config_->settings.BaseDirectory();
 }
 
 void TForm1::flushPendingRelayout() {
@@ -337,12 +325,19 @@ void TForm1::runCommand(const KeyDecision& d) {
         if (!book_.isOpen() || dialogs_.askYesNo("Exit Quirewell?"))
             close();
         break;
-    case Command::OpenMostRecent: {
-        const FileRef last = FileRef::parse(config_->settings.Text(Setting::LastReadFile));
-        if (!last.path.empty())
-            loader_.openKnownFile(last.path, last.entry);
+    case Command::OpenMostRecent:
+        recent_->OpenLatest();
         break;
-    }
+    case Command::ShowRecent:
+        contents_->hideFloatingToc();
+        recent_->ShowRecentPanel();
+        break;
+    case Command::DeleteRecentEntry:
+        recent_->deleteSelected();
+        break;
+    case Command::OpenRecentEntry:
+        recent_->openSelected();
+        break;
     case Command::OpenWithAssociatedProgram:
         if (book_.isOpen())
             QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(book_.FileName)));
@@ -362,12 +357,13 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::ClosePanels:
         // A floating contents panel closes; a docked one is part of the window.
         contents_->hideFloatingToc();
+        recent_->hidePanel();
         break;
     case Command::PassOn:
     case Command::Nothing:
         break;
     // Not built yet: the find bar, find in files, automatic turning, the
-    // help, menu and recent panels, the editor, the catalogue browser and
+    // help and menu panels, the editor, the catalogue browser and
     // the folder navigation plug in here as they arrive.
     case Command::FindStart:
     case Command::FindInFilesStart:
@@ -381,13 +377,10 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::Find:
     case Command::FindInFiles:
     case Command::OpenCatalogue:
-    case Command::ShowRecent:
     case Command::OpenOptionsPage:
     case Command::DeleteBookRecords:
     case Command::ApplyMargins:
     case Command::OpenHelpPage:
-    case Command::DeleteRecentEntry:
-    case Command::OpenRecentEntry:
     case Command::PreviousFile:
     case Command::NextFile:
     case Command::FirstFile:

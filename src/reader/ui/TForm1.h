@@ -40,6 +40,8 @@ class OptionsWindow;
 class LayoutPart;
 class OptionsPart;
 class RecordsPart;
+class RecentPart;
+class ColoursPart;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
@@ -106,6 +108,7 @@ class TForm1 : public QWidget, private LoadHost {
 
   public:
     ContentsPanel* contentsPanel() const { return contents_->panel(); }
+    RecentPart* recentPart() const { return recent_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
     void attachTocCriteria(TocCriteriaGroup* group) { contents_->attachTocCriteria(group); }
@@ -139,6 +142,7 @@ class TForm1 : public QWidget, private LoadHost {
     void syncOptionsWindow();
 
     void setUpContents();
+    void setUpRecent();
 
     // Keys and the mouse wheel (TForm1_keys.cpp); `focus` is the control the
     // key was meant for.
@@ -171,6 +175,8 @@ class TForm1 : public QWidget, private LoadHost {
     LayoutPart* layout_ = nullptr;     // fitting, pagination, fonts, full screen, margins
     ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
     OptionsPart* options_ = nullptr;   // the options window and its pages
+    RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
+    ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window
 };
 
 } // namespace qw

@@ -6,6 +6,7 @@
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/RecentPart.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -143,6 +144,7 @@ KeyState TForm1::keyState(const QWidget* focus) const {
     s.busy = !book_.ChangeReason.empty();
     s.focus = focusKind(focus);
     contents_->tocKeyState(s, focus);
+    recent_->recentKeyState(s, focus);
     if (configLoaded_) {
         const Settings& settings = config_->settings;
         s.shortcutsEnabled = settings.Bool(Setting::ActivateShortcuts);

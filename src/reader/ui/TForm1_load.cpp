@@ -12,6 +12,7 @@
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/RecentPart.h"
 #include "reader/ui/RecordsPart.h"
 #include "settings/import_settings.h"
 #include "settings/ini_write.h"
@@ -96,15 +97,12 @@ void TForm1::bookLoaded(Book&) {
 }
 
 void TForm1::registerLastRead(const FileRef& file) {
-    if (!configLoaded_)
-        return;
-    config_->settings.SetText(Setting::LastReadFile, file.format());
+    recent_->registerLastRead(file);
 }
 
 void TForm1::bookClosed(Book& book) {
     setWindowIconText(QString::fromLatin1(kProgramVersionTitle));
-    if (configLoaded_)
-        config_->settings.SetText(Setting::LastReadFile, "");
+    recent_->bookClosed();
     Append->setEnabled(false);
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);
