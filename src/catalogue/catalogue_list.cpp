@@ -2,6 +2,7 @@
 
 #include "catalogue/ascii.h"
 #include "catalogue/text_fold.h"
+#include "settings/ini_case.h"
 
 #include <algorithm>
 #include <cstring>

@@ -104,18 +104,6 @@ void AppendBase(std::string& out, char32_t lower, std::string_view original) {
 
 } // namespace
 
-std::string FoldCase(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    ForEachChar(utf8, [&out](char32_t c, std::string_view original) {
-        if (c == 0xFFFFFFFF || c == LowerLetter(c))
-            out += original;
-        else
-            AppendUtf8(out, LowerLetter(c));
-    });
-    return out;
-}
-
 std::string TitleSortKey(std::string_view utf8) {
     std::string key, cases;
     key.reserve(utf8.size() + utf8.size() / 4 + 2);
