@@ -17,8 +17,8 @@ inline std::string GeneratedTitle(size_t i) {
 }
 
 // Today's GUTINDEX.ALL with `entries` entries, newest (highest number) first:
-// numbers from 100000 + entries / 2 down, so six-digit, five-digit and (for
-// large counts) shorter numbers occur; every 7th has "C", right-aligned to
+// numbers from 100000 + entries / 2 (or entries + 9000) down, so six-digit,
+// five-digit and (for large counts) four-digit numbers occur; every 7th has "C", right-aligned to
 // column 78; a month divider
 // every 50 entries; entry i has i % 4 info lines. style2025 picks
 // "<===LISTINGS===>" over "<==LISTINGS==>".
@@ -27,7 +27,8 @@ inline std::string TodaysIndex(size_t entries, bool style2025 = true) {
                       "Gutenberg.\r\nIt is a header of prose with a number 12345 in it.\r\n\r\n";
     out += style2025 ? "<===LISTINGS===>\r\n\r\n" : "<==LISTINGS==>\r\n\r\n";
     out += "TITLE and AUTHOR                                                     EBOOK NO.\r\n";
-    const long first = 100000 + static_cast<long>(entries / 2);
+    const long n = static_cast<long>(entries);
+    const long first = n + 9000 > 100000 + n / 2 ? n + 9000 : 100000 + n / 2;
     for (size_t i = 0; i < entries; ++i) {
         if (i % 50 == 0)
             out += "\r\n~ ~ ~ ~ Posting Dates for the below eBooks:  1 Mar 2026 to 8 Mar 2026 ~ "

@@ -59,8 +59,11 @@ void CatalogueList::sort(int column, bool ascending) {
     sequenced_ = true;
     if (column == kTitle) {
         const std::vector<std::string>& keys = titleKeys();
+        const std::vector<CatalogueEntry>& e = *entries_;
         std::stable_sort(rows_.begin(), rows_.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return ascending ? keys[a] < keys[b] : keys[b] < keys[a];
+            if (!ascending)
+                std::swap(a, b);
+            return TitleLess(keys[a], e[a].title, keys[b], e[b].title);
         });
         return;
     }

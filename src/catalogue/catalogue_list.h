@@ -45,6 +45,10 @@ class CatalogueList {
     // number, the title or the information; all entries when the text is
     // blank. Without caseSensitive, letter case does not matter.
     void filter(std::string_view text, bool caseSensitive);
+    // Makes the entries' lower-case copies that filtering without case uses,
+    // so that the first typed letter is as quick as the next ones (the window
+    // does it when it lists the entries).
+    void prepareFilter() { foldedFields(); }
 
   private:
     const std::vector<std::string>& titleKeys();

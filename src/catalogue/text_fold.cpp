@@ -105,19 +105,26 @@ void AppendBase(std::string& out, char32_t lower, std::string_view original) {
 } // namespace
 
 std::string TitleSortKey(std::string_view utf8) {
-    std::string key, cases;
-    key.reserve(utf8.size() + utf8.size() / 4 + 2);
-    ForEachChar(utf8, [&](char32_t c, std::string_view original) {
-        const char32_t lower = c == 0xFFFFFFFF ? c : LowerLetter(c);
-        AppendBase(key, lower, original);
-        cases += IsUpper(c) ? '2' : '1';
+    std::string key;
+    key.reserve(utf8.size() + 4);
+    ForEachChar(utf8, [&key](char32_t c, std::string_view original) {
+        AppendBase(key, c == 0xFFFFFFFF ? c : LowerLetter(c), original);
     });
-    // Then case, then the text itself (accents) as tie-breakers.
-    key += '\x01';
-    key += cases;
+    return key;
+}
+
+std::string TitleTieKey(std::string_view utf8) {
+    std::string key;
+    ForEachChar(utf8, [&key](char32_t c, std::string_view) { key += IsUpper(c) ? '2' : '1'; });
     key += '\x01';
     key += utf8;
     return key;
+}
+
+bool TitleLess(const std::string& keyA, std::string_view titleA, const std::string& keyB,
+               std::string_view titleB) {
+    const int order = keyA.compare(keyB);
+    return order != 0 ? order < 0 : TitleTieKey(titleA) < TitleTieKey(titleB);
 }
 
 } // namespace qw

@@ -174,6 +174,7 @@ void TPGftpForm::loadCatalogue() {
 
 void TPGftpForm::fillList() {
     list_.reset(entries_);
+    list_.prepareFilter();
     model_->refresh();
     if (!entries_.empty()) {
         PGList->selectRow(0);
