@@ -36,10 +36,13 @@ QVariant CatalogueModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     if (role == Qt::DisplayRole) {
-        QString text = cell(index.row(), index.column());
-        if (index.column() == 2)
-            text.replace(QLatin1String("\r\n"), QLatin1String("  ")); // one line in the cell
-        return text;
+        const QString text = cell(index.row(), index.column());
+        if (index.column() != 2)
+            return text;
+        QStringList lines = text.split(QLatin1String("\r\n"));
+        for (QString& line : lines)
+            line = line.trimmed();
+        return lines.join(QLatin1String("  ")); // one line in the cell
     }
     if (role == Qt::TextAlignmentRole && index.column() == 0)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

@@ -20,6 +20,8 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qw {
 
 namespace {
@@ -103,7 +105,10 @@ TPGftpForm::TPGftpForm(Configuration& config, Dialogs& dialogs, QWidget* parent)
     PGList->horizontalHeader()->setSectionsClickable(true);
     PGList->horizontalHeader()->setHighlightSections(false);
     PGList->horizontalHeader()->setStretchLastSection(true);
-    PGList->setColumnWidth(0, scaled(62));
+    // Room for a six-digit number with "C" or an Australian "A" number.
+    PGList->setColumnWidth(
+        0, std::max(scaled(62),
+                    PGList->fontMetrics().horizontalAdvance(QStringLiteral("0000000C")) + 12));
     PGList->setColumnWidth(1, scaled(430));
     for (int hidden : {3, 4, 5})
         PGList->setColumnHidden(hidden, true);
