@@ -4,7 +4,7 @@
 #include "catalogue/ui/CatalogueModel.h"
 #include "controls/dialogs.h"
 #include "settings/configuration.h"
-#include "settings/ui/scheme_colour.h"
+#include "settings/ui/colour_scheme_ui.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -239,27 +239,10 @@ void TPGftpForm::chooseSelection() {
 }
 
 void TPGftpForm::applyColours() {
-    const QPalette& app = QApplication::palette();
-    const QColor window = SchemeColour(settings_.Text(Setting::ColorWindowBackground),
-                                       app.color(QPalette::Button), app);
-    const QColor windowText = SchemeColour(settings_.Text(Setting::ColorButtonText),
-                                           app.color(QPalette::ButtonText), app);
-    const QColor listBack =
-        SchemeColour(settings_.Text(Setting::ColorListBackground), app.color(QPalette::Base), app);
-    const QColor listText =
-        SchemeColour(settings_.Text(Setting::ColorListText), app.color(QPalette::Text), app);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::Button, window); // also the list's header cells
-    p.setColor(QPalette::WindowText, windowText);
-    p.setColor(QPalette::ButtonText, windowText);
-    setPalette(p);
-    QPalette list = PGList->palette();
-    list.setColor(QPalette::Base, listBack);
-    list.setColor(QPalette::AlternateBase, listBack);
-    list.setColor(QPalette::Text, listText);
-    PGList->setPalette(list);
-    FilterText->setPalette(app);
+    // The scheme's colours, each time the window is shown.
+    SetColourRole(*this, ColourRole::Window);
+    SetColourRole(*PGList, ColourRole::List);
+    ApplyColourScheme(*this);
 }
 
 void TPGftpForm::setVisible(bool visible) {

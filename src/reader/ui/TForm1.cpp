@@ -1,5 +1,6 @@
 #include "reader/ui/TForm1.h"
 
+#include "catalogue/ui/TPGftpForm.h"
 #include "controls/dialogs.h"
 #include "reader/caption.h"
 #include "reader/ui/ColoursPart.h"
@@ -71,6 +72,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     Schliessen = menuCommand(menu, "Schliessen", tr("Close"), tr("Ctrl+W"));
     menu->addSeparator();
     QAction* contents = menuCommand(menu, "ShowTOC", tr("&Table of contents"), tr("Ctrl+T"));
+    QAction* catalogue = menuCommand(menu, "PGBrowser", tr("Project &Gutenberg..."), tr("Ctrl+G"));
     OptionsAction = menuCommand(menu, "OptionsAction", tr("O&ptions..."), QString());
     menu->addSeparator();
     QAction* exit = menuCommand(menu, "Beenden", tr("E&xit"), tr("Ctrl+X"));
@@ -82,6 +84,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(Schliessen, &QAction::triggered, this, &TForm1::SchliessenClick);
     connect(contents, &QAction::triggered, this, [this] { contents_->ToggleToc(); });
     connect(OptionsAction, &QAction::triggered, this, [this] { ShowOptions(); });
+    connect(catalogue, &QAction::triggered, this, &TForm1::showCatalogue);
     connect(exit, &QAction::triggered, this, [this] { runCommand({Command::Exit}); });
 
     records_ = new RecordsPart(*context_, *pages_->buttonRow());
@@ -359,6 +362,9 @@ void TForm1::runCommand(const KeyDecision& d) {
         contents_->hideFloatingToc();
         recent_->hidePanel();
         break;
+    case Command::OpenCatalogue:
+        showCatalogue();
+        break;
     case Command::PassOn:
     case Command::Nothing:
         break;
@@ -376,7 +382,6 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::Edit:
     case Command::Find:
     case Command::FindInFiles:
-    case Command::OpenCatalogue:
     case Command::OpenOptionsPage:
     case Command::DeleteBookRecords:
     case Command::ApplyMargins:
@@ -387,6 +392,13 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::LastFile:
         break;
     }
+}
+
+void TForm1::showCatalogue() {
+    // The browser is a window of its own that keeps its state for the run.
+    if (pgBrowser_ == nullptr)
+        pgBrowser_ = new TPGftpForm(*config_, dialogs_, this);
+    pgBrowser_->exec();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

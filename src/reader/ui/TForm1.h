@@ -39,6 +39,7 @@ class TocCriteriaGroup;
 class OptionsWindow;
 class LayoutPart;
 class OptionsPart;
+class TPGftpForm;
 class RecordsPart;
 class RecentPart;
 class ColoursPart;
@@ -142,6 +143,8 @@ class TForm1 : public QWidget, private LoadHost {
     void syncOptionsWindow();
 
     void setUpContents();
+    // "Browse and download Project Gutenberg files" (Ctrl+G, the menu).
+    void showCatalogue();
     void setUpRecent();
 
     // Keys and the mouse wheel (TForm1_keys.cpp); `focus` is the control the
@@ -175,6 +178,7 @@ class TForm1 : public QWidget, private LoadHost {
     LayoutPart* layout_ = nullptr;     // fitting, pagination, fonts, full screen, margins
     ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
     OptionsPart* options_ = nullptr;   // the options window and its pages
+    TPGftpForm* pgBrowser_ = nullptr;  // the catalogue browser, made when first shown
     RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
     ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window
 };
