@@ -130,8 +130,7 @@ bool FitLines(Book& book, const FitOptions& options, const ParaWrap& wrap, FitHo
     snap.bookStyle = options.bookStyle;
     snap.pageWidth = options.pageWidth;
     snap.applyMargins = options.applyMargins;
-    for (int k = 0; k < 4; ++k)
-        snap.margins[k] = options.applyMargins ? options.margins[k] : 0;
+    snap.margins = options.applyMargins ? options.margins : PageMargins{};
     return true;
 }
 

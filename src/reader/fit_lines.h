@@ -29,7 +29,7 @@ struct FitOptions {
     bool bookStyle = false;
     int pageWidth = 0; // width of the left page control
     bool applyMargins = false;
-    int margins[4] = {0, 0, 0, 0};
+    PageMargins margins{};
 };
 
 // What fitting needs from the window around it.

@@ -14,12 +14,8 @@ FitOptions FitOptionsFromSettings(const BookSettings& book, const Settings& sett
     options.fontSize = book.fontSize;
     options.bookStyle = settings.Bool(Setting::BookStyle);
     options.applyMargins = settings.Bool(Setting::ApplyMargins);
-    if (options.applyMargins) {
-        options.margins[0] = settings.Int(Setting::MarginLeft);
-        options.margins[1] = settings.Int(Setting::MarginRight);
-        options.margins[2] = settings.Int(Setting::MarginTop);
-        options.margins[3] = settings.Int(Setting::MarginBottom);
-    }
+    if (options.applyMargins)
+        options.margins = settings.Margins();
     return options;
 }
 

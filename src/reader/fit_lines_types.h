@@ -2,6 +2,8 @@
 // What line fitting keeps for the open book: the logical lines as positions
 // into the text, the blank-line runs and the settings of the last fitting.
 
+#include "settings/page_margins.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -51,7 +53,7 @@ struct FitSnapshot {
     bool bookStyle = false;
     int pageWidth = -1; // width of the left page control
     bool applyMargins = false;
-    int margins[4] = {0, 0, 0, 0}; // left, right, top, bottom; 0 when not applied
+    PageMargins margins{}; // none when not applied
 };
 
 } // namespace qw

@@ -32,7 +32,8 @@ PageLayout ComputePageLayout(const LayoutInput& in) {
     const int v = in.clientHeight - (in.buttonRowHeight + 9) - barBelow;
     out.halfWidth = h;
     out.availableHeight = v;
-    const int l = in.marginLeft, r = in.marginRight, tm = in.marginTop, b = in.marginBottom;
+    const int l = in.margins[kMarginLeft], r = in.margins[kMarginRight];
+    const int tm = in.margins[kMarginTop], b = in.margins[kMarginBottom];
 
     if (in.bookStyle) {
         const int outer = RoundHalfEven(0.05 * h);

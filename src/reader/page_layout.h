@@ -2,6 +2,8 @@
 // Where the two pages, the separator, the book picture and the turn areas go
 // in the reader window, for a given client size and the layout options.
 
+#include "settings/page_margins.h"
+
 namespace qw {
 
 struct Rect {
@@ -22,7 +24,7 @@ struct LayoutInput {
     bool progressBarShown = true;
     int progressBarHeight = 0;
     bool bookStyle = true;
-    int marginLeft = 0, marginRight = 0, marginTop = 0, marginBottom = 0; // applied margins
+    PageMargins margins{}; // applied margins
     // Full screen: the window reaches this far above the screen's top edge, so
     // that the button row is out of sight and the pages take the whole screen.
     // Everything is laid out for the taller window and moved up by this much.

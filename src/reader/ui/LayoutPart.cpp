@@ -94,10 +94,7 @@ FitOptions LayoutPart::fitOptions() const {
     options.bookStyle = pages().options().bookStyle;
     options.applyMargins = context_.configLoaded && config().settings.Bool(Setting::ApplyMargins);
     const PageAreaOptions& p = pages().options();
-    options.margins[0] = p.marginLeft;
-    options.margins[1] = p.marginRight;
-    options.margins[2] = p.marginTop;
-    options.margins[3] = p.marginBottom;
+    options.margins = p.margins;
     return options;
 }
 

@@ -24,10 +24,7 @@ PageAreaOptions LayoutPart::layoutOptions() const {
     options.progressBarShown = s.Bool(Setting::ShowProgressBar);
     options.progressBarBelow = s.Bool(Setting::ProgressBarBelowText);
     const PageMargins applied = AppliedMargins(s.Margins(), s.Bool(Setting::ApplyMargins));
-    options.marginLeft = applied[0];
-    options.marginRight = applied[1];
-    options.marginTop = applied[2];
-    options.marginBottom = applied[3];
+    options.margins = applied;
     options.pageNumbersBelow =
         s.Bool(Setting::PageNumbersBelowText) && PageNumbersBelowAllowed(applied);
     options.fullScreen = fullScreen_;

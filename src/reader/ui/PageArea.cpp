@@ -4,6 +4,7 @@
 #include "reader/ui/PageView.h"
 #include "reader/ui/ProgressBar.h"
 #include "reader/ui/TitlePageView.h"
+#include "reader/window_layout.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -164,10 +165,7 @@ void PageArea::placeControls() {
     in.progressBarBelow = options_.progressBarBelow;
     in.progressBarHeight = kProgressBarHeight;
     in.bookStyle = options_.bookStyle;
-    in.marginLeft = options_.marginLeft;
-    in.marginRight = options_.marginRight;
-    in.marginTop = options_.marginTop;
-    in.marginBottom = options_.marginBottom;
+    in.margins = options_.margins;
     const int hidden = options_.fullScreen ? FullScreenOverhang(kButtonRowHeight) : 0;
     in.aboveScreen = hidden;
     layout_ = ComputePageLayout(in);
@@ -204,7 +202,7 @@ void PageArea::placeControls() {
     const QFontMetrics labelMetrics(SeitenNrLinks->font());
     const int labelHeight = labelMetrics.height() + 4;
     const int labelWidth = labelMetrics.horizontalAdvance(QStringLiteral("00000")) + 12;
-    const bool below = options_.pageNumbersBelow && options_.marginBottom > 16;
+    const bool below = options_.pageNumbersBelow && PageNumbersBelowAllowed(options_.margins);
     if (below) {
         SeitenNrLinks->setGeometry(layout_.left.x + (layout_.left.width - labelWidth) / 2,
                                    layout_.left.bottom(), labelWidth, labelHeight);

@@ -32,7 +32,7 @@ struct PageAreaOptions {
     bool progressBarShown = true;
     bool progressBarBelow = true;
     bool pageNumbersBelow = false;
-    int marginLeft = 0, marginRight = 0, marginTop = 0, marginBottom = 0; // applied
+    PageMargins margins{}; // applied
     // Full screen: the button row is pushed above the screen's edge.
     bool fullScreen = false;
 };

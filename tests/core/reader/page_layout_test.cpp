@@ -30,10 +30,7 @@ TEST(PageLayout, BookStyleInsetsFollowTheHalfWidth) {
 
 TEST(PageLayout, PlainStyleHasASeparator) {
     qw::LayoutInput in = window(1202, 800, false);
-    in.marginLeft = 10;
-    in.marginRight = 6;
-    in.marginTop = 3;
-    in.marginBottom = 4;
+    in.margins = {10, 6, 3, 4};
     const qw::PageLayout p = qw::ComputePageLayout(in);
     EXPECT_EQ(p.separator.x, 600);
     EXPECT_EQ(p.left, (qw::Rect{14, 35, 600 - 5 - 16, 747 - 7}));

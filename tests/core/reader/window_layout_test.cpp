@@ -69,12 +69,12 @@ TEST(WindowLayout, RefitOrRepaginateForGeometryChanges) {
          "", PageWork::Fit, PageWork::Repaginate},
         {"top and bottom margins",
          [](qw::LayoutInput& in) {
-             in.marginTop = 20;
-             in.marginBottom = 30;
+             in.margins[qw::kMarginTop] = 20;
+             in.margins[qw::kMarginBottom] = 30;
          },
          "ChangeMargins", PageWork::Repaginate, PageWork::Repaginate},
-        {"left margin", [](qw::LayoutInput& in) { in.marginLeft = 20; }, "ChangeMargins",
-         PageWork::Fit, PageWork::Repaginate},
+        {"left margin", [](qw::LayoutInput& in) { in.margins[qw::kMarginLeft] = 20; },
+         "ChangeMargins", PageWork::Fit, PageWork::Repaginate},
         {"progress bar to the top row", [](qw::LayoutInput& in) { in.progressBarBelow = false; },
          "ChangeStyle", PageWork::Repaginate, PageWork::Repaginate},
         {"book style off", [](qw::LayoutInput& in) { in.bookStyle = false; }, "ChangeStyle",
@@ -136,7 +136,7 @@ TEST(WindowLayout, FullScreenPushesTheButtonRowAboveTheScreen) {
             screen.progressBarHeight = 10;
             screen.progressBarBelow = barBelow;
             screen.bookStyle = bookStyle;
-            screen.marginTop = 5;
+            screen.margins[qw::kMarginTop] = 5;
             screen.aboveScreen = qw::FullScreenOverhang(screen.buttonRowHeight);
             const qw::PageLayout full = qw::ComputePageLayout(screen);
 
