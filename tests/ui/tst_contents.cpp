@@ -452,6 +452,28 @@ class ContentsTest : public QObject {
         QVERIFY(!form->isMinimized());
     }
 
+    void aPressOnThePageTextClosesTheFloatingPanelInsteadOfSelecting() {
+        qw::ScriptedDialogs dialogs;
+        auto form = open(dialogs, Novel(8, 10));
+        QVERIFY(form);
+        qw::PageView* right = form->pageArea()->rightPage();
+        form->ShowToc(true);
+        QVERIFY(form->contentsPanel()->isVisible());
+        // Across the words of a line in the middle of the page.
+        const int y = right->height() / 2;
+        const QPoint from(2, y), to(right->width() / 2, y);
+        QTest::mousePress(right, Qt::LeftButton, {}, from);
+        QTest::mouseMove(right, to);
+        QTest::mouseRelease(right, Qt::LeftButton, {}, to);
+        QVERIFY(!form->contentsPanel()->isVisible());
+        QVERIFY(!right->hasSelection());
+        // With the panel away, the same drag selects.
+        QTest::mousePress(right, Qt::LeftButton, {}, from);
+        QTest::mouseMove(right, to);
+        QTest::mouseRelease(right, Qt::LeftButton, {}, to);
+        QVERIFY(right->hasSelection());
+    }
+
     void openAndAppendHideTheFloatingPanel() {
         qw::ScriptedDialogs dialogs;
         auto form = open(dialogs, Novel(3, 2));

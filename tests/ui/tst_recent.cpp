@@ -3,6 +3,8 @@
 
 #include "config_folder.h"
 #include "controls/scripted_dialogs.h"
+#include "reader/ui/PageArea.h"
+#include "reader/ui/PageView.h"
 #include "reader/ui/RecentPanel.h"
 #include "reader/ui/RecentPart.h"
 #include "reader/ui/TForm1.h"
@@ -97,6 +99,12 @@ class RecentTest : public QObject {
         QTest::keyClick(list(form, qw::PathList::Recent), Qt::Key_Down);
         QTest::keyClick(list(form, qw::PathList::Recent), Qt::Key_Return);
         QCOMPARE(form.book().FileName, config_.filePath(opened[0]).toStdString());
+
+        // A press on the page text closes the panel (and selects nothing).
+        QTest::keyClick(&form, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(form.recentPart()->isOpen());
+        QTest::mouseClick(form.pageArea()->rightPage(), Qt::LeftButton, {}, QPoint(20, 10));
+        QVERIFY(!form.recentPart()->isOpen());
 
         // Closed: Ctrl+Shift+R and the right click on "Recent" open the latest.
         QTest::keyClick(&form, Qt::Key_W, Qt::ControlModifier);

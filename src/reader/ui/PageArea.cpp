@@ -454,6 +454,10 @@ bool PageArea::eventFilter(QObject* watched, QEvent* event) {
             emit contextMenuRequested(mouse->globalPosition().toPoint());
             return true;
         }
+        // With a panel open over the book, a press on the text closes it
+        // instead of selecting.
+        if (mouse->button() == Qt::LeftButton && closePanels && closePanels())
+            return true;
         // A press on one page empties the selection of the other.
         if (watched == LinkeSeite)
             RechteSeite->collapseSelection();

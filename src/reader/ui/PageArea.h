@@ -15,6 +15,8 @@
 #include <QStyle>
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QHBoxLayout;
 class QLabel;
@@ -54,6 +56,9 @@ class PageArea : public QWidget {
 
     // The fitted lines the pages are made of.
     void setLines(int lineCount, DisplayLineSource source);
+    // Closes the panels open over the book; true when one was open. A left
+    // press on the page text calls it first.
+    std::function<bool()> closePanels;
     void setTitleInfo(const TitlePageInput& info);
 
     // Display lines that fit the page control's height, at least 1.

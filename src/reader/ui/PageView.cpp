@@ -215,12 +215,21 @@ void PageView::mousePressEvent(QMouseEvent* event) {
     const int position = positionAt(event->position());
     anchor_ = (event->modifiers() & Qt::ShiftModifier) ? anchor_ : position;
     cursor_ = position;
+    selecting_ = true;
     update();
     emit selectionChanged();
 }
 
+void PageView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        selecting_ = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
 void PageView::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton))
+    // Only a drag that started with a press here selects (a press that
+    // closed a panel did not).
+    if (!selecting_ || !(event->buttons() & Qt::LeftButton))
         return;
     cursor_ = positionAt(event->position());
     update();

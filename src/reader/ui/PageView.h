@@ -48,6 +48,7 @@ class PageView : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -69,6 +70,7 @@ class PageView : public QWidget {
     double tabStop_ = 48;
     int anchor_ = 0;
     int cursor_ = 0;
+    bool selecting_ = false; // the left button went down on this page
 };
 
 } // namespace qw

@@ -217,6 +217,16 @@ void TForm1::setUpRecent() {
     };
     if (configLoaded_)
         openFolder_ = config_->settings.BaseDirectory();
+    pages_->closePanels = [this] { return closePanels(); };
+}
+
+bool TForm1::closePanels() {
+    // A floating contents panel closes; a docked one is part of the window.
+    const bool open =
+        recent_->isOpen() || (contents_->panel()->isVisible() && !contents_->panel()->isDocked());
+    contents_->hideFloatingToc();
+    recent_->hidePanel();
+    return open;
 }
 
 void TForm1::flushPendingRelayout() {
@@ -358,9 +368,7 @@ void TForm1::runCommand(const KeyDecision& d) {
         contents_->JumpToSelectedSection();
         break;
     case Command::ClosePanels:
-        // A floating contents panel closes; a docked one is part of the window.
-        contents_->hideFloatingToc();
-        recent_->hidePanel();
+        closePanels();
         break;
     case Command::OpenCatalogue:
         showCatalogue();

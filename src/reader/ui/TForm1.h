@@ -143,6 +143,9 @@ class TForm1 : public QWidget, private LoadHost {
     void syncOptionsWindow();
 
     void setUpContents();
+    // Closes the recent panel and a floating contents panel (Esc, a press on
+    // the page text); true when one was open.
+    bool closePanels();
     // "Browse and download Project Gutenberg files" (Ctrl+G, the menu).
     void showCatalogue();
     void setUpRecent();
