@@ -370,10 +370,10 @@ int main(int argc, char* argv[]) {
             listing += std::to_string(s.line) + "\t" + s.text + "\n";
         text = std::move(listing);
     } else if (args.format == "pdb") {
-        return writePalmDoc(args, text);
+        return writePalmDoc(args, qw::Utf8ToCp1252(text)); // Palm DOC readers know Windows-1252
     }
-    if (!args.cp1252)
-        text = qw::Cp1252ToUtf8(text);
+    if (args.cp1252)
+        text = qw::Utf8ToCp1252(text);
     std::string error;
     if (!writeAll(args.output, text, error))
         return fail(kCannotWrite, error);

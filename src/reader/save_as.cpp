@@ -116,7 +116,8 @@ SaveOutcome SaveAs(Book& book, SaveHost& host, Dialogs& dialogs) {
 
     bool written = false;
     if (palmDoc) {
-        written = WritePalmDoc(path, book.RawText, title).ok;
+        // Palm DOC readers know Windows-1252 only.
+        written = WritePalmDoc(path, Utf8ToCp1252(book.RawText), title).ok;
         if (!written)
             dialogs.error(kSaveFailed);
     } else {

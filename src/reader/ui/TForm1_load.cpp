@@ -4,7 +4,6 @@
 #include "reader/ui/TForm1.h"
 
 #include "controls/dialogs.h"
-#include "import/cp1252.h"
 #include "import/natural_sort.h"
 #include "import/ui/TZipForm.h"
 #include "import/zip_archive.h"

@@ -26,8 +26,8 @@ TEST(FitLinesSettings, TakesTheBookOptionsAndThePunctuationMarks) {
     EXPECT_TRUE(o.removeLineBreaks);
     EXPECT_TRUE(o.lineBreaks.notAfterPunctuation);
     EXPECT_FALSE(o.lineBreaks.notBeforeIndentation);
-    // Stored as UTF-8 in the file, used as Windows-1252 bytes.
-    EXPECT_EQ(o.lineBreaks.punctuationMarks, ".!\xbf");
+    // Stored as UTF-8 in the file and used so.
+    EXPECT_EQ(o.lineBreaks.punctuationMarks, ".!\xc2\xbf");
     EXPECT_TRUE(o.automaticToc);
     EXPECT_EQ(o.tabWidth, 20);
     EXPECT_EQ(o.fontName, "Liberation Serif");
