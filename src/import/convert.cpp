@@ -14,11 +14,12 @@
 namespace qw {
 
 std::string PlainTextToText(std::string_view content, std::string_view encoding) {
-    const TextEncoding detected = DetectTextEncoding(content);
-    // Valid UTF-8, the common case today, is cleaned straight from the file's bytes.
-    if (detected == TextEncoding::Utf8 && IsValidUtf8Text(content))
-        return CleanPlainText(content);
-    return CleanPlainText(DecodeToUtf8(content, detected, encoding));
+    // Valid UTF-8 (ASCII included), the common case today, is cleaned
+    // straight from the file's bytes, after one pass that checks it.
+    // (The marks of UTF-16 and UTF-32 are never valid UTF-8.)
+    if (CountUtf8(content).invalid == 0)
+        return CleanPlainText(content.substr(0, 3) == "\xEF\xBB\xBF" ? content.substr(3) : content);
+    return CleanPlainText(DecodeToUtf8(content, encoding));
 }
 
 namespace {

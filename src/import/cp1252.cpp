@@ -36,12 +36,16 @@ int UnicodeToCp1252(char32_t cp) {
 std::string Cp1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
-    for (unsigned char c : text) {
+    size_t run = 0; // ASCII is copied in runs
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x80)
-            out.push_back(static_cast<char>(c));
-        else
-            AppendUtf8(out, Cp1252ToUnicode(c));
+            continue;
+        out.append(text.data() + run, i - run);
+        AppendUtf8(out, Cp1252ToUnicode(c));
+        run = i + 1;
     }
+    out.append(text.data() + run, text.size() - run);
     return out;
 }
 

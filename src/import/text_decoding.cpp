@@ -21,36 +21,8 @@ bool startsWith(std::string_view s, std::string_view prefix) {
 // UTF-8, while Windows-1252 text, whose accented letters are almost never
 // followed by continuation bytes, is not.
 bool isMostlyUtf8(std::string_view s) {
-    size_t sequences = 0;
-    size_t invalid = 0;
-    size_t i = 0;
-    const size_t n = s.size();
-    while (i < n) {
-        // ASCII runs are the bulk of any text: test eight bytes at a time.
-        while (i + 8 <= n) {
-            uint64_t word;
-            std::memcpy(&word, s.data() + i, 8);
-            if (word & 0x8080808080808080ull)
-                break;
-            i += 8;
-        }
-        if (i >= n)
-            break;
-        if (static_cast<unsigned char>(s[i]) < 0x80) {
-            ++i;
-            continue;
-        }
-        char32_t cp;
-        size_t length;
-        if (DecodeUtf8(s, i, cp, length)) {
-            ++sequences;
-            i += length;
-        } else {
-            ++invalid;
-            ++i;
-        }
-    }
-    return sequences > 0 && invalid * 9 <= sequences;
+    const Utf8Counts counts = CountUtf8(s);
+    return counts.sequences > 0 && counts.invalid * 9 <= counts.sequences;
 }
 
 // UTF-16 or UTF-32 after the mark; unpaired surrogates become U+FFFD and

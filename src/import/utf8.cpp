@@ -75,16 +75,67 @@ std::size_t asciiRunEnd(std::string_view s, std::size_t i) {
 
 } // namespace
 
-bool IsValidUtf8Text(std::string_view text) {
-    std::size_t i = 0;
-    char32_t cp;
-    std::size_t length;
-    while ((i = asciiRunEnd(text, i)) < text.size()) {
-        if (!DecodeUtf8(text, i, cp, length))
-            return false;
-        i += length;
+namespace {
+
+bool isContinuation(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
+
+// The length of the valid sequence at p[i] (lead byte >= 0x80), or 0.
+std::size_t sequenceLength(const unsigned char* p, std::size_t i, std::size_t n) {
+    const unsigned char b = p[i];
+    if (b >= 0xC2 && b <= 0xDF)
+        return i + 1 < n && isContinuation(p[i + 1]) ? 2 : 0;
+    if (b >= 0xE0 && b <= 0xEF) {
+        if (i + 2 >= n || !isContinuation(p[i + 1]) || !isContinuation(p[i + 2]))
+            return 0;
+        // No overlong forms (E0 below A0), no surrogates (ED above 9F).
+        if ((b == 0xE0 && p[i + 1] < 0xA0) || (b == 0xED && p[i + 1] > 0x9F))
+            return 0;
+        return 3;
     }
-    return true;
+    if (b >= 0xF0 && b <= 0xF4) {
+        if (i + 3 >= n || !isContinuation(p[i + 1]) || !isContinuation(p[i + 2]) ||
+            !isContinuation(p[i + 3]))
+            return 0;
+        if ((b == 0xF0 && p[i + 1] < 0x90) || (b == 0xF4 && p[i + 1] > 0x8F))
+            return 0;
+        return 4;
+    }
+    return 0;
+}
+
+} // namespace
+
+Utf8Counts CountUtf8(std::string_view text) {
+    Utf8Counts counts;
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while ((i = asciiRunEnd(text, i)) < n) {
+        // Runs of non-ASCII characters (Cyrillic, Greek, CJK) stay in here.
+        do {
+            // Two-byte letters first: the whole of a Cyrillic or Greek text.
+            if (p[i] >= 0xC2 && p[i] <= 0xDF && i + 1 < n && isContinuation(p[i + 1])) {
+                ++counts.sequences;
+                i += 2;
+                continue;
+            }
+            const std::size_t length = sequenceLength(p, i, n);
+            if (length == 0) {
+                ++counts.invalid;
+                ++i;
+            } else {
+                ++counts.sequences;
+                i += length;
+            }
+        } while (i < n && p[i] >= 0x80);
+    }
+    return counts;
+}
+
+bool IsValidUtf8Text(std::string_view text) {
+    return CountUtf8(text).invalid == 0;
 }
 
 std::string RepairUtf8(std::string_view text) {

@@ -29,4 +29,12 @@ std::string RepairUtf8(std::string_view text);
 // True when the whole text is valid UTF-8.
 bool IsValidUtf8Text(std::string_view text);
 
+// How many valid multi-byte sequences and how many bytes that start none a
+// text holds; one fast pass.
+struct Utf8Counts {
+    std::size_t sequences = 0;
+    std::size_t invalid = 0;
+};
+Utf8Counts CountUtf8(std::string_view text);
+
 } // namespace qw

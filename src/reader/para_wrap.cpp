@@ -26,6 +26,15 @@ Kind asciiKind(unsigned char c) {
     return Kind::Other;
 }
 
+struct AsciiKinds {
+    std::array<Kind, 128> kinds{};
+    AsciiKinds() {
+        for (unsigned char c = 0; c < 128; ++c)
+            kinds[c] = asciiKind(c);
+    }
+};
+const AsciiKinds kAscii;
+
 bool isIdeograph(char32_t c) {
     return (c >= 0x3040 && c <= 0x30FF) || // kana
            (c >= 0x3400 && c <= 0x4DBF) || // ideographs, extension A
@@ -101,6 +110,25 @@ void ParaWrap::setFont(const TextMeasurer& measurer) {
     setTabStops(tabWidth_);
 }
 
+ParaWrap::Char ParaWrap::charAt(std::string_view text, std::size_t i) const {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char b = p[i];
+    if (b < 0x80)
+        return {1, advance_[b], overhang_[b], kAscii.kinds[b]};
+    char32_t c;
+    std::size_t length = 2;
+    // Two-byte sequences (Latin, Greek, Cyrillic) are decoded here, the rest
+    // by the full decoder.
+    if (b >= 0xC2 && b <= 0xDF && i + 1 < text.size() && (p[i + 1] & 0xC0) == 0x80) {
+        c = static_cast<char32_t>((b & 0x1F) << 6 | (p[i + 1] & 0x3F));
+    } else if (!DecodeUtf8(text, i, c, length)) {
+        c = 0xFFFD; // a byte that is not UTF-8 is one character
+        length = 1;
+    }
+    const Metrics& m = metricsOf(c);
+    return {length, m.advance, m.overhang, m.kind};
+}
+
 const ParaWrap::Metrics& ParaWrap::metricsOf(char32_t c) const {
     std::unique_ptr<MetricsPage>& page = cache_->pages[(c >> 8) & 0x1FFF];
     if (!page)
@@ -117,33 +145,6 @@ const ParaWrap::Metrics& ParaWrap::metricsOf(char32_t c) const {
         m.known = true;
     }
     return m;
-}
-
-ParaWrap::Glyph ParaWrap::glyphAt(std::string_view text, std::size_t i) const {
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const std::size_t n = text.size();
-    Glyph g;
-    if (p[i] < 0x80) {
-        g = {i + 1, advance_[p[i]], overhang_[p[i]], asciiKind(p[i])};
-    } else {
-        char32_t c;
-        std::size_t length;
-        if (!DecodeUtf8(text, i, c, length)) {
-            c = 0xFFFD; // a byte that is not UTF-8 is one character
-            length = 1;
-        }
-        const Metrics& m = metricsOf(c);
-        g = {i + length, m.advance, m.overhang, m.kind};
-    }
-    // The combining marks after a character belong to it.
-    while (g.end < n && p[g.end] >= 0x80) {
-        char32_t c;
-        std::size_t length;
-        if (!DecodeUtf8(text, g.end, c, length) || metricsOf(c).kind != Kind::Combining)
-            break;
-        g.end += length;
-    }
-    return g;
 }
 
 void ParaWrap::setTabStops(int tabWidth) {
@@ -211,31 +212,46 @@ std::size_t ParaWrap::layOutLine(std::string_view text, std::size_t start, bool 
             hasContent = true;
             continue;
         }
-        const Glyph first = glyphAt(text, i);
-        std::size_t end = first.end;
+        const Char first = charAt(text, i);
+        std::size_t end = i + first.length;
         std::int64_t word = first.advance;
         std::int64_t overhang = first.overhang;
         const std::int64_t room = width_ - lineWidth - pending;
-        if (!anywhere) {
+        if (anywhere) {
+            // One character with the combining marks that follow it.
+            while (end < n && p[end] >= 0x80) {
+                const Char mark = charAt(text, end);
+                if (mark.kind != Kind::Combining)
+                    break;
+                end += mark.length;
+            }
+        } else {
             // Measure the word, but stop as soon as it is known not to fit.
             Kind previous = first.kind;
             while (end < n && p[end] != ' ' && p[end] != '\t' && word <= room) {
                 const unsigned char b = p[end];
-                if (b < 0x80 && (end + 1 >= n || p[end + 1] < 0x80)) {
-                    // ASCII followed by ASCII: no combining mark, no ideograph.
+                if (b < 0x80) {
+                    // ASCII: a table look-up, and a break only after an ideograph.
+                    const Kind kind = kAscii.kinds[b];
+                    if (previous == Kind::Ideograph && kind == Kind::Alnum)
+                        break;
                     word += advance_[b];
                     overhang = overhang_[b];
-                    previous = asciiKind(b);
+                    previous = kind;
                     ++end;
                     continue;
                 }
-                const Glyph next = glyphAt(text, end);
+                const Char next = charAt(text, end);
+                if (next.kind == Kind::Combining) {
+                    end += next.length; // drawn on its letter, never broken from it
+                    continue;
+                }
                 if (breaksBetween(previous, next.kind))
                     break;
                 word += next.advance;
                 overhang = next.overhang;
                 previous = next.kind;
-                end = next.end;
+                end += next.length;
             }
         }
         if (word + overhang > room) {

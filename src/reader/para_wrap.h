@@ -69,9 +69,9 @@ class ParaWrap {
     enum class Kind : std::uint8_t { Other, Alnum, Ideograph, Opening, CjkOpening, Combining };
 
   private:
-    // A character with the combining marks that follow it.
-    struct Glyph {
-        std::size_t end;
+    // One character: its length in bytes, its measure and its kind.
+    struct Char {
+        std::size_t length;
         std::int64_t advance;
         std::int64_t overhang;
         Kind kind;
@@ -90,7 +90,7 @@ class ParaWrap {
 
     std::size_t layOutLine(std::string_view text, std::size_t start, bool anywhere,
                            bool& overflow) const;
-    Glyph glyphAt(std::string_view text, std::size_t i) const;
+    Char charAt(std::string_view text, std::size_t i) const;
     const Metrics& metricsOf(char32_t c) const;
 
     std::array<std::int64_t, 128> advance_{};

@@ -20,6 +20,7 @@
 #include <QTextLayout>
 #include <QtTest>
 
+#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -139,6 +140,25 @@ std::vector<std::string> GenerateParagraphs(int count, unsigned seed) {
         if (rng() % 5 == 0)
             text += "   "; // trailing blanks hang
         paragraphs.push_back(qw::Cp1252ToUtf8(text));
+    }
+    return paragraphs;
+}
+
+// Paragraphs of another script: its words with blanks, commas and full stops
+// between them; Chinese words follow each other without blanks.
+std::vector<std::string> GenerateScriptParagraphs(const std::vector<std::string>& words,
+                                                  const std::vector<std::string>& after, int count,
+                                                  unsigned seed) {
+    std::mt19937 rng(seed);
+    std::vector<std::string> paragraphs;
+    for (int p = 0; p < count; ++p) {
+        std::string text = rng() % 6 == 0 ? "    " : "";
+        const size_t length = 30 + rng() % 900;
+        while (text.size() < length) {
+            text += words[rng() % words.size()];
+            text += after[rng() % after.size()];
+        }
+        paragraphs.push_back(std::move(text));
     }
     return paragraphs;
 }
@@ -316,6 +336,57 @@ class WrapEngineTest : public QObject {
         QCOMPARE(static_cast<int>(result.failures.size()), 0);
         QVERIFY(result.matched > result.lines * 9 / 10);
         QVERIFY(result.overhangDifference <= result.lines / 100);
+    }
+
+    void otherScriptsMatchQtTextLayout_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("script");
+        for (const char* family : {"Liberation Serif", "DejaVu Sans"})
+            for (int script = 0; script < 4; ++script)
+                QTest::newRow(qPrintable(
+                    QStringLiteral("%1 %2")
+                        .arg(QLatin1String(family))
+                        .arg(QLatin1String(std::array{"Cyrillic", "Greek", "Polish",
+                                                      "Chinese"}[static_cast<size_t>(script)]))))
+                    << QString::fromLatin1(family) << script;
+    }
+
+    // Cyrillic, Greek, Polish (with letters written as a base letter and a
+    // combining mark now and then) and Chinese, whose glyphs come from the
+    // fallback font. The one documented difference is the hyphen and dash
+    // rule above; Chinese breaks between ideographs match Qt's.
+    void otherScriptsMatchQtTextLayout() {
+        QFETCH(QString, family);
+        QFETCH(int, script);
+        if (!QFontDatabase::families().contains(family))
+            QSKIP(qPrintable(family + QStringLiteral(" is not installed")));
+        const std::vector<std::vector<std::string>> words = {
+            {"Привет", "мир", "и", "в", "Анна", "Каренина", "счастливые", "семьи", "всё", "йогурт",
+             "«да»", "достопримечательность"},
+            {"Οδυσσεύς", "και", "του", "Θάλασσα", "άνδρα", "μοι", "έννεπε", "μούσα", "πολύτροπον"},
+            {"Zażółć", "gęślą", "jaźń", "Łódź", "Szczęście", "i", "w", "zdanie", "pan", "Tadeusz",
+             "Litwo", "ojczyzno", "moja", "zdrowie", "cién", "ę"},
+            {"中文", "你好", "世界", "我们", "今天", "天气", "很", "好", "书", "阅读", "小说",
+             "第一章", "人民", "共和国"}};
+        const std::vector<std::vector<std::string>> after = {
+            {" ", " ", " ", ", ", ". ", "! ", "; "},
+            {" ", " ", " ", ", ", ". ", "; "},
+            {" ", " ", " ", ", ", ". ", "? "},
+            {"", "", "", "", "，", "。", " "}};
+        const std::vector<std::string> paragraphs = GenerateScriptParagraphs(
+            words[static_cast<size_t>(script)], after[static_cast<size_t>(script)], 150, 7);
+        Comparison result;
+        for (int size : {9, 12, 17}) {
+            const QFont font(family, size);
+            for (double width : {180.0, 333.5, 512.0})
+                Compare(paragraphs, font, width, result);
+        }
+        for (const QString& failure : result.failures)
+            if (!failure.isEmpty())
+                qWarning().noquote() << failure;
+        qInfo("%d lines, %d identical, %d known differences, %d overhang", result.lines,
+              result.matched, result.knownDifference, result.overhangDifference);
+        QCOMPARE(static_cast<int>(result.failures.size()), 0);
     }
 
     void fixedExamplesMatchQt() {
