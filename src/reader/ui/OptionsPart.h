@@ -55,6 +55,7 @@ class OptionsPart : public QObject {
     void sizeChosen(int size);
     void tabWidthApplied(int width);
     void lineBreakOptionsChanged(bool remove, bool punctuation, bool indentation);
+    void encodingChosen(const std::string& name);
     // The options window was left (closed or deactivated).
     void left();
 
