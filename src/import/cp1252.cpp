@@ -89,6 +89,12 @@ bool DecodeUtf8(std::string_view text, size_t pos, char32_t& codePoint, size_t& 
 }
 
 std::string Utf8ToCp1252(std::string_view text) {
+    size_t lost = 0;
+    return Utf8ToCp1252(text, lost);
+}
+
+std::string Utf8ToCp1252(std::string_view text, size_t& lost) {
+    lost = 0;
     std::string out;
     out.reserve(text.size());
     size_t i = 0;
@@ -118,6 +124,8 @@ std::string Utf8ToCp1252(std::string_view text) {
             continue;
         }
         const int byte = UnicodeToCp1252(cp);
+        if (byte < 0)
+            ++lost;
         out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
         i += length;
     }
