@@ -1,7 +1,8 @@
 // Line fitting and line-break removal on a generated 3.3 MB hard-wrapped
 // novel (about 64,000 logical lines), Liberation Serif 12 pt, page width
 // 500 px:
-// - BM_FitLinesWrap: FitLines with removal off (the wrapping itself);
+// - BM_FitLinesWrap: FitLines with removal off (the wrapping itself), on
+//   the English novel and on a generated 3 MB Russian text;
 // - BM_QTextLayoutPerLine: the same lines wrapped with one QTextLayout each,
 //   the reference the wrap engine is compared with (ratio = its time over
 //   BM_FitLinesWrap's);
@@ -20,7 +21,6 @@
 #include <benchmark/benchmark.h>
 
 #ifdef QW_BENCH_WITH_QT
-#include "import/cp1252.h"
 #include "reader/ui/qt_text_measurer.h"
 
 #include <QFont>
@@ -34,6 +34,12 @@ constexpr double kPageWidth = 500;
 
 const std::string& Novel() {
     static const std::string text = qw::bench::GenerateNovel(kNovelBytes);
+    return text;
+}
+
+// A generated 3 MB Russian text: two bytes a letter.
+const std::string& RussianNovel() {
+    static const std::string text = qw::bench::GenerateRussianNovel(3000 * 1000);
     return text;
 }
 
@@ -69,7 +75,7 @@ QFont BenchFont() {
     return qw::PageFont(QFont(QStringLiteral("Liberation Serif"), 12));
 }
 
-void BM_FitLinesWrap(benchmark::State& state) {
+void BM_FitLinesWrap(benchmark::State& state, const std::string& (*novel)()) {
     const qw::QtTextMeasurer measurer(BenchFont());
     qw::ParaWrap wrap;
     wrap.setFont(measurer);
@@ -78,7 +84,7 @@ void BM_FitLinesWrap(benchmark::State& state) {
     qw::FitOptions options;
     options.removeLineBreaks = false;
     QuietHost host;
-    qw::Book book = OpenBook(Novel());
+    qw::Book book = OpenBook(novel());
     book.WorkText = book.RawText;
     book.RestoreRawText = false;
     double held = 0;
@@ -96,13 +102,14 @@ void BM_FitLinesWrap(benchmark::State& state) {
         state.ResumeTiming();
     }
     state.counters["logical_lines"] =
-        static_cast<double>(std::count(Novel().begin(), Novel().end(), '\n'));
+        static_cast<double>(std::count(novel().begin(), novel().end(), '\n'));
     state.counters["display_lines"] = book.LineCount;
-    state.counters["held_x_text"] = held / static_cast<double>(Novel().size());
+    state.counters["held_x_text"] = held / static_cast<double>(novel().size());
 }
-BENCHMARK(BM_FitLinesWrap)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FitLinesWrap, English, Novel)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FitLinesWrap, Russian, RussianNovel)->Unit(benchmark::kMillisecond);
 
-void BM_QTextLayoutPerLine(benchmark::State& state) {
+void BM_QTextLayoutPerLine(benchmark::State& state, const std::string& (*novel)()) {
     const QFont font = BenchFont();
     const qw::QtTextMeasurer measurer(font);
     QTextOption option;
@@ -110,13 +117,13 @@ void BM_QTextLayoutPerLine(benchmark::State& state) {
     option.setTabStopDistance(32 * measurer.averageCharWidth() / 4);
     // The lines as Unicode, converted before the clock runs.
     std::vector<QString> lines;
-    const std::string& text = Novel();
+    const std::string& text = novel();
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find("\r\n", start);
         if (end == std::string::npos)
             end = text.size();
-        lines.push_back(QString::fromStdString(qw::Cp1252ToUtf8(text.substr(start, end - start))));
+        lines.push_back(QString::fromStdString(text.substr(start, end - start)));
         start = end + 2;
     }
     long long displayLines = 0;
@@ -136,7 +143,12 @@ void BM_QTextLayoutPerLine(benchmark::State& state) {
     }
     state.counters["display_lines"] = static_cast<double>(displayLines);
 }
-BENCHMARK(BM_QTextLayoutPerLine)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_QTextLayoutPerLine, English, Novel)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_QTextLayoutPerLine, Russian, RussianNovel)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_PageOfDisplayLinesOneByOne(benchmark::State& state) {
     const qw::QtTextMeasurer measurer(BenchFont());

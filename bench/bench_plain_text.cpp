@@ -24,10 +24,15 @@ std::string writeTempFile(const std::string& content) {
     return name;
 }
 
-void RunPlainTextLoad(benchmark::State& state, bool utf8) {
-    std::string novel = qw::bench::GenerateNovel(10 * 1024 * 1024, true);
-    if (utf8)
-        novel = "\xEF\xBB\xBF" + qw::Cp1252ToUtf8(novel); // a UTF-8 e-text
+enum class Kind { Cp1252, Utf8Bom, Russian };
+
+void RunPlainTextLoad(benchmark::State& state, Kind kind) {
+    std::string novel = kind == Kind::Russian ? qw::bench::GenerateRussianNovel(10 * 1024 * 1024)
+                                              : qw::bench::GenerateNovel(10 * 1024 * 1024, true);
+    if (kind == Kind::Utf8Bom)
+        novel = "\xEF\xBB\xBF" + novel; // a UTF-8 e-text with its mark
+    else if (kind == Kind::Cp1252)
+        novel = qw::Utf8ToCp1252(novel); // an old Windows-1252 e-text
     const std::string path = writeTempFile(novel);
     const std::size_t size = novel.size();
     novel.clear();
@@ -52,13 +57,17 @@ void RunPlainTextLoad(benchmark::State& state, bool utf8) {
 }
 
 void BM_PlainTextLoad10MB(benchmark::State& state) {
-    RunPlainTextLoad(state, false);
+    RunPlainTextLoad(state, Kind::Cp1252);
 }
 void BM_PlainTextLoad10MB_Utf8(benchmark::State& state) {
-    RunPlainTextLoad(state, true);
+    RunPlainTextLoad(state, Kind::Utf8Bom);
+}
+void BM_PlainTextLoad10MB_RussianUtf8(benchmark::State& state) {
+    RunPlainTextLoad(state, Kind::Russian);
 }
 
 } // namespace
 
 BENCHMARK(BM_PlainTextLoad10MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainTextLoad10MB_Utf8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainTextLoad10MB_RussianUtf8)->Unit(benchmark::kMillisecond);

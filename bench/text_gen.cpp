@@ -7,14 +7,14 @@ namespace qw::bench {
 
 std::string GenerateNovel(std::size_t bytes, bool unixLines, unsigned seed) {
     static const std::vector<std::string> words = {
-        "the",     "and",      "of",       "to",           "a",
-        "in",      "that",     "was",      "he",           "she",
-        "it",      "with",     "his",      "her",          "had",
-        "for",     "which",    "upon",     "little",       "great",
-        "morning", "window",   "letter",   "Elizabeth",    "Darcy",
-        "country", "carriage", "remember", "nevertheless", "extraordinary",
-        "said",    "could",    "would",    "there",        "been",
-        "when",    "again",    "caf\xe9",  "na\xefve"};
+        "the",     "and",      "of",        "to",           "a",
+        "in",      "that",     "was",       "he",           "she",
+        "it",      "with",     "his",       "her",          "had",
+        "for",     "which",    "upon",      "little",       "great",
+        "morning", "window",   "letter",    "Elizabeth",    "Darcy",
+        "country", "carriage", "remember",  "nevertheless", "extraordinary",
+        "said",    "could",    "would",     "there",        "been",
+        "when",    "again",    "caf\u00e9", "na\u00efve"};
     std::mt19937 rng(seed);
     const std::string eol = unixLines ? "\n" : "\r\n";
     std::string text;
@@ -41,6 +41,28 @@ std::string GenerateNovel(std::size_t bytes, bool unixLines, unsigned seed) {
             text += line + eol;
         }
         text += eol;
+    }
+    return text;
+}
+
+std::string GenerateRussianNovel(std::size_t bytes, unsigned seed) {
+    // Each Latin letter becomes a Cyrillic one (two bytes in UTF-8), so the
+    // novel's shape stays and the text is about `bytes` long.
+    const std::string latin = GenerateNovel(bytes * 11 / 20, false, seed);
+    std::string text;
+    text.reserve(bytes + 200);
+    for (unsigned char c : latin) {
+        char32_t cp = c;
+        if (c >= 'a' && c <= 'z')
+            cp = 0x430 + (c - 'a');
+        else if (c >= 'A' && c <= 'Z')
+            cp = 0x410 + (c - 'A');
+        if (cp < 0x80) {
+            text.push_back(static_cast<char>(cp));
+        } else {
+            text.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            text.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
     }
     return text;
 }

@@ -27,6 +27,16 @@ expect_file(${WORK}/out.txt "610d0a620d0a63c3a9")
 expect_run(0 --cp1252 --no-remove-line-breaks ${WORK}/in.txt ${WORK}/out1252.txt)
 expect_file(${WORK}/out1252.txt "610d0a620d0a63e9")
 
+# The encoding of a text that is neither UTF-8 nor marked: Cyrillic in
+# Windows-1251 and KOI8-R ("Пр"); an unknown name is refused.
+execute_process(COMMAND printf "\\317\\360" OUTPUT_FILE ${WORK}/ru1251.txt)
+expect_run(0 --encoding Windows-1251 --no-remove-line-breaks ${WORK}/ru1251.txt ${WORK}/ru.txt)
+expect_file(${WORK}/ru.txt "d09fd180")
+execute_process(COMMAND printf "\\360\\322" OUTPUT_FILE ${WORK}/koi8.txt)
+expect_run(0 --encoding KOI8-R --no-remove-line-breaks ${WORK}/koi8.txt ${WORK}/ru2.txt)
+expect_file(${WORK}/ru2.txt "d09fd180")
+expect_run(1 --encoding NO-SUCH-ENCODING ${WORK}/koi8.txt ${WORK}/ru3.txt)
+
 # Standard output when OUTPUT is missing or "-".
 execute_process(COMMAND ${CONVERT} --no-remove-line-breaks ${WORK}/in.txt
                 OUTPUT_FILE ${WORK}/stdout.txt RESULT_VARIABLE status)

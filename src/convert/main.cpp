@@ -9,6 +9,7 @@
 #include "import/palm_doc_writer.h"
 #include "import/plain_text.h"
 #include "import/read_file.h"
+#include "import/text_decoding.h"
 #include "import/zip_archive.h"
 #include "reader/remove_line_breaks.h"
 #include "reader/toc_listing.h"
@@ -34,6 +35,8 @@ const char* const kUsage =
     "  --to pdb        write a Palm DOC database\n"
     "  --title TITLE   its title, at most 31 characters (default: OUTPUT's name)\n"
     "  --cp1252        write Windows-1252 bytes instead of UTF-8\n"
+    "  --encoding NAME read a text that is neither UTF-8 nor marked in NAME\n"
+    "                  (Windows-1251, KOI8-R, GB18030, ...; default Windows-1252)\n"
     "  --config DIR    take the defaults from DIR/Quirewell.ini (read, never written)\n"
     "  --remove-line-breaks      join the lines of hard-wrapped paragraphs\n"
     "  --not-after-punctuation   with it: keep breaks after punctuation marks\n"
@@ -105,6 +108,7 @@ struct Arguments {
     std::string title;
     bool hasTitle = false;
     bool cp1252 = false;
+    std::string encoding = "Auto";
     std::optional<std::string> emphasis;
     bool contents = false;
     std::string configDir;
@@ -289,6 +293,13 @@ int main(int argc, char* argv[]) {
         } else if (readSwitch(arg, args.switches)) {
         } else if (arg == "--cp1252") {
             args.cp1252 = true;
+        } else if (arg == "--encoding") {
+            if (i + 1 >= argc)
+                return fail(kBadCommandLine, "--encoding needs a name");
+            args.encoding = argv[++i];
+            std::string probe;
+            if (!qw::ConvertWithIconv("", args.encoding, probe) && args.encoding != "Auto")
+                return fail(kBadCommandLine, "unknown encoding " + args.encoding);
         } else if (arg == "--contents") {
             args.contents = true;
         } else if (arg == "--to") {
@@ -336,6 +347,7 @@ int main(int argc, char* argv[]) {
         options.htmlEmphasisAsCapitals = *args.emphasis == "caps";
         options.htmlEmphasisMarks = *args.emphasis == "marks";
     }
+    options.encoding = args.encoding;
     const Switches& on = args.switches;
     options.docBlankLine = on.docBlankLine.value_or(options.docBlankLine);
 
@@ -370,10 +382,10 @@ int main(int argc, char* argv[]) {
             listing += std::to_string(s.line) + "\t" + s.text + "\n";
         text = std::move(listing);
     } else if (args.format == "pdb") {
-        return writePalmDoc(args, text);
+        return writePalmDoc(args, qw::Utf8ToCp1252(text)); // Palm DOC readers know Windows-1252
     }
-    if (!args.cp1252)
-        text = qw::Cp1252ToUtf8(text);
+    if (args.cp1252)
+        text = qw::Utf8ToCp1252(text);
     std::string error;
     if (!writeAll(args.output, text, error))
         return fail(kCannotWrite, error);

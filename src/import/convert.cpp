@@ -1,21 +1,25 @@
 #include "import/convert.h"
 
 #include "import/archive.h"
+#include "import/cp1252.h"
 #include "import/html_to_text.h"
 #include "import/palm_doc.h"
 #include "import/plain_text.h"
 #include "import/rtf_to_text.h"
 #include "import/text_decoding.h"
+#include "import/utf8.h"
 #include "import/word_doc.h"
 #include "import/xml_to_text.h"
 
 namespace qw {
 
-std::string PlainTextToText(std::string_view content) {
-    // Windows-1252 input, the common case, is cleaned straight from the file's bytes.
-    if (DetectTextEncoding(content) == TextEncoding::Cp1252)
-        return CleanPlainText(content);
-    return CleanPlainText(TranscodeToCp1252(content));
+std::string PlainTextToText(std::string_view content, std::string_view encoding) {
+    // Valid UTF-8 (ASCII included), the common case today, is cleaned
+    // straight from the file's bytes, after one pass that checks it.
+    // (The marks of UTF-16 and UTF-32 are never valid UTF-8.)
+    if (CountUtf8(content).invalid == 0)
+        return CleanPlainText(content.substr(0, 3) == "\xEF\xBB\xBF" ? content.substr(3) : content);
+    return CleanPlainText(DecodeToUtf8(content, encoding));
 }
 
 namespace {
@@ -40,12 +44,8 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
         return Trimmed(RtfToText(content));
 
     // 2. HTML, in the encoding it declares or shows.
-    if (upperExtension == ".HTM" || upperExtension == ".HTML") {
-        const TextEncoding encoding = DetectHtmlEncoding(content);
-        if (encoding == TextEncoding::Cp1252)
-            return Trimmed(HtmlToText(content, options));
-        return Trimmed(HtmlToText(TranscodeToCp1252(content, encoding), options));
-    }
+    if (upperExtension == ".HTM" || upperExtension == ".HTML")
+        return Trimmed(HtmlToText(DecodeHtmlToUtf8(content, options.encoding), options));
 
     // 3. XML, also the content.xml of .sxw and .odt documents.
     if (upperExtension == ".XML")
@@ -59,7 +59,7 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
         messages = std::move(document.messages);
         if (document.isWord()) {
             ConvertResult result;
-            result.text = WordDocToText(content, document, options.docBlankLine);
+            result.text = Cp1252ToUtf8(WordDocToText(content, document, options.docBlankLine));
             result.messages = std::move(messages);
             return result;
         }
@@ -68,19 +68,18 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
     // 5. Palm DOC ".PDB".
     if (upperExtension == ".PDB") {
         PalmDocText palm = PalmDocToText(content, options.docBlankLine, options.maxTextBytes);
-        // Text stored as UTF-8 is read as a plain file would be.
-        const TextEncoding encoding = DetectTextEncoding(palm.text);
-        if (!palm.failed && encoding != TextEncoding::Cp1252)
-            palm.text = TranscodeToCp1252(palm.text, encoding);
+        // Palm DOC text is Windows-1252 unless it is valid UTF-8.
+        if (!palm.failed && !IsValidUtf8Text(palm.text))
+            palm.text = Cp1252ToUtf8(palm.text);
         ConvertResult result = Trimmed(std::move(palm.text));
-        result.palmDocTitle = std::move(palm.title);
+        result.palmDocTitle = Cp1252ToUtf8(palm.title);
         result.failed = palm.failed;
         result.error = std::move(palm.error);
         return result;
     }
 
     // 6. Everything else is plain text.
-    ConvertResult result = Trimmed(PlainTextToText(content));
+    ConvertResult result = Trimmed(PlainTextToText(content, options.encoding));
     result.messages = std::move(messages);
     return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The converter dispatch: the bytes of a file and its upper-cased extension
-// (with its dot, ".HTM") in, the book's plain text out.
+// (with its dot, ".HTM") in, the book's plain text out, in UTF-8.
 
 #include "import/read_file.h"
 
@@ -21,6 +21,9 @@ struct ImportOptions {
     // Converters whose text can grow far beyond their input (Palm DOC)
     // refuse a text larger than this.
     size_t maxTextBytes = kMaxBookFileBytes;
+    // The book's "Encoding": what a plain text without a byte-order mark that
+    // is not UTF-8 is read as ("Auto": Windows-1252).
+    std::string encoding = "Auto";
 };
 
 struct ConvertResult {
@@ -34,7 +37,7 @@ struct ConvertResult {
     // Messages the converter has for the user, shown in order before the
     // book (the Word reader's "Error in FAT" and the like).
     std::vector<std::string> messages;
-    // The database name of a Palm DOC file (Windows-1252), the book title
+    // The database name of a Palm DOC file, the book title
     // when the book's record has none; empty for other formats.
     std::string palmDocTitle;
 };
@@ -42,9 +45,9 @@ struct ConvertResult {
 ConvertResult ConvertToText(std::string_view content, std::string_view upperExtension,
                             const ImportOptions& options);
 
-// The plain-text branch: UTF-8 and UTF-16 input become Windows-1252, then the
-// plain-text pass runs.
-std::string PlainTextToText(std::string_view content);
+// The plain-text branch: the content decoded to UTF-8 (a byte-order mark,
+// else UTF-8, else `encoding`), then the plain-text pass.
+std::string PlainTextToText(std::string_view content, std::string_view encoding = "Auto");
 
 // True for the formats whose converters already give one line per paragraph
 // (HTML, RTF, Word, OpenOffice and OpenDocument text): the reader switches

@@ -1,5 +1,7 @@
 #include "import/cp1252.h"
 
+#include "import/utf8.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -13,24 +15,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
 
 } // namespace
 
@@ -52,12 +36,16 @@ int UnicodeToCp1252(char32_t cp) {
 std::string Cp1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
-    for (unsigned char c : text) {
+    size_t run = 0; // ASCII is copied in runs
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x80)
-            out.push_back(static_cast<char>(c));
-        else
-            appendUtf8(out, Cp1252ToUnicode(c));
+            continue;
+        out.append(text.data() + run, i - run);
+        AppendUtf8(out, Cp1252ToUnicode(c));
+        run = i + 1;
     }
+    out.append(text.data() + run, text.size() - run);
     return out;
 }
 
@@ -101,6 +89,12 @@ bool DecodeUtf8(std::string_view text, size_t pos, char32_t& codePoint, size_t& 
 }
 
 std::string Utf8ToCp1252(std::string_view text) {
+    size_t lost = 0;
+    return Utf8ToCp1252(text, lost);
+}
+
+std::string Utf8ToCp1252(std::string_view text, size_t& lost) {
+    lost = 0;
     std::string out;
     out.reserve(text.size());
     size_t i = 0;
@@ -130,6 +124,8 @@ std::string Utf8ToCp1252(std::string_view text) {
             continue;
         }
         const int byte = UnicodeToCp1252(cp);
+        if (byte < 0)
+            ++lost;
         out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
         i += length;
     }

@@ -24,5 +24,7 @@ std::string Cp1252ToUtf8(std::string_view text);
 // Characters without a Windows-1252 byte become '?'; bytes that are not valid
 // UTF-8 are taken as Windows-1252 characters.
 std::string Utf8ToCp1252(std::string_view text);
+// The same, counting the characters that became '?' in `lost`.
+std::string Utf8ToCp1252(std::string_view text, size_t& lost);
 
 } // namespace qw

@@ -1,5 +1,8 @@
 #include "import/html_entities.h"
 
+#include "import/cp1252.h"
+#include "import/utf8.h"
+
 #include <string>
 #include <unordered_map>
 
@@ -54,6 +57,38 @@ const NamedPair kExtraPairs[] = {
 
 using Table = std::unordered_map<std::string, std::string>;
 
+// The Windows-1252 character of a byte, in UTF-8.
+std::string utf8Of(int byte) {
+    return Cp1252ToUtf8(std::string(1, static_cast<char>(byte)));
+}
+
+// "#1055" or "#x41F": the referenced character when it lies above 255 (the
+// table answers for the others) and is one a text may hold.
+std::optional<std::string> numericReference(std::string_view name) {
+    if (name.size() < 2 || name[0] != '#')
+        return std::nullopt;
+    const bool hex = name[1] == 'x' || name[1] == 'X';
+    const std::string_view digits = name.substr(hex ? 2 : 1);
+    if (digits.empty() || digits.size() > 7)
+        return std::nullopt;
+    char32_t value = 0;
+    for (char c : digits) {
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (hex && ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'))
+            digit = (c | 0x20) - 'a' + 10;
+        else
+            return std::nullopt;
+        value = value * (hex ? 16 : 10) + static_cast<char32_t>(digit);
+    }
+    if (value <= 255 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return std::nullopt;
+    std::string text;
+    AppendUtf8(text, value);
+    return text;
+}
+
 Table BuildTable() {
     Table table;
     // The first pair of a name wins, as in a search from the start of the table.
@@ -67,22 +102,21 @@ Table BuildTable() {
     add("lt", "<");
     add("gt", ">");
     for (int code = 160; code <= 255; ++code) {
-        const std::string text(1, code == 160 ? ' ' : static_cast<char>(code));
+        const std::string text = code == 160 ? std::string(" ") : utf8Of(code);
         add("#" + std::to_string(code), text);
         add(kLatin1Names[code - 160], text);
     }
-    add("brkbar", "\xA6");
-    add("die", "\xA8");
-    add("hibar", "\xAF");
-    add("Dstrok", "\xD0");
+    add("brkbar", utf8Of(0xA6));
+    add("die", utf8Of(0xA8));
+    add("hibar", utf8Of(0xAF));
+    add("Dstrok", utf8Of(0xD0));
     for (const NamedPair& pair : kExtraPairs) {
-        const std::string text =
-            pair.byte >= 0 ? std::string(1, static_cast<char>(pair.byte)) : pair.text;
+        const std::string text = pair.byte >= 0 ? utf8Of(pair.byte) : pair.text;
         add(pair.name, text);
         add(pair.number, text);
     }
     for (int code = 32; code <= 159; ++code)
-        add("#" + std::to_string(code), std::string(1, static_cast<char>(code)));
+        add("#" + std::to_string(code), utf8Of(code));
     return table;
 }
 
@@ -93,15 +127,19 @@ const Table& ReferenceTable() {
 
 } // namespace
 
-std::optional<std::string_view> LookupCharacterReference(std::string_view name) {
+std::optional<std::string> LookupCharacterReference(std::string_view name) {
     // No name in the table is longer than this; long runs are not looked up.
-    if (name.empty() || name.size() > 8)
+    if (name.empty() || name.size() > 9)
         return std::nullopt;
+    // Numbers above 255 are their own characters; the table's numbered
+    // approximations stay for the names only.
+    if (std::optional<std::string> number = numericReference(name))
+        return number;
     const Table& table = ReferenceTable();
     const auto found = table.find(std::string(name));
-    if (found == table.end())
-        return std::nullopt;
-    return std::string_view(found->second);
+    if (found != table.end())
+        return found->second;
+    return std::nullopt;
 }
 
 std::size_t CharacterReferenceCount() {

@@ -2,6 +2,7 @@
 
 #include "import/html_entities.h"
 #include "import/text_scan.h"
+#include "import/unicode_text.h"
 
 #include <algorithm>
 #include <array>
@@ -68,7 +69,7 @@ class HtmlConverter {
             } else if (writing()) {
                 if (pre_) {
                     preByte(c, i);
-                } else if (!capitals_ && !kSpecialText[static_cast<unsigned char>(c)]) {
+                } else if (!kSpecialText[static_cast<unsigned char>(c)]) {
                     // A run of ordinary text is copied at once.
                     size_t end = i + 1;
                     while (end < n && !kSpecialText[static_cast<unsigned char>(in_[end])])
@@ -84,6 +85,8 @@ class HtmlConverter {
         // A reference cut off by the end of the file is not lost.
         if (inReference_ && !inTag_ && writing())
             writeReference(LookupCharacterReference(reference_));
+        if (capitals_)
+            capitalize();
         return std::move(out_);
     }
 
@@ -101,7 +104,7 @@ class HtmlConverter {
         if (in_.size() - lt - 1 < end.size())
             return false;
         for (size_t k = 0; k < end.size(); ++k)
-            if (UpperCp1252(in_[lt + 1 + k]) != end[k])
+            if (UpperAsciiByte(in_[lt + 1 + k]) != end[k])
                 return false;
         return true;
     }
@@ -117,7 +120,7 @@ class HtmlConverter {
         if (c == ' ' && lastWasSpace_)
             return;
         lastWasSpace_ = c == ' ';
-        out_.push_back(capitals_ ? UpperCp1252(c) : c);
+        out_.push_back(c);
     }
 
     // Preformatted text keeps its bytes; line breaks become CR LF.
@@ -139,11 +142,11 @@ class HtmlConverter {
             // that ends it still closes the attribute value.
             if (replacement) {
                 for (char r : *replacement)
-                    tag_.push_back(UpperCp1252(r));
+                    tag_.push_back(UpperAsciiByte(r));
             } else {
                 tag_.push_back('&');
                 for (char r : reference_)
-                    tag_.push_back(UpperCp1252(r));
+                    tag_.push_back(UpperAsciiByte(r));
                 if (terminator != '&')
                     tagByte(terminator);
             }
@@ -160,10 +163,9 @@ class HtmlConverter {
         reference_.clear();
     }
 
-    void writeReference(std::optional<std::string_view> replacement) {
+    void writeReference(std::optional<std::string> replacement) {
         if (replacement) {
-            for (char r : *replacement)
-                out_.push_back(capitals_ ? UpperCp1252(r) : r);
+            out_ += *replacement;
         } else {
             out_.push_back('&');
             out_ += reference_;
@@ -191,7 +193,7 @@ class HtmlConverter {
                 return;
             }
         }
-        tag_.push_back(IsLineOrTab(c) ? ' ' : UpperCp1252(c));
+        tag_.push_back(IsLineOrTab(c) ? ' ' : UpperAsciiByte(c));
         if (!inComment_ && tag_.size() == 3 && tag_ == "!--")
             inComment_ = true;
         if (c == '"') {
@@ -333,20 +335,35 @@ class HtmlConverter {
             lastWasSpace_ = true;
     }
 
+    // The emphasised text since capitalsFrom_ in capitals, whole characters
+    // at once as the text is UTF-8.
+    void capitalize() {
+        const size_t from = std::min(capitalsFrom_, out_.size());
+        const std::string upper = UpperUtf8(std::string_view(out_).substr(from));
+        out_.replace(from, std::string::npos, upper);
+    }
+
     void endTag() {
         inTag_ = false;
         // A self-closing tag (<br/>) acts as the tag itself.
         const std::string_view name = TagName(tag_);
 
         setElementFlags(name);
-        capitals_ = capitalsOption_ &&
-                    (italicOrUnderline_ || em_ || dfn_ || var_ || cite_ || bold_ || strong_);
         if ((!inBody_ && !noBody_) || script_ || del_ || style_) {
             if (name == "BODY")
                 inBody_ = sawBody_ = true;
-            return;
+        } else {
+            layoutTag(name);
         }
-        layoutTag(name);
+        // Emphasised text outside preformatted text goes in capitals.
+        const bool capitals =
+            capitalsOption_ && !pre_ &&
+            (italicOrUnderline_ || em_ || dfn_ || var_ || cite_ || bold_ || strong_);
+        if (capitals && !capitals_)
+            capitalsFrom_ = out_.size();
+        else if (!capitals && capitals_)
+            capitalize();
+        capitals_ = capitals;
     }
 
     std::string_view in_;
@@ -371,6 +388,7 @@ class HtmlConverter {
     bool pre_ = false, script_ = false, style_ = false, del_ = false, em_ = false, dfn_ = false,
          var_ = false, cite_ = false, bold_ = false, italicOrUnderline_ = false, strong_ = false;
     bool capitals_ = false;
+    size_t capitalsFrom_ = 0; // where the emphasised text began in out_
     bool inOrderedList_ = false;
     std::uint64_t itemCounter_ = 0;
 };

@@ -1,6 +1,12 @@
 #include "import/rtf_codepages.h"
 
 #include "import/cp1252.h"
+#include "import/text_decoding.h"
+
+#include <array>
+#include <map>
+#include <mutex>
+#include <string>
 
 namespace qw {
 
@@ -20,8 +26,7 @@ constexpr char16_t kMacRoman[128] = {
     0x00CF, 0x00CC, 0x00D3, 0x00D4, 0xF8FF, 0x00D2, 0x00DA, 0x00DB, 0x00D9, 0x0131, 0x02C6, 0x02DC,
     0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7};
 
-// DOS Latin-1 (850), bytes 0x80 to 0xFF: the accented letters and signs
-// that Windows-1252 has; box drawing has no counterpart.
+// DOS Latin-1 (850), bytes 0x80 to 0xFF.
 constexpr char16_t kDosLatin1[128] = {
     0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF,
     0x00EE, 0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,
@@ -86,30 +91,68 @@ bool IsDoubleByteCodePage(int codePage) {
     return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950;
 }
 
-int CodePageByteToCp1252(int codePage, unsigned char byte) {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The characters of bytes 0x80..0xFF of a code page the C library knows,
+// made once per code page.
+using HighHalf = std::array<char32_t, 128>;
+
+HighHalf iconvHighHalf(int codePage) {
+    HighHalf half;
+    half.fill(kReplacement);
+    const std::string name = "CP" + std::to_string(codePage);
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        std::string utf8;
+        const std::string byte(1, static_cast<char>(b));
+        char32_t cp;
+        size_t length;
+        if (ConvertWithIconv(byte, name, utf8) && !utf8.empty() && DecodeUtf8(utf8, 0, cp, length))
+            half[static_cast<size_t>(b - 0x80)] = cp;
+    }
+    return half;
+}
+
+const HighHalf& cachedHighHalf(int codePage) {
+    static std::mutex mutex;
+    static std::map<int, HighHalf> halves;
+    const std::lock_guard<std::mutex> lock(mutex);
+    auto found = halves.find(codePage);
+    if (found == halves.end())
+        found = halves.emplace(codePage, iconvHighHalf(codePage)).first;
+    return found->second;
+}
+
+} // namespace
+
+char32_t CodePageByteToUnicode(int codePage, unsigned char byte) {
     if (byte < 0x80)
         return byte;
     switch (codePage) {
     case 1252:
     case kCodePageSymbol:
-        return byte;
+        return Cp1252ToUnicode(byte);
     case 28591: // ISO Latin-1: 0x80..0x9F are control characters
-        return byte >= 0xA0 ? byte : -1;
+        return byte >= 0xA0 ? byte : kReplacement;
     case 10000:
-        return UnicodeToCp1252(kMacRoman[byte - 0x80]);
+        return kMacRoman[byte - 0x80];
     case 850:
-        return UnicodeToCp1252(kDosLatin1[byte - 0x80]);
-    case 437: // shares the accented letters up to 0xA8 with 850
-        if (byte == 0x9B)
-            return 0xA2;
-        if (byte == 0x9D)
-            return 0xA5;
-        if (byte == 0x9E || byte > 0xA8)
-            return -1;
-        return UnicodeToCp1252(kDosLatin1[byte - 0x80]);
+        return kDosLatin1[byte - 0x80];
     default:
-        return -1;
+        return codePage > 0 ? cachedHighHalf(codePage)[byte - 0x80] : Cp1252ToUnicode(byte);
     }
+}
+
+char32_t DoubleByteToUnicode(int codePage, unsigned char lead, unsigned char trail) {
+    const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+    std::string utf8;
+    char32_t cp;
+    size_t length;
+    if (ConvertWithIconv(std::string_view(bytes, 2), "CP" + std::to_string(codePage), utf8) &&
+        !utf8.empty() && DecodeUtf8(utf8, 0, cp, length))
+        return cp;
+    return kReplacement;
 }
 
 } // namespace qw

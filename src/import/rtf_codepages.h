@@ -1,6 +1,6 @@
 #pragma once
 // The code pages an RTF document names (\ansicpg, \mac, \pc, font charsets)
-// and how their bytes map into Windows-1252.
+// and how their bytes map into Unicode.
 
 namespace qw {
 
@@ -14,8 +14,12 @@ int RtfCharsetCodePage(int charset);
 // bytes take the next byte with them.
 bool IsDoubleByteCodePage(int codePage);
 
-// The Windows-1252 byte for a byte of a code page, or -1 when the character
-// has none there. Bytes below 0x80 are themselves in every code page we read.
-int CodePageByteToCp1252(int codePage, unsigned char byte);
+// The character of a byte of a code page; U+FFFD when the code page is
+// unknown or has no character there. Bytes below 0x80 are themselves in every
+// code page we read. Code pages without a table here go through iconv.
+char32_t CodePageByteToUnicode(int codePage, unsigned char byte);
+
+// The character of a lead and a trail byte of a double-byte code page.
+char32_t DoubleByteToUnicode(int codePage, unsigned char lead, unsigned char trail);
 
 } // namespace qw

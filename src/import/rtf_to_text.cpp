@@ -3,6 +3,7 @@
 #include "import/cp1252.h"
 #include "import/rtf_codepages.h"
 #include "import/text_scan.h"
+#include "import/utf8.h"
 
 #include <cstring>
 #include <unordered_map>
@@ -223,9 +224,8 @@ class RtfReader {
             while (i < n && IsPlainByte(p[i]))
                 ++i;
             if (i > start) {
-                if (leadByte_) {
-                    leadByte_ = false;
-                    out_.push_back('?');
+                if (leadByte_ != 0) {
+                    character(static_cast<unsigned char>(p[start]));
                     appendBytes(start + 1, i);
                 } else {
                     appendBytes(start, i);
@@ -273,42 +273,44 @@ class RtfReader {
             return;
         const int cp = codePage();
         if (IsDoubleByteCodePage(cp)) {
-            if (leadByte_) {
-                leadByte_ = false;
-                out_.push_back('?');
+            if (leadByte_ != 0) {
+                AppendUtf8(out_, DoubleByteToUnicode(cp, leadByte_, byte));
+                leadByte_ = 0;
                 return;
             }
             if (byte >= 0x81 && byte <= 0xFE) {
-                leadByte_ = true;
+                leadByte_ = byte;
                 return;
             }
         }
-        const int mapped = CodePageByteToCp1252(cp, byte);
-        out_.push_back(mapped < 0 ? '?' : static_cast<char>(mapped));
+        AppendUtf8(out_, CodePageByteToUnicode(cp, byte));
     }
 
     void unicode(long value) {
         if (value < 0)
             value += 65536;
         if (value >= 0xD800 && value <= 0xDBFF) {
-            highSurrogate_ = true;
+            highSurrogate_ = static_cast<char32_t>(value);
             return;
         }
         if (value >= 0xDC00 && value <= 0xDFFF) {
-            if (highSurrogate_)
-                out_.push_back('?');
-            highSurrogate_ = false;
+            if (highSurrogate_ != 0)
+                AppendUtf8(out_, 0x10000 + ((highSurrogate_ - 0xD800) << 10) +
+                                     (static_cast<char32_t>(value) - 0xDC00));
+            highSurrogate_ = 0;
             return;
         }
-        highSurrogate_ = false;
+        highSurrogate_ = 0;
         if (value == 0x09) {
             out_.push_back('\t');
             return;
         }
         if (value < 0x20)
             return;
-        const int mapped = UnicodeToCp1252(static_cast<char32_t>(value));
-        out_.push_back(mapped < 0 ? '?' : static_cast<char>(mapped));
+        if (value > 0x10FFFF)
+            out_.push_back('?'); // no character
+        else
+            AppendUtf8(out_, static_cast<char32_t>(value));
     }
 
     void lineBreak() { out_ += "\r\n"; }
@@ -407,7 +409,7 @@ class RtfReader {
             out_.push_back(c);
             break;
         case '~':
-            out_.push_back('\xA0');
+            out_ += "\xC2\xA0"; // no-break space
             break;
         case '_':
             out_.push_back('-');
@@ -510,11 +512,13 @@ class RtfReader {
             const char* text;
         };
         static const Symbol kSymbols[] = {
-            {"par", "\r\n"},    {"line", "\r\n"},    {"sect", "\r\n"},      {"page", "\r\n"},
-            {"row", "\r\n"},    {"nestrow", "\r\n"}, {"tab", "\t"},         {"cell", "\t"},
-            {"nestcell", "\t"}, {"emdash", "\x97"},  {"endash", "\x96"},    {"bullet", "\x95"},
-            {"lquote", "\x91"}, {"rquote", "\x92"},  {"ldblquote", "\x93"}, {"rdblquote", "\x94"},
-            {"emspace", " "},   {"enspace", " "},    {"qmspace", " "}};
+            {"par", "\r\n"},         {"line", "\r\n"},     {"sect", "\r\n"},
+            {"page", "\r\n"},        {"row", "\r\n"},      {"nestrow", "\r\n"},
+            {"tab", "\t"},           {"cell", "\t"},       {"nestcell", "\t"},
+            {"emdash", "\u2014"},    {"endash", "\u2013"}, {"bullet", "\u2022"},
+            {"lquote", "\u2018"},    {"rquote", "\u2019"}, {"ldblquote", "\u201C"},
+            {"rdblquote", "\u201D"}, {"emspace", " "},     {"enspace", " "},
+            {"qmspace", " "}};
         for (const Symbol& s : kSymbols) {
             if (word == s.word) {
                 out_ += s.text;
@@ -533,8 +537,8 @@ class RtfReader {
     int documentCodePage_ = 1252;
     int pendingSkip_ = 0; // fallback characters still to skip after \uN
     bool groupStart_ = false;
-    bool leadByte_ = false;
-    bool highSurrogate_ = false;
+    unsigned char leadByte_ = 0; // the lead byte of a double-byte character
+    char32_t highSurrogate_ = 0; // a \uN high surrogate waiting for its pair
 };
 
 } // namespace

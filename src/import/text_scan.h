@@ -5,6 +5,12 @@
 
 namespace qw {
 
+// Upper-casing of ASCII letters only: tag and attribute text is compared
+// in capitals, and UTF-8 bytes above 127 pass unchanged.
+inline char UpperAsciiByte(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // The value of a hexadecimal digit, or -1 for any other character.
 inline int HexDigitValue(char c) {
     if (c >= '0' && c <= '9')

@@ -4,6 +4,8 @@
 #include "import/html_entities.h"
 #include "import/text_decoding.h"
 #include "import/text_scan.h"
+#include "import/unicode_text.h"
+#include "import/utf8.h"
 
 #include <cstdlib>
 
@@ -27,7 +29,7 @@ bool ContainsUpper(std::string_view text, std::string_view upperNeedle) {
         if (text[i] != upperNeedle[0])
             continue;
         size_t k = 1;
-        while (k < upperNeedle.size() && UpperCp1252(text[i + k]) == upperNeedle[k])
+        while (k < upperNeedle.size() && UpperAsciiByte(text[i + k]) == upperNeedle[k])
             ++k;
         if (k == upperNeedle.size())
             return true;
@@ -35,19 +37,19 @@ bool ContainsUpper(std::string_view text, std::string_view upperNeedle) {
     return false;
 }
 
-// The document's bytes in Windows-1252. UTF-8 is decoded when the declaration
-// names it or names no encoding (XML's default); bytes that are not valid
-// UTF-8 are kept as Windows-1252 characters.
+// The document as UTF-8. UTF-8 is read when the declaration names it or
+// names no encoding (XML's default), bytes that are not valid UTF-8 taken as
+// Windows-1252 characters; another declared encoding goes through iconv.
 std::string DocumentBytes(std::string_view xml) {
     const std::string encoding = DeclaredXmlEncoding(xml);
     if (encoding.empty() || encoding == "UTF-16")
-        return TranscodeToCp1252(xml);
+        return DecodeToUtf8(xml);
     if (encoding == "UTF-8" || encoding == "UTF8") {
         if (xml.substr(0, 3) == "\xEF\xBB\xBF")
             xml.remove_prefix(3);
-        return Utf8ToCp1252(xml);
+        return RepairUtf8(xml);
     }
-    return std::string(xml);
+    return DecodeToUtf8(xml, TextEncoding::Other, encoding);
 }
 
 class XmlConverter {
@@ -111,7 +113,7 @@ class XmlConverter {
         if (inBody_ || noBody_) {
             const char end = IsLineOrTab(terminator) ? ' ' : terminator;
             lastWasSpace_ = end == ' ';
-            const std::optional<std::string_view> replacement = referenceText();
+            const std::optional<std::string> replacement = referenceText();
             writeReference(replacement);
             if (!replacement && terminator != '&')
                 out_.push_back(end);
@@ -119,13 +121,13 @@ class XmlConverter {
         reference_.clear();
     }
 
-    std::optional<std::string_view> referenceText() const {
+    std::optional<std::string> referenceText() const {
         if (reference_ == "apos")
-            return std::string_view("'"); // one of XML's own five
+            return std::string("'"); // one of XML's own five
         return LookupCharacterReference(reference_);
     }
 
-    void writeReference(std::optional<std::string_view> replacement) {
+    void writeReference(std::optional<std::string> replacement) {
         if (replacement) {
             out_ += *replacement;
         } else {
@@ -147,7 +149,7 @@ class XmlConverter {
                 return;
             }
         }
-        tag_.push_back(UpperCp1252(c));
+        tag_.push_back(UpperAsciiByte(c));
         if (!inComment_) {
             if (tag_.size() == 3 && tag_ == "!--") {
                 inComment_ = true;
@@ -194,7 +196,7 @@ class XmlConverter {
             out_.push_back('\t');
         } else if (name.substr(0, 5) == "DRAW:") {
             if (std::optional<std::string> drawName = GetQuotedAttribute(tag_, "DRAW:NAME"))
-                out_ += "{" + *drawName + "}";
+                out_ += "{" + UpperUtf8(*drawName) + "}";
         } else if (name == "/OFFICE:BODY") {
             inBody_ = false;
         }
@@ -243,7 +245,7 @@ std::string DeclaredXmlEncoding(std::string_view xml) {
         return {};
     std::string value(declaration.substr(p + 1, close - p - 1));
     for (char& c : value)
-        c = UpperCp1252(c);
+        c = UpperAsciiByte(c);
     return value;
 }
 

@@ -35,7 +35,7 @@ struct Book {
     bool BreaksAutoOff = false;  // removal switched off because of the file type
     bool RestoreRawText = false; // the next fitting starts again from RawText
     std::string ChangeReason;    // why a relayout runs; empty when idle
-    // The database name of the Palm DOC file converted last (Windows-1252),
+    // The database name of the Palm DOC file converted last,
     // the book title when its record has none; empty after other formats.
     std::string PalmDocTitle;
 

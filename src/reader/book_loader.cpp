@@ -197,7 +197,9 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
         conversionExtension = UpperExtension(entry);
     }
 
-    ConvertResult converted = ConvertToText(bytes, conversionExtension, host_.importOptions());
+    ImportOptions options = host_.importOptions();
+    options.encoding = host_.bookEncoding(path, entry);
+    ConvertResult converted = ConvertToText(bytes, conversionExtension, options);
     std::string().swap(bytes);
     book_.PalmDocTitle = converted.palmDocTitle;
     for (const std::string& message : converted.messages)

@@ -38,6 +38,12 @@ class LoadHost {
     virtual std::vector<FileRef> orderFiles(std::vector<FileRef> files) { return files; }
 
     virtual ImportOptions importOptions() = 0;
+    // The book record's "Encoding" for a file or archive member.
+    virtual std::string bookEncoding(const std::string& path, const std::string& entry) {
+        (void)path;
+        (void)entry;
+        return "Auto";
+    }
     // "Remove single line breaks" switched off for HTML, RTF, Word and SXW.
     virtual void switchOffLineBreakRemoval() = 0;
 

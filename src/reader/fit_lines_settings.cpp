@@ -7,7 +7,7 @@ FitOptions FitOptionsFromSettings(const BookSettings& book, const Settings& sett
     options.removeLineBreaks = book.removeLineBreaks;
     options.lineBreaks.notAfterPunctuation = book.checkPunctuationMarks;
     options.lineBreaks.notBeforeIndentation = book.checkIndentation;
-    options.lineBreaks.punctuationMarks = settings.Bytes(Setting::Punctuation);
+    options.lineBreaks.punctuationMarks = settings.Text(Setting::Punctuation);
     options.automaticToc = book.automaticToc;
     options.tabWidth = book.tabWidth;
     options.fontName = book.fontName;

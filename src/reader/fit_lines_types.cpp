@@ -7,10 +7,16 @@ namespace {
 // Blank in the sense of fitting: once trimmed of characters up to 32, nothing
 // or only blanks and no-break spaces remain.
 bool isBlankLine(std::string_view line) {
-    for (char c : line) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u > 32 && u != 160)
-            return false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const auto u = static_cast<unsigned char>(line[i]);
+        if (u <= 32)
+            continue;
+        // U+00A0, the no-break space, is C2 A0 in UTF-8.
+        if (u == 0xC2 && i + 1 < line.size() && static_cast<unsigned char>(line[i + 1]) == 0xA0) {
+            ++i;
+            continue;
+        }
+        return false;
     }
     return true;
 }

@@ -1,11 +1,16 @@
 #include "reader/remove_line_breaks.h"
 
+#include "import/cp1252.h"
+#include "import/utf8.h"
+
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace qw {
 
 const char* const kDefaultPunctuationMarks =
-    ".:;!?\xBF\xA1\x8B\x9B\xAB\xBB\"\x93\x94\x84\x91\x92\xB4'";
+    ".:;!?\u00BF\u00A1\u2039\u203A\u00AB\u00BB\"\u201C\u201D\u201E\u2018\u2019\u00B4'";
 
 namespace {
 
@@ -51,11 +56,26 @@ std::string RemoveLineBreaks(std::string_view s, const LineBreakOptions& options
     if (n < 3)
         return std::string(s);
 
-    std::array<bool, 256> isMark{};
-    for (char c : options.punctuationMarks)
-        isMark[static_cast<unsigned char>(c)] = true;
-    auto punctuationTest = [&](char c, bool& inLine) {
-        if (options.notAfterPunctuation && isMark[static_cast<unsigned char>(c)])
+    // The marks are code points: ASCII ones in a table, the others in a list.
+    std::array<bool, 128> isMark{};
+    std::vector<char32_t> otherMarks;
+    const std::string marks = RepairUtf8(options.punctuationMarks);
+    for (size_t k = 0; k < marks.size();) {
+        char32_t cp = 0;
+        size_t length = 1;
+        DecodeUtf8(marks, k, cp, length);
+        if (cp < 128)
+            isMark[cp] = true;
+        else
+            otherMarks.push_back(cp);
+        k += length;
+    }
+    auto markAt = [&](char32_t cp) {
+        return cp < 128 ? isMark[cp]
+                        : std::find(otherMarks.begin(), otherMarks.end(), cp) != otherMarks.end();
+    };
+    auto punctuationTest = [&](char32_t cp, bool& inLine) {
+        if (options.notAfterPunctuation && markAt(cp))
             inLine = false;
     };
 
@@ -71,10 +91,16 @@ std::string RemoveLineBreaks(std::string_view s, const LineBreakOptions& options
     std::array<bool, 256> stops{};
     stops[static_cast<unsigned char>(CR)] = true;
     stops[static_cast<unsigned char>(LF)] = true;
-    if (options.notAfterPunctuation)
-        for (int k = 0; k < 256; ++k)
-            stops[static_cast<size_t>(k)] =
-                stops[static_cast<size_t>(k)] || isMark[static_cast<size_t>(k)];
+    if (options.notAfterPunctuation) {
+        for (size_t k = 0; k < 128; ++k)
+            stops[k] = stops[k] || isMark[k];
+        // A character that may be a mark stops the run at its first byte.
+        for (char32_t mark : otherMarks) {
+            std::string bytes;
+            AppendUtf8(bytes, mark);
+            stops[static_cast<unsigned char>(bytes[0])] = true;
+        }
+    }
     // A blank or a tab that is a mark too is left to the careful path.
     stops[' '] = stops[' '] || isMark[' '];
     stops['\t'] = stops['\t'] || isMark['\t'];
@@ -86,19 +112,26 @@ std::string RemoveLineBreaks(std::string_view s, const LineBreakOptions& options
             progress("Removing line breaks: " + std::to_string(percent) + "% done");
         }
     };
-    // One character outside a line break that may go.
-    auto copyCharacter = [&](char c) {
+    // One character (a whole UTF-8 sequence) outside a line break that may
+    // go; returns the position of its last byte.
+    auto copyCharacter = [&](size_t at) {
+        const char c = s[at];
+        char32_t cp = static_cast<unsigned char>(c);
+        size_t length = 1;
+        if (cp >= 0x80 && !DecodeUtf8(s, at, cp, length))
+            cp = 0xFFFD; // not a character of its own: never a mark
         if (inLine) {
             if (!isBlankOrTab(c))
                 afterJoin = false;
             if (!afterJoin)
-                out += c; // the indentation of a joined line is dropped
+                out.append(s.data() + at, length); // the indentation of a joined line is dropped
         } else {
-            out += c;
+            out.append(s.data() + at, length);
         }
         if (c != CR && c != LF && c != ' ')
             inLine = true;
-        punctuationTest(c, inLine);
+        punctuationTest(cp, inLine);
+        return at + length - 1;
     };
 
     // Positions are 0-based here. A line break can go only where the next
@@ -142,12 +175,14 @@ std::string RemoveLineBreaks(std::string_view s, const LineBreakOptions& options
             i = j - 1;
             continue;
         }
-        copyCharacter(c);
+        const size_t last = copyCharacter(i);
+        for (; i < last; ++i) // the positions the character's other bytes cover
+            tick(i + 1);
     }
     // The last characters: a line break there always stays, and the
     // indentation of a joined last line is dropped like any other.
     for (; i < n; ++i)
-        copyCharacter(s[i]);
+        i = copyCharacter(i);
     if (progress)
         progress("Removing line breaks: 100% done");
     return out;

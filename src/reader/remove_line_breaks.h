@@ -10,15 +10,15 @@
 
 namespace qw {
 
-// The default "Punctuation" marks (Windows-1252): . : ; ! ? inverted ? and !,
+// The default "Punctuation" marks (UTF-8): . : ; ! ? inverted ? and !,
 // single and double angle quotation marks, straight, curly and low double
 // quotation marks, curly single quotation marks, acute accent and apostrophe.
 extern const char* const kDefaultPunctuationMarks;
 
 struct LineBreakOptions {
-    bool notAfterPunctuation = false; // "Not after punctuation marks"
-    bool notBeforeIndentation = true; // "Not before indentation"
-    std::string punctuationMarks = kDefaultPunctuationMarks;
+    bool notAfterPunctuation = false;                        // "Not after punctuation marks"
+    bool notBeforeIndentation = true;                        // "Not before indentation"
+    std::string punctuationMarks = kDefaultPunctuationMarks; // UTF-8; each code point a mark
 };
 
 // Receives the progress caption ("Removing line breaks: 30% done").

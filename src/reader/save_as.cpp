@@ -11,7 +11,8 @@ namespace qw {
 
 const char* const kSaveDialogTitle = "Save as ...";
 const char* const kSaveFileFilters =
-    "Quirewell files|*.qwl|Text files|*.txt|Palm Doc files|*.pdb|All files|*";
+    "Quirewell files|*.qwl|Text files|*.txt|Palm Doc files|*.pdb|All files|*|"
+    "Text, Windows-1252|*.txt";
 const char* const kSaveWithoutBreaksQuestion =
     "The 'Remove line breaks' option is currently active.\rWould you like to save the text "
     "without single line breaks?";
@@ -114,13 +115,21 @@ SaveOutcome SaveAs(Book& book, SaveHost& host, Dialogs& dialogs) {
     if (withoutBreaks)
         book.RawText = book.WorkText;
 
+    // Text is written as UTF-8; Palm DOC and the "Text, Windows-1252" choice
+    // for old devices in Windows-1252, saying how many characters it lacks.
+    const bool cp1252 = palmDoc || choice->filterIndex == kSaveFilterTextCp1252;
+    size_t lost = 0;
+    const std::string cp1252Text = cp1252 ? Utf8ToCp1252(book.RawText, lost) : std::string();
+    if (lost > 0)
+        dialogs.warning(std::to_string(lost) +
+                        " characters of the text are not in Windows-1252 and are saved as \"?\".");
     bool written = false;
     if (palmDoc) {
-        written = WritePalmDoc(path, book.RawText, title).ok;
+        written = WritePalmDoc(path, cp1252Text, title).ok;
         if (!written)
             dialogs.error(kSaveFailed);
     } else {
-        written = WriteTextFile(path, book.RawText, dialogs);
+        written = WriteTextFile(path, cp1252 ? cp1252Text : book.RawText, dialogs);
     }
     if (!written) {
         // The text is on no disk under this name: closing must still ask.

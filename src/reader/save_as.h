@@ -14,6 +14,7 @@ namespace qw {
 extern const char* const kSaveDialogTitle; // "Save as ..."
 extern const char* const kSaveFileFilters; // "Quirewell files|*.qwl|Text files|*.txt|..."
 constexpr int kSaveFilterText = 2;         // "Text files" is preselected
+constexpr int kSaveFilterTextCp1252 = 5;   // "Text, Windows-1252" for old devices
 extern const char* const kSaveWithoutBreaksQuestion;
 extern const char* const kSavedWithoutBreaksInfo;
 extern const char* const kPalmTitleCaption; // "Palm Doc title"

@@ -1,7 +1,6 @@
 #include "reader/toc.h"
 
-#include "import/cp1252.h"
-#include "import/html_entities.h"
+#include "import/unicode_text.h"
 
 #include <algorithm>
 
@@ -38,22 +37,14 @@ TocCriteria TocCriteriaOf(const BookSettings& settings) {
     c.precedingBlankLines = std::clamp(settings.precedingBlankLines, 1, 9);
     c.headerSize = std::clamp(settings.sectionHeaderSize, 1, 9);
     c.countBlankLines = settings.countBlankLines;
-    // The settings hold UTF-8 (as the configuration file); the lines are Windows-1252.
-    c.headerContains = Utf8ToCp1252(settings.sectionHeaderContains);
+    c.headerContains = settings.sectionHeaderContains;
     return c;
 }
 
-std::string UpperCaseCp1252(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        c = UpperCp1252(c);
-    return upper;
-}
-
-bool HeaderQualifies(std::string_view line, std::string_view upperHeader) {
-    if (upperHeader.empty())
+bool HeaderQualifies(std::string_view line, std::string_view foldedHeader) {
+    if (foldedHeader.empty())
         return true;
-    return UpperCaseCp1252(line).find(upperHeader) != std::string::npos;
+    return SimpleCaseFold(line).find(foldedHeader) != std::string::npos;
 }
 
 std::string TocProgressCaption(int count, int page, int lastPage) {
@@ -75,7 +66,7 @@ TocScan DetectSections(const Book& book, const TocCriteria& criteria,
         return scan;
     const int blankLines = std::max(1, criteria.precedingBlankLines);
     const int headerSize = std::max(1, criteria.headerSize);
-    const std::string header = UpperCaseCp1252(criteria.headerContains);
+    const std::string header = SimpleCaseFold(criteria.headerContains);
     const int lastPage = PageOfLine(lineCount, book.Pages.LinesPerPage);
 
     auto qualifies = [&](int line) {

@@ -19,7 +19,7 @@ struct TocCriteria {
     int precedingBlankLines = 3; // a header follows at least this many blank lines (1..9)
     int headerSize = 5;          // minimum distance between two listed sections (1..9)
     bool countBlankLines = true; // blank lines count towards that distance
-    std::string headerContains;  // Windows-1252; empty: every candidate qualifies
+    std::string headerContains;  // empty: every candidate qualifies
 };
 
 // The criteria the book settings hold, with the counts kept within 1..9 and
@@ -60,12 +60,9 @@ using LineTextSource = std::function<std::string(int)>;
 TocScan DetectSections(const Book& book, const TocCriteria& criteria,
                        const LineTextSource& lineText, TocScanHost* host = nullptr);
 
-// Whether a line qualifies as a header: the header text (already upper-cased)
-// is empty or the upper-cased line contains it.
-bool HeaderQualifies(std::string_view line, std::string_view upperHeader);
-
-// Windows-1252 upper case, accented letters included.
-std::string UpperCaseCp1252(std::string_view text);
+// Whether a line qualifies as a header: the header text (already case-folded)
+// is empty or the case-folded line contains it.
+bool HeaderQualifies(std::string_view line, std::string_view foldedHeader);
 
 // The caption while sections are added.
 std::string TocProgressCaption(int count, int page, int lastPage);

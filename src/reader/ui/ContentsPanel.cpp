@@ -1,6 +1,5 @@
 #include "reader/ui/ContentsPanel.h"
 
-#include "import/cp1252.h"
 #include "reader/ui/qt_text_measurer.h"
 
 #include <QCheckBox>
@@ -158,8 +157,7 @@ void ContentsPanel::setRows(const std::vector<SectionRow>& rows) {
         auto* page = new QTableWidgetItem(QString::number(row.page));
         page->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         ChapterList->setItem(r, 0, page);
-        ChapterList->setItem(r, 1,
-                             new QTableWidgetItem(QString::fromStdString(Cp1252ToUtf8(row.text))));
+        ChapterList->setItem(r, 1, new QTableWidgetItem(QString::fromStdString(row.text)));
     }
 }
 

@@ -10,7 +10,6 @@
 
 #include "reader/ui/ContentsPart.h"
 
-#include "import/cp1252.h"
 #include "reader/book.h"
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/PageArea.h"
@@ -292,7 +291,7 @@ void ContentsPart::PreviewSection(int row) {
     Contents->preparePreviewWrap(boxWrap);
     const std::string text = BuildSectionPreview([this](int n) { return lineText(n); }, first, end,
                                                  Contents->previewMaxRows(), boxWrap);
-    Contents->setPreviewText(QString::fromStdString(Cp1252ToUtf8(text)));
+    Contents->setPreviewText(QString::fromStdString(text));
 }
 
 void ContentsPart::JumpToSection(int row) {

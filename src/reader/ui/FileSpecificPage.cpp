@@ -1,5 +1,7 @@
 #include "reader/ui/FileSpecificPage.h"
 
+#include "import/text_decoding.h"
+
 #include "reader/commands.h"
 
 #include <QCheckBox>
@@ -59,6 +61,17 @@ FileSpecificPage::FileSpecificPage(QWidget* parent) : QWidget(parent) {
     SetDefault->setObjectName(QStringLiteral("SetDefault"));
     SetDefault->setToolTip(tr("Use this font and these line settings for new books"));
     layout->addWidget(SetDefault, 0, Qt::AlignLeft);
+    Encoding = new QComboBox(this);
+    Encoding->setObjectName(QStringLiteral("Encoding"));
+    Encoding->setToolTip(tr("How a text that is not UTF-8 and has no byte-order mark is read; "
+                            "Auto: Windows-1252"));
+    for (const std::string& name : BookEncodingNames())
+        Encoding->addItem(QString::fromStdString(name));
+    auto* encodingRow = new QHBoxLayout;
+    encodingRow->addWidget(new QLabel(tr("Encoding"), this));
+    encodingRow->addWidget(Encoding);
+    encodingRow->addStretch(1);
+    layout->addLayout(encodingRow);
     layout->addStretch(1);
 
     connect(Schriftart, QOverload<int>::of(&QComboBox::activated), this,
@@ -70,6 +83,15 @@ FileSpecificPage::FileSpecificPage(QWidget* parent) : QWidget(parent) {
     for (QCheckBox* box : {ZWEntfernen, Punctuation, Einzug})
         connect(box, &QCheckBox::clicked, this, &FileSpecificPage::reportLineBreakOptions);
     connect(SetDefault, &QPushButton::clicked, this, &FileSpecificPage::setAsDefaultClicked);
+    connect(Encoding, QOverload<int>::of(&QComboBox::activated), this,
+            [this] { emit encodingChosen(Encoding->currentText().toStdString()); });
+}
+
+void FileSpecificPage::setEncoding(const std::string& name) {
+    const int index = Encoding->findText(QString::fromStdString(name), Qt::MatchFixedString);
+    if (index < 0)
+        Encoding->addItem(QString::fromStdString(name)); // a name typed into the file
+    Encoding->setCurrentIndex(index < 0 ? Encoding->count() - 1 : index);
 }
 
 void FileSpecificPage::setFontList(const std::vector<std::string>& fonts) {

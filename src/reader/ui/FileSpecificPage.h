@@ -26,6 +26,8 @@ class FileSpecificPage : public QWidget {
     void setFontList(const std::vector<std::string>& fonts);
     // Shows the settings without reporting them as chosen.
     void setValues(const BookSettings& settings);
+    // Shows the book's encoding ("Auto" when the record names none).
+    void setEncoding(const std::string& name);
 
     QComboBox* fontBox() const { return Schriftart; }
     QComboBox* sizeBox() const { return Fontgroesse; }
@@ -33,6 +35,7 @@ class FileSpecificPage : public QWidget {
     QCheckBox* removeBreaksBox() const { return ZWEntfernen; }
     QCheckBox* punctuationBox() const { return Punctuation; }
     QCheckBox* indentationBox() const { return Einzug; }
+    QComboBox* encodingBox() const { return Encoding; }
 
   signals:
     void fontChosen(const std::string& name);
@@ -40,6 +43,8 @@ class FileSpecificPage : public QWidget {
     void tabWidthApplied(int width);
     void lineBreakOptionsChanged(bool remove, bool punctuation, bool indentation);
     void setAsDefaultClicked();
+    // An encoding was chosen from the list: the book is read again with it.
+    void encodingChosen(const std::string& name);
 
   private:
     void reportLineBreakOptions();
@@ -52,6 +57,7 @@ class FileSpecificPage : public QWidget {
     QCheckBox* Punctuation;
     QCheckBox* Einzug;
     QPushButton* SetDefault;
+    QComboBox* Encoding;
 };
 
 } // namespace qw

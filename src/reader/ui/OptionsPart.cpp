@@ -8,6 +8,7 @@
 #include "reader/ui/RecordsPart.h"
 #include "reader/ui/TocCriteriaGroup.h"
 #include "reader/window_layout.h"
+#include "settings/book_encoding.h"
 #include "settings/configuration.h"
 #include "settings/recent_files.h"
 #include "settings/ui/AnnotationPage.h"
@@ -144,6 +145,7 @@ void OptionsPart::build() {
     connect(fileSpecific_, &FileSpecificPage::tabWidthApplied, this, &OptionsPart::tabWidthApplied);
     connect(fileSpecific_, &FileSpecificPage::lineBreakOptionsChanged, this,
             &OptionsPart::lineBreakOptionsChanged);
+    connect(fileSpecific_, &FileSpecificPage::encodingChosen, this, &OptionsPart::encodingChosen);
     connect(fileSpecific_, &FileSpecificPage::setAsDefaultClicked, this, [this] {
         ConfigState& state = context_.config.state;
         state.defaultFontName = state.book.fontName;
@@ -210,6 +212,8 @@ void OptionsPart::sync(bool presetMargins) {
     if (presetMargins)
         margins_->setStored(stored, apply);
     fileSpecific_->setValues(context_.config.state.book);
+    fileSpecific_->setEncoding(
+        ReadBookEncoding(context_.config.file, context_.book.FileName, context_.book.ArchiveEntry));
 }
 
 } // namespace qw

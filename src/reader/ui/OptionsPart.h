@@ -59,6 +59,7 @@ class OptionsPart : public QObject {
     void lineBreakOptionsChanged(bool remove, bool punctuation, bool indentation);
     // A colour or the colour scheme changed: the window repaints.
     void coloursChanged();
+    void encodingChosen(const std::string& name);
     // The options window was left (closed or deactivated).
     void left();
 

@@ -1,7 +1,5 @@
 #include "reader/ui/PageView.h"
 
-#include "import/cp1252.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
@@ -20,8 +18,7 @@ PageView::PageView(QWidget* parent) : QWidget(parent) {
     font_.setKerning(false);
 }
 
-void PageView::setPageText(const std::string& cp1252Text) {
-    const std::string utf8 = Cp1252ToUtf8(cp1252Text);
+void PageView::setPageText(const std::string& utf8) {
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     lines_ = text.isEmpty() ? QStringList() : text.split(QStringLiteral("\r\n"));
     anchor_ = cursor_ = 0;

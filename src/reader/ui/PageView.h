@@ -17,8 +17,8 @@ class PageView : public QWidget {
   public:
     explicit PageView(QWidget* parent = nullptr);
 
-    // The page text in Windows-1252, lines separated by CR LF.
-    void setPageText(const std::string& cp1252Text);
+    // The page text in UTF-8, lines separated by CR LF.
+    void setPageText(const std::string& utf8);
     void clearPage();
     QString pageText() const; // the shown lines joined with "\n"
 

@@ -1,6 +1,5 @@
 #include "reader/ui/RecordsPart.h"
 
-#include "import/cp1252.h"
 #include "reader/book.h"
 #include "reader/title_page.h"
 #include "reader/ui/PageArea.h"
@@ -117,7 +116,7 @@ void RecordsPart::openBook() {
     Book& book = context_.book;
     loadRecord(recordName());
     if (record_.info.title.empty() && !book.PalmDocTitle.empty())
-        record_.info.title = Cp1252ToUtf8(book.PalmDocTitle);
+        record_.info.title = book.PalmDocTitle;
     // The stored position: fitting carries it over to the new layout.
     book.LineCount = record_.position.totalLines;
     book.Pages.restore(record_.position.page, record_.position.linesPerPage, record_.bookmarks);

@@ -126,6 +126,7 @@ class TForm1 : public QWidget, private LoadHost {
     std::optional<std::string> extractArchiveMember(const std::string& archivePath,
                                                     const std::string& entry) override;
     ImportOptions importOptions() override;
+    std::string bookEncoding(const std::string& path, const std::string& entry) override;
     void switchOffLineBreakRemoval() override;
     void firstFileLoaded(Book& book, bool appending) override;
     void layOutBook(Book& book) override;

@@ -3,8 +3,9 @@
 
 #include "reader/ui/TForm1.h"
 
+#include "settings/book_encoding.h"
+
 #include "controls/dialogs.h"
-#include "import/cp1252.h"
 #include "import/natural_sort.h"
 #include "import/ui/TZipForm.h"
 #include "import/zip_archive.h"
@@ -57,6 +58,10 @@ std::optional<std::string> TForm1::extractArchiveMember(const std::string& archi
 
 ImportOptions TForm1::importOptions() {
     return configLoaded_ ? ImportOptionsFrom(config_->settings, config_->state) : ImportOptions{};
+}
+
+std::string TForm1::bookEncoding(const std::string& path, const std::string& entry) {
+    return configLoaded_ ? ReadBookEncoding(config_->file, path, entry) : "Auto";
 }
 
 void TForm1::switchOffLineBreakRemoval() {

@@ -3,6 +3,8 @@
 
 #include "reader/ui/TForm1.h"
 
+#include "settings/book_encoding.h"
+
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/OptionsPart.h"
 #include "reader/ui/PageArea.h"
@@ -28,6 +30,16 @@ void TForm1::setUpOptions() {
     connect(options_, &OptionsPart::lineBreakOptionsChanged, layout_,
             &LayoutPart::changeLineBreakOptions);
     connect(options_, &OptionsPart::left, layout_, &LayoutPart::leftOptions);
+    // A new encoding is stored in the book's record and the book read again.
+    connect(options_, &OptionsPart::encodingChosen, this, [this](const std::string& name) {
+        if (!book_.isOpen())
+            return;
+        const std::string path = book_.FileName;
+        const std::string entry = book_.ArchiveEntry;
+        if (!WriteBookEncoding(config_->file, path, entry, name))
+            dialogs_.error("Cannot write " + config_->file.FileName() + "!");
+        loader_.openKnownFile(path, entry);
+    });
     connect(layout_, &LayoutPart::optionStatesChanged, options_, [this] { options_->sync(); });
     connect(layout_, &LayoutPart::namesShownChanged, options_, &OptionsPart::refreshIniList);
 }

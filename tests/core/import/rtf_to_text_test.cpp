@@ -1,3 +1,4 @@
+#include "import/cp1252.h"
 #include "import/rtf_to_text.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,16 @@ using namespace std::string_literals;
 struct RtfCase {
     const char* name;
     string rtf;
-    string text;
+    string text; // Windows-1252 unless utf8 is set
+    bool utf8 = false;
 };
 
 class RtfToTextTest : public testing::TestWithParam<RtfCase> {};
 
 TEST_P(RtfToTextTest, GivesPlainText) {
-    EXPECT_EQ(qw::RtfToText(GetParam().rtf), GetParam().text);
+    // The cases spell Windows-1252 text; the converter gives UTF-8.
+    EXPECT_EQ(qw::RtfToText(GetParam().rtf),
+              GetParam().utf8 ? GetParam().text : qw::Cp1252ToUtf8(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -33,13 +37,15 @@ INSTANTIATE_TEST_SUITE_P(
         RtfCase{"HexEscape", "{\\rtf1 caf\\'e9}", "caf\xe9"},
         RtfCase{"HexEscapeUpperCase", "{\\rtf1 \\'C4}", "\xc4"},
         RtfCase{"UnicodeSkipsFallback", "{\\rtf1 \\u8364?x}", "\x80x"},
-        RtfCase{"UnicodeNegative", "{\\rtf1 \\u-3913?}", "?"}, // U+F0B7 has no byte
+        RtfCase{"UnicodeNegative", "{\\rtf1 \\u-3913?}", "\xEF\x82\xB7", true}, // U+F0B7
         RtfCase{"UnicodeWithUc2", "{\\rtf1\\uc2 \\u233\\'65\\'27z}", "\xe9z"},
         RtfCase{"UnicodeUc0", "{\\rtf1\\uc0 \\u233 z}", "\xe9z"},
         RtfCase{"UcIsPerGroup", "{\\rtf1 {\\uc2 \\u233 ab}\\u233 cd}",
                 "\xe9\xe9"
                 "d"},
-        RtfCase{"SurrogatePairIsOneQuestionMark", "{\\rtf1 \\u-10179?\\u-8704?x}", "?x"},
+        RtfCase{"SurrogatePairIsOneCharacter", "{\\rtf1 \\u-10179?\\u-8704?x}", "\xF0\x9F\x98\x80x",
+                true},
+        RtfCase{"CyrillicByUnicode", "{\\rtf1 \\u1055?\\u1088?}", "\xD0\x9F\xD1\x80", true},
         RtfCase{"IgnorableDestination", "{\\rtf1 a{\\*\\generator Writer;}b}", "ab"},
         RtfCase{"PictureLeftOut", "{\\rtf1 a{\\pict\\pngblip 89504e47{}}b}", "ab"},
         RtfCase{"FontTableColorsStylesInfo",
@@ -63,16 +69,20 @@ INSTANTIATE_TEST_SUITE_P(
         RtfCase{"BackslashNewlineIsParagraph", "{\\rtf1 a\\\nb}", "a\r\nb"},
         RtfCase{"TextAfterDocumentIgnored", "{\\rtf1 a}trailing", "a"},
         RtfCase{"MacCodePage", "{\\rtf1\\mac \\'8e}", "\xe9"},
-        RtfCase{"CyrillicFontHasNoBytes",
-                "{\\rtf1{\\fonttbl{\\f1\\fcharset204 Arial;}}\\f1 \\'e0b}", "?b"},
+        RtfCase{"CyrillicFontByItsCodePage",
+                "{\\rtf1{\\fonttbl{\\f1\\fcharset204 Arial;}}\\f1 \\'e0b}",
+                "\xD0\xB0"
+                "b",
+                true},
         RtfCase{"AnsiFontKeepsBytes",
                 "{\\rtf1\\ansicpg1251{\\fonttbl{\\f0\\fcharset0 A;}}\\f0 \\'e0}", "\xe0"},
         RtfCase{"PlainResetsFont",
                 "{\\rtf1\\deff0{\\fonttbl{\\f0\\fcharset0 A;}{\\f1\\fcharset204 B;}}\\f1 "
                 "\\'e0\\plain \\'e0}",
-                "?\xe0"},
+                "\xD0\xB0\xC3\xA0", true},
         RtfCase{"ShiftJisPairIsOneCharacter",
-                "{\\rtf1{\\fonttbl{\\f1\\fcharset128 MS;}}\\f1 \\'82\\'a0x}", "?x"},
+                "{\\rtf1{\\fonttbl{\\f1\\fcharset128 MS;}}\\f1 \\'82\\'a0x}", "\xE3\x81\x82x",
+                true},
         RtfCase{"ListTextSkipped", "{\\rtf1{\\listtext 1.\\tab}Item}", "Item"},
         RtfCase{"NotRtfReadAsBody", "plain {\\b text}\nhere", "plain texthere"},
         RtfCase{"DestinationAfterSourceLineBreak", "{\\rtf1{\r\n\\info{\\title T}}Body}", "Body"},

@@ -92,7 +92,7 @@ TEST(FitLines, BlankRunsAreClosedRunsOfBlankDisplayLines) {
     Fixture f(10);
     f.open("one\r\n\r\n\r\n\r\ntwo\r\n"
            "a paragraph wider than the page\r\n"
-           "  \xa0\t\r\n" // blanks, a no-break space and a tab: blank
+           "  \u00a0\t\r\n" // blanks, a no-break space and a tab: blank
            "three\r\n\r\n\r\n");
     f.fit();
     EXPECT_EQ(f.book.BlankRuns, (std::vector<BlankRun>{{2, 3}, {10, 1}}));

@@ -1,5 +1,7 @@
 // Re-joining hard-wrapped paragraphs: the rules as a table of texts.
 
+#include "import/cp1252.h"
+#include "import/utf8.h"
 #include "reader/remove_line_breaks.h"
 #include "settings/settings_model.h"
 
@@ -46,7 +48,12 @@ const std::vector<Case> kCases = {
     {"PunctuationThenBlanksKeepsBreak", "Stop.  \r\nNext", "Stop.  \r\nNext", true},
     {"NoPunctuationJoins", "Stop\r\nNext", "Stop Next", true},
     {"PunctuationOptionOffJoins", "Stop.\r\nNext", "Stop. Next"},
-    {"CurlyQuoteIsAMark", "\x93Yes!\x94\r\nNext", "\x93Yes!\x94\r\nNext", true},
+    {"CurlyQuoteIsAMark", "\u201CYes!\u201D\r\nNext", "\u201CYes!\u201D\r\nNext", true},
+    {"CurlyQuoteMidTextIsNot", "\u201CYes\u201D a\r\nb", "\u201CYes\u201D a b", true},
+    // A Cyrillic letter whose last byte is that of a Windows-1252 mark is no mark.
+    {"CyrillicLetterIsNoMark", "\u0413\r\n\u0414", "\u0413 \u0414", true},
+    {"CyrillicJoined", "\u041F\u0440\u0438\r\n\u0432\u0435\u0442",
+     "\u041F\u0440\u0438 \u0432\u0435\u0442"},
     {"PunctuationInsideLineDoesNotProtect", "a. b\r\nc", "a. b c", true},
     {"BlankNextLineKeepsBreak", "a\r\n   \r\nb", "a\r\n   \r\nb"},
     // A line of one tab is blank to the line before it, but the tab is
@@ -72,8 +79,10 @@ INSTANTIATE_TEST_SUITE_P(Rules, RemoveLineBreaksTable, ::testing::ValuesIn(kCase
                          });
 
 // The marks exist twice, here and as the default of the "Punctuation" option.
-TEST(RemoveLineBreaks, DefaultMarksAreThoseOfTheOption) {
-    EXPECT_EQ(std::string(kDefaultPunctuationMarks), DefaultPunctuationMarks());
+TEST(RemoveLineBreaks, DefaultMarksAreTheNineteenOfTheOption) {
+    const std::string marks = kDefaultPunctuationMarks;
+    EXPECT_EQ(Utf8Length(marks), 19u);
+    EXPECT_EQ(marks, Cp1252ToUtf8(DefaultPunctuationMarks()));
 }
 
 TEST(RemoveLineBreaks, UsesTheConfiguredMarks) {

@@ -1,12 +1,14 @@
 #include "reader/save_as.h"
 
 #include "controls/scripted_dialogs.h"
+#include "import/convert.h"
 #include "import/palm_doc.h"
 #include "import/palm_doc_writer.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -73,7 +75,8 @@ TEST_F(SaveAsTest, DialogProposesTheBooksNameInItsFolder) {
     const qw::SaveFileRequest& request = dialogs.saveRequests[0];
     EXPECT_EQ(request.title, "Save as ...");
     EXPECT_EQ(request.filters,
-              "Quirewell files|*.qwl|Text files|*.txt|Palm Doc files|*.pdb|All files|*");
+              "Quirewell files|*.qwl|Text files|*.txt|Palm Doc files|*.pdb|All files|*|"
+              "Text, Windows-1252|*.txt");
     EXPECT_EQ(request.filterIndex, 2);
     EXPECT_EQ(request.initialFolder, dir.path());
     EXPECT_EQ(request.defaultName, "novel");
@@ -211,6 +214,42 @@ TEST_F(SaveAsTest, WriteFailureIsShownAndTheBookStaysEdited) {
     dialogs.inputs.push_back(string("t"));
     EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::WriteFailed);
     EXPECT_EQ(dialogs.shown.back().text, "Error saving this file - (disk full?)");
+}
+
+// Text is saved as UTF-8; the Windows-1252 choice and Palm DOC say how many
+// characters Windows-1252 lacks, and keep the others.
+TEST_F(SaveAsTest, Windows1252ChoicesWarnOfTheCharactersTheyLack) {
+    struct Case {
+        const char* name;
+        int filter;
+        string text;
+        string written;      // the text as read back
+        const char* warning; // nullptr: none
+    };
+    const string russian = "\u041f\u0440 caf\u00e9 \u20ac";
+    for (const Case& c : {
+             Case{"utf8.txt", 2, russian, russian, nullptr},
+             Case{"old.txt", qw::kSaveFilterTextCp1252, russian, "?? caf\xe9 \x80",
+                  "2 characters of the text are not in Windows-1252 and are saved as \"?\"."},
+             Case{"west.txt", qw::kSaveFilterTextCp1252, "caf\u00e9", "caf\xe9", nullptr},
+             Case{"old.pdb", 3, russian, "?? caf\u00e9 \u20ac",
+                  "2 characters of the text are not in Windows-1252 and are saved as \"?\"."},
+         }) {
+        qw::Book b;
+        b.FileName = dir.path() + "/book.txt";
+        b.RawText = c.text;
+        qw::ScriptedDialogs d;
+        d.saveChoices.push_back(qw::SaveFileChoice{dir.path() + "/" + c.name, c.filter});
+        d.inputs.push_back(string("Title"));
+        EXPECT_EQ(qw::SaveAs(b, host, d), qw::SaveOutcome::Saved) << c.name;
+        const string bytes = ReadAll(dir.path() + "/" + c.name);
+        EXPECT_EQ(c.filter == 3 ? qw::ConvertToText(bytes, ".PDB", {}).text : bytes, c.written)
+            << c.name;
+        const bool warned = std::any_of(d.shown.begin(), d.shown.end(), [&](const auto& s) {
+            return c.warning != nullptr && s.text == c.warning;
+        });
+        EXPECT_EQ(warned, c.warning != nullptr) << c.name;
+    }
 }
 
 TEST(FirstCharacters, CountsCharactersNotBytes) {

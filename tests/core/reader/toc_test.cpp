@@ -2,6 +2,7 @@
 // header criteria as a table of texts and expected first lines, the abort,
 // the progress captions and the boundaries of the scan.
 
+#include "import/unicode_text.h"
 #include "reader/fit_lines.h"
 #include "reader/toc.h"
 
@@ -132,11 +133,11 @@ const DetectCase kDetectCases[] = {
      Criteria(3, 5, true, "ZZZ"),
      {}},
     {"accented letters compare without case",
-     {"Title", "", "", "", "\xc9t\xc9 one", "", "", "", "summer"},
-     Criteria(3, 5, true, "\xe9t\xe9"),
+     {"Title", "", "", "", "\u00c9t\u00c9 one", "", "", "", "summer"},
+     Criteria(3, 5, true, "\u00e9t\u00e9"),
      {5}},
     {"a line of no-break spaces is blank",
-     {"Title", "\xa0\xa0", "", "", "Chapter 1"},
+     {"Title", "\u00a0\u00a0", "", "", "Chapter 1"},
      Criteria(3, 5, true),
      {1, 5}},
 };
@@ -245,17 +246,22 @@ TEST(TocCriteria, TakenFromBookSettingsWithinTheirRanges) {
     EXPECT_EQ(c.headerSize, 9);
     EXPECT_FALSE(c.countBlankLines);
     EXPECT_EQ(c.headerContains, "Chapter");
-    s.sectionHeaderContains = "\xc3\xa9t\xc3\xa9"; // UTF-8, as typed and stored
-    EXPECT_EQ(TocCriteriaOf(s).headerContains, "\xe9t\xe9");
+    s.sectionHeaderContains = "\xc3\xa9t\xc3\xa9";                   // UTF-8, as typed and stored
+    EXPECT_EQ(TocCriteriaOf(s).headerContains, "\xc3\xa9t\xc3\xa9"); // the lines are UTF-8 too
 }
 
-TEST(HeaderQualifies, UpperCasedContainment) {
+TEST(HeaderQualifies, CaseFoldedContainment) {
     EXPECT_TRUE(HeaderQualifies("anything", ""));
-    EXPECT_TRUE(HeaderQualifies("Chapter 3", "CHAPTER"));
-    EXPECT_TRUE(HeaderQualifies("in the chapter", "CHAPTER"));
-    EXPECT_FALSE(HeaderQualifies("Chapte r", "CHAPTER"));
-    EXPECT_FALSE(HeaderQualifies("", "CHAPTER"));
-    EXPECT_EQ(UpperCaseCp1252("abc \xe9\xff"), "ABC \xc9\x9f");
+    EXPECT_TRUE(HeaderQualifies("Chapter 3", "chapter"));
+    EXPECT_TRUE(HeaderQualifies("in the CHAPTER", "chapter"));
+    EXPECT_FALSE(HeaderQualifies("Chapte r", "chapter"));
+    EXPECT_FALSE(HeaderQualifies("", "chapter"));
+    // Cyrillic, Greek (final sigma folds as sigma) and Latin capitals fold.
+    EXPECT_TRUE(HeaderQualifies("\xd0\x93\xd0\x9b\xd0\x90\xd0\x92\xd0\x90 1",
+                                "\xd0\xb3\xd0\xbb\xd0\xb0\xd0\xb2\xd0\xb0"));
+    EXPECT_TRUE(HeaderQualifies("\xce\x9b\xce\x9f\xce\xa3", "\xce\xbb\xce\xbf\xcf\x83"));
+    EXPECT_EQ(SimpleCaseFold("\xc3\x89T\xc3\x89 \xce\xbb\xce\xbf\xcf\x82"),
+              "\xc3\xa9t\xc3\xa9 \xce\xbb\xce\xbf\xcf\x83");
 }
 
 TEST(PageOfLine, CountsFromOne) {
