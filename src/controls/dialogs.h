@@ -44,6 +44,9 @@ struct SaveFileChoice {
     int filterIndex = 1; // the filter the user left selected
 };
 
+// The buttons of a confirmation with more than two answers.
+enum class Choice { Yes, No, Abort, All };
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -54,6 +57,9 @@ class Dialogs {
     // True for Yes / OK.
     virtual bool askYesNo(const std::string& text) = 0;
     virtual bool askOkCancel(const std::string& text) = 0;
+    // A confirmation with the given buttons, in order; closing it answers No
+    // when No is offered.
+    virtual Choice askChoice(const std::string& text, const std::vector<Choice>& buttons) = 0;
     // The entered text, or nothing when cancelled.
     virtual std::optional<std::string> inputLine(const InputLineRequest& request) = 0;
     // The chosen paths; empty when cancelled.

@@ -32,6 +32,11 @@ bool ScriptedDialogs::askOkCancel(const std::string& text) {
     return takeFront(answers, false);
 }
 
+Choice ScriptedDialogs::askChoice(const std::string& text, const std::vector<Choice>&) {
+    shown.push_back({Kind::Choice, text});
+    return takeFront(choices, Choice::No);
+}
+
 std::optional<std::string> ScriptedDialogs::inputLine(const InputLineRequest& request) {
     shown.push_back({Kind::Input, request.prompt});
     inputRequests.push_back(request);
@@ -62,7 +67,7 @@ std::vector<std::string> ScriptedDialogs::messages() const {
     std::vector<std::string> texts;
     for (const auto& s : shown)
         if (s.kind == Kind::Information || s.kind == Kind::Warning || s.kind == Kind::Error ||
-            s.kind == Kind::YesNo || s.kind == Kind::OkCancel)
+            s.kind == Kind::YesNo || s.kind == Kind::OkCancel || s.kind == Kind::Choice)
             texts.push_back(s.text);
     return texts;
 }

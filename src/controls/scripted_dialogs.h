@@ -17,6 +17,7 @@ class ScriptedDialogs : public Dialogs {
         Error,
         YesNo,
         OkCancel,
+        Choice,
         Input,
         OpenFiles,
         SaveFile,
@@ -29,6 +30,7 @@ class ScriptedDialogs : public Dialogs {
 
     std::vector<Shown> shown;
     std::deque<bool> answers;                              // Yes/No and OK/Cancel
+    std::deque<Choice> choices;                            // answers to askChoice; No when empty
     std::deque<std::optional<std::string>> inputs;         // input lines
     std::deque<std::vector<std::string>> openChoices;      // open-file dialogs
     std::deque<std::optional<SaveFileChoice>> saveChoices; // save-file dialogs
@@ -42,6 +44,7 @@ class ScriptedDialogs : public Dialogs {
     void error(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
     bool askOkCancel(const std::string& text) override;
+    Choice askChoice(const std::string& text, const std::vector<Choice>& buttons) override;
     std::optional<std::string> inputLine(const InputLineRequest& request) override;
     std::vector<std::string> chooseOpenFiles(const OpenFilesRequest& request) override;
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request) override;

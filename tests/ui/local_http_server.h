@@ -13,10 +13,12 @@
 //   /silent              never answers
 //   /reset               part of the body, then a TCP reset
 //   /slow                100 pieces of 1000 bytes, one every 10 ms
+//   any path of files()  that body, with Content-Length and Last-Modified
 // HTTPS needs a certificate and key (PEM) for 127.0.0.1.
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSslSocket>
@@ -45,6 +47,10 @@ class LocalHttpServer : public QTcpServer {
     // The request lines received, in order ("GET /ok HTTP/1.0").
     const QList<QByteArray>& requests() const { return requests_; }
     const QList<QByteArray>& headers() const { return headers_; }
+    // Documents served by path ("/dirs/1/2/12/12-8.txt"); HEAD answers without body.
+    QMap<QByteArray, QByteArray>& files() { return files_; }
+    // Paths of files() sent 1000 bytes every 10 ms.
+    QList<QByteArray>& slowFiles() { return slow_; }
 
   protected:
     void incomingConnection(qintptr descriptor) override {
@@ -91,7 +97,16 @@ class LocalHttpServer : public QTcpServer {
 
     void answer(QTcpSocket* socket, const QByteArray& method, const QByteArray& path) {
         const QByteArray hello = "hello world";
-        if (path == "/ok" || path == "/head") {
+        if (files_.contains(path)) {
+            QByteArray a =
+                Answer("200 OK", files_[path], "Last-Modified: Sat, 01 Jan 2005 10:00:00 GMT\r\n");
+            if (method == "HEAD")
+                a.chop(files_[path].size());
+            if (slow_.contains(path) && method != "HEAD")
+                drip(socket, a, 1000, 10);
+            else
+                send(socket, a);
+        } else if (path == "/ok" || path == "/head") {
             QByteArray a = Answer("200 OK", hello, "Accept-Ranges: bytes\r\n");
             if (method == "HEAD")
                 a.chop(hello.size());
@@ -162,6 +177,8 @@ class LocalHttpServer : public QTcpServer {
     QSslCertificate certificate_;
     QSslKey key_;
     QList<QByteArray> requests_, headers_;
+    QMap<QByteArray, QByteArray> files_;
+    QList<QByteArray> slow_;
 };
 
 } // namespace qw::test

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace qw {
 
@@ -77,6 +78,27 @@ bool QtDialogs::askYesNo(const std::string& text) {
 bool QtDialogs::askOkCancel(const std::string& text) {
     return QMessageBox::question(parent_, title(), MessageText(text),
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+Choice QtDialogs::askChoice(const std::string& text, const std::vector<Choice>& buttons) {
+    QMessageBox box(QMessageBox::Question, title(), MessageText(text), QMessageBox::NoButton,
+                    parent_);
+    std::vector<std::pair<QAbstractButton*, Choice>> made;
+    for (Choice c : buttons) {
+        const QMessageBox::StandardButton b = c == Choice::Yes     ? QMessageBox::Yes
+                                              : c == Choice::No    ? QMessageBox::No
+                                              : c == Choice::Abort ? QMessageBox::Abort
+                                                                   : QMessageBox::YesToAll;
+        QAbstractButton* button = box.addButton(b);
+        if (c == Choice::All)
+            button->setText(QObject::tr("All"));
+        made.emplace_back(button, c);
+    }
+    box.exec();
+    for (const auto& [button, choice] : made)
+        if (box.clickedButton() == button)
+            return choice;
+    return Choice::No;
 }
 
 std::optional<std::string> QtDialogs::inputLine(const InputLineRequest& request) {

@@ -19,6 +19,7 @@ class QtDialogs : public Dialogs {
     void error(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
     bool askOkCancel(const std::string& text) override;
+    Choice askChoice(const std::string& text, const std::vector<Choice>& buttons) override;
     std::optional<std::string> inputLine(const InputLineRequest& request) override;
     std::vector<std::string> chooseOpenFiles(const OpenFilesRequest& request) override;
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request) override;
