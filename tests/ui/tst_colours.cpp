@@ -10,11 +10,14 @@
 #include "settings/colour_scheme.h"
 #include "settings/config_file.h"
 #include "settings/ui/ColorsPage.h"
+#include "settings/ui/IniFileListPage.h"
 #include "settings/ui/OptionsWindow.h"
+#include "settings/ui/colour_scheme_ui.h"
 #include "show_window.h"
 #include "test_books.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 
@@ -61,6 +64,11 @@ class ColoursTest : public QObject {
         page->chooseScheme(1); // Night
         QVERIFY(remove->isEnabled());
         QCOMPARE(pageColour(form), QColor(0x1E, 0x1E, 0x1E));
+        // The lists of the options take the list colours, the INI file list too.
+        const QColor listBackground =
+            qw::SchemeColourOf(qw::CurrentColours(), qw::SchemeColour::ListBackground);
+        auto* iniList = form.optionsWindow()->findChild<qw::IniFileListPage*>();
+        QCOMPARE(iniList->list()->palette().color(QPalette::Base), listBackground);
 
         // A five-colour line changes nothing on the screen.
         page->schemeList()->setCurrentIndex(2);

@@ -23,6 +23,7 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QUrl>
@@ -135,6 +136,7 @@ void OptionsPart::build() {
     binding.currentSettings = [this] { return context_.config.state.book; };
     binding.tocPanelVisible = [this] { return contents_.tocShown(); };
     iniList_ = new IniFileListPage(std::move(binding));
+    SetColourRole(*iniList_->list(), ColourRole::List);
     options_->addPage(kIniFileNode, tr("INI file"), iniList_);
 
     fileSpecific_ = new FileSpecificPage;
