@@ -4,15 +4,14 @@
 #include "reader/ui/LayoutPart.h"
 
 #include "reader/book.h"
-#include "reader/ui/ContentsPart.h"
-#include "settings/configuration.h"
-
 #include "reader/fit_lines_settings.h"
 #include "reader/page_moves.h"
+#include "reader/ui/ContentsPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/RecordsPart.h"
 #include "reader/ui/qt_text_measurer.h"
+#include "settings/configuration.h"
 
 #include <QApplication>
 

@@ -5,10 +5,9 @@
 #include "reader/ui/LayoutPart.h"
 
 #include "reader/book.h"
+#include "reader/ui/ContentsPanel.h"
 #include "reader/ui/ContentsPart.h"
 #include "settings/configuration.h"
-
-#include "reader/ui/ContentsPanel.h"
 #include "settings/ui/window_bounds.h"
 
 #include <QScreen>
