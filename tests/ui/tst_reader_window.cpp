@@ -386,6 +386,21 @@ class ReaderWindowTest : public QObject {
         QCOMPARE(form.book().Pages.LeftPage, 12);
     }
 
+    void ctrlGOpensTheCatalogueBrowser() {
+        qw::ScriptedDialogs dialogs;
+        qw::TForm1 form(dialogs);
+        QVERIFY(qw::test::ShowNormalAt(form, QSize(900, 600)));
+        QString caption;
+        QTimer::singleShot(0, &form, [&] {
+            if (QWidget* browser = QApplication::activeModalWidget()) {
+                caption = browser->windowTitle();
+                browser->close();
+            }
+        });
+        QTest::keyClick(&form, Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(caption, QStringLiteral("Browse and download Project Gutenberg files"));
+    }
+
     void captionIsNotExtendedWithTheProgramName() {
         // The platform appends an explicitly set display name to every
         // caption; the program's name alone leaves captions as they are.
