@@ -179,7 +179,9 @@ ConfigFile::Line ConfigFile::ParseLine(std::string_view text, bool inSection) {
 void ConfigFile::Parse(std::string_view bytes) {
     sections_.clear();
     sections_.emplace_back();
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+    // Every byte-order mark at the start (an editor may have added a second
+    // one), so that a file reads the same as what the store writes back.
+    while (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
     std::string converted;
     size_t pos = 0;

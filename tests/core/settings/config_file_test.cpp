@@ -242,6 +242,9 @@ INSTANTIATE_TEST_SUITE_P(LineEnds, LineEndTest,
                                            LineEndCase{"CrLf", "[A]\r\nx=1\r\n\r\ny=2\r\n"},
                                            LineEndCase{"Cr", "[A]\rx=1\r\ry=2\r"},
                                            LineEndCase{"Bom", "\xEF\xBB\xBF[A]\nx=1\n\ny=2"},
+                                           // A file saved twice with a mark.
+                                           LineEndCase{"TwoBoms",
+                                                       "\xEF\xBB\xBF\xEF\xBB\xBF[A]\nx=1\n\ny=2"},
                                            LineEndCase{"Mixed", "[A]\r\nx=1\r\ry=2\n"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
