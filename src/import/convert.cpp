@@ -59,7 +59,7 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
         messages = std::move(document.messages);
         if (document.isWord()) {
             ConvertResult result;
-            result.text = Cp1252ToUtf8(WordDocToText(content, document, options.docBlankLine));
+            result.text = WordDocToText(content, document, options.docBlankLine);
             result.messages = std::move(messages);
             return result;
         }

@@ -138,6 +138,23 @@ bool IsValidUtf8Text(std::string_view text) {
     return CountUtf8(text).invalid == 0;
 }
 
+std::string Utf16ToUtf8(std::u16string_view units) {
+    std::string out;
+    out.reserve(units.size() + units.size() / 2);
+    const auto isLow = [](char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; };
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        char32_t unit = units[i];
+        if (unit >= 0xD800 && unit <= 0xDFFF) {
+            if (unit < 0xDC00 && i + 1 < units.size() && isLow(units[i + 1]))
+                unit = 0x10000 + ((unit - 0xD800) << 10) + (units[++i] - 0xDC00);
+            else
+                unit = 0xFFFD;
+        }
+        AppendUtf8(out, unit);
+    }
+    return out;
+}
+
 std::string RepairUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 16);

@@ -26,6 +26,9 @@ std::string_view Utf8Prefix(std::string_view text, std::size_t count);
 // Windows-1252 character: a UTF-8 book with a stray byte keeps both.
 std::string RepairUtf8(std::string_view text);
 
+// UTF-16 code units as UTF-8; a surrogate without its partner becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view units);
+
 // True when the whole text is valid UTF-8.
 bool IsValidUtf8Text(std::string_view text);
 
