@@ -107,6 +107,11 @@ std::size_t sequenceLength(const unsigned char* p, std::size_t i, std::size_t n)
 
 } // namespace
 
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    return p[pos] < 0x80 ? 1 : sequenceLength(p, pos, text.size());
+}
+
 Utf8Counts CountUtf8(std::string_view text) {
     Utf8Counts counts;
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());

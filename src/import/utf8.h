@@ -19,6 +19,10 @@ std::size_t NextCodePoint(std::string_view text, std::size_t pos);
 // The byte position of the code point before `pos` (pos > 0).
 std::size_t PreviousCodePoint(std::string_view text, std::size_t pos);
 
+// The length of the valid, shortest-form sequence at `pos` (pos < size), 1
+// for ASCII, 0 for a byte that starts none.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos);
+
 // The first `count` code points of the text.
 std::string_view Utf8Prefix(std::string_view text, std::size_t count);
 
