@@ -15,10 +15,11 @@ namespace qw {
 
 std::string PlainTextToText(std::string_view content, std::string_view encoding) {
     // Valid UTF-8 (ASCII included), the common case today, is cleaned
-    // straight from the file's bytes, after one pass that checks it.
-    // (The marks of UTF-16 and UTF-32 are never valid UTF-8.)
-    if (CountUtf8(content).invalid == 0)
-        return CleanPlainText(content.substr(0, 3) == "\xEF\xBB\xBF" ? content.substr(3) : content);
+    // straight from the file's bytes in the pass that checks it. (The marks
+    // of UTF-16 and UTF-32 are never valid UTF-8.)
+    std::string text;
+    if (CleanPlainUtf8(content.substr(0, 3) == "\xEF\xBB\xBF" ? content.substr(3) : content, text))
+        return text;
     return CleanPlainText(DecodeToUtf8(content, encoding));
 }
 
@@ -59,7 +60,7 @@ ConvertResult ConvertToText(std::string_view content, std::string_view upperExte
         messages = std::move(document.messages);
         if (document.isWord()) {
             ConvertResult result;
-            result.text = Cp1252ToUtf8(WordDocToText(content, document, options.docBlankLine));
+            result.text = WordDocToText(content, document, options.docBlankLine);
             result.messages = std::move(messages);
             return result;
         }

@@ -13,6 +13,10 @@ namespace qw {
 // when it is the first byte), a lone CR an LF after it (not when it is last).
 std::string CleanPlainText(std::string_view content);
 
+// The same pass over text that should be UTF-8, checking the encoding as it
+// goes: false, with `out` empty, when a byte starts no valid sequence.
+bool CleanPlainUtf8(std::string_view content, std::string& out);
+
 // Removes leading CR and LF, then trailing CR, LF, TAB and space.
 std::string TrimConvertedText(std::string_view text);
 

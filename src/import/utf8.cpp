@@ -107,6 +107,11 @@ std::size_t sequenceLength(const unsigned char* p, std::size_t i, std::size_t n)
 
 } // namespace
 
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    return p[pos] < 0x80 ? 1 : sequenceLength(p, pos, text.size());
+}
+
 Utf8Counts CountUtf8(std::string_view text) {
     Utf8Counts counts;
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
@@ -136,6 +141,23 @@ Utf8Counts CountUtf8(std::string_view text) {
 
 bool IsValidUtf8Text(std::string_view text) {
     return CountUtf8(text).invalid == 0;
+}
+
+std::string Utf16ToUtf8(std::u16string_view units) {
+    std::string out;
+    out.reserve(units.size() + units.size() / 2);
+    const auto isLow = [](char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; };
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        char32_t unit = units[i];
+        if (unit >= 0xD800 && unit <= 0xDFFF) {
+            if (unit < 0xDC00 && i + 1 < units.size() && isLow(units[i + 1]))
+                unit = 0x10000 + ((unit - 0xD800) << 10) + (units[++i] - 0xDC00);
+            else
+                unit = 0xFFFD;
+        }
+        AppendUtf8(out, unit);
+    }
+    return out;
 }
 
 std::string RepairUtf8(std::string_view text) {

@@ -1,7 +1,7 @@
 #include "import/word_doc.h"
 
 #include "import/cp1252.h"
-#include "import/plain_text.h"
+#include "import/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -44,20 +44,86 @@ std::string ReadFib(const CompoundFile& cf, const CompoundStream& stream) {
     return fib;
 }
 
-// A character of a 16-bit piece as a Windows-1252 byte: Latin-1 as it is,
-// other characters by the code page, '?' for those it lacks. (Keeping only
-// the low byte would turn an en dash, U+2013, into a field-begin mark.)
-char PieceCharacter(unsigned code) {
-    if (code < 0x100)
-        return static_cast<char>(code);
-    const int mapped = UnicodeToCp1252(code);
-    return mapped < 0 ? '?' : static_cast<char>(mapped);
+// The document text in UTF-16 code units, one per character position (the
+// positions the FIB, the piece table and the footnote tables count): 16-bit
+// pieces as they are, 8-bit pieces from Windows-1252.
+using WordUnits = std::u16string;
+
+void AppendCp1252Units(WordUnits& out, std::string_view bytes) {
+    const size_t start = out.size();
+    out.resize(start + bytes.size());
+    for (size_t k = 0; k < bytes.size(); ++k)
+        out[start + k] =
+            static_cast<char16_t>(Cp1252ToUnicode(static_cast<unsigned char>(bytes[k])));
+}
+
+unsigned UnitValue(char c) {
+    return static_cast<unsigned char>(c);
+}
+unsigned UnitValue(char16_t c) {
+    return c;
+}
+
+// Word's text filter over units of either width (see FilterWordText).
+template <class Unit>
+std::basic_string<Unit> FilterUnits(std::basic_string_view<Unit> text, size_t start, size_t length,
+                                    int kind, bool blankLine) {
+    if (start >= text.size())
+        return {};
+    const std::basic_string_view<Unit> source =
+        text.substr(start, std::min(length, text.size() - start));
+    if (std::all_of(source.begin(), source.end(), [](Unit u) { return UnitValue(u) <= 32; }))
+        return {};
+    const auto lineBreak = [](std::basic_string<Unit>& out) {
+        out.push_back(Unit('\r'));
+        out.push_back(Unit('\n'));
+    };
+    std::basic_string<Unit> out;
+    out.reserve(source.size() + source.size() / 16);
+    bool inField = false;
+    bool showResult = false;
+    for (const Unit ch : source) {
+        const unsigned c = UnitValue(ch);
+        if (c == 19) {
+            inField = true;
+            showResult = false;
+            continue;
+        }
+        if (c == 20) {
+            if (inField)
+                showResult = true;
+            continue;
+        }
+        if (c == 21) {
+            inField = false;
+            showResult = false;
+            continue;
+        }
+        if (inField && !showResult)
+            continue;
+        if (c >= 32 || c == '\t' || c == '\n') {
+            out.push_back(ch);
+        } else if (c == 7) {
+            out.push_back(Unit('\t'));
+        } else if (c == 11 || c == 12 || c == 14) {
+            lineBreak(out);
+        } else if (c == '\r') {
+            out.push_back(Unit('\r'));
+            if (blankLine) {
+                out.push_back(Unit('\n'));
+                out.push_back(Unit('\r'));
+            }
+            if (kind >= 4)
+                out.push_back(Unit('\n'));
+        }
+    }
+    return out;
 }
 
 // The document text assembled from the piece table; nothing when the table
 // cannot be read.
 bool AssemblePieces(std::string_view stream, std::string_view table, std::uint32_t clxPos,
-                    std::uint32_t clxSize, std::string& text) {
+                    std::uint32_t clxSize, WordUnits& text) {
     size_t pos = clxPos;
     if (pos >= table.size())
         return false;
@@ -87,7 +153,7 @@ bool AssemblePieces(std::string_view stream, std::string_view table, std::uint32
             const size_t at = (fc & ~0x40000000u) / 2;
             if (at >= stream.size())
                 continue;
-            text.append(stream.substr(at, std::min(count, stream.size() - at)));
+            AppendCp1252Units(text, stream.substr(at, std::min(count, stream.size() - at)));
         } else {
             if (fc >= stream.size())
                 continue;
@@ -95,41 +161,41 @@ bool AssemblePieces(std::string_view stream, std::string_view table, std::uint32
             const size_t start = text.size();
             text.resize(start + available);
             for (size_t k = 0; k < available; ++k)
-                text[start + k] = PieceCharacter(U16(stream, fc + 2 * k));
+                text[start + k] = static_cast<char16_t>(U16(stream, fc + 2 * k));
         }
     }
     return true;
 }
 
-std::string_view TrimLowBytes(std::string_view s) {
+std::u16string_view TrimLowUnits(std::u16string_view s) {
     size_t begin = 0;
     size_t end = s.size();
-    while (begin < end && static_cast<unsigned char>(s[begin]) <= 32)
+    while (begin < end && s[begin] <= 32)
         ++begin;
-    while (end > begin && static_cast<unsigned char>(s[end - 1]) <= 32)
+    while (end > begin && s[end - 1] <= 32)
         --end;
     return s.substr(begin, end - begin);
 }
 
 struct Footnote {
     size_t mark; // position of its mark in the main text
-    std::string_view text;
+    std::u16string_view text;
 };
 
 // The main text with every footnote mark replaced by " {" + text + "}", built
 // in one pass. Footnote texts are taken in order and never overlap (a damaged
 // table cannot make one text count many times), and marks at the same
 // position keep their footnotes in order.
-std::string InsertFootnotes(const std::string& main, std::string_view text, size_t mainCount,
-                            std::string_view table, size_t refTable, size_t textTable, size_t n) {
+WordUnits InsertFootnotes(const WordUnits& main, std::u16string_view text, size_t mainCount,
+                          std::string_view table, size_t refTable, size_t textTable, size_t n) {
     std::vector<Footnote> notes;
     size_t taken = 0; // where the previous footnote's text ended
     for (size_t i = 0; i < n; ++i) {
         const size_t from = std::max<size_t>(U32(table, textTable + 4 * i), taken);
         const size_t to = U32(table, textTable + 4 * (i + 1));
-        std::string_view note;
+        std::u16string_view note;
         if (to > from && mainCount + from < text.size()) {
-            note = TrimLowBytes(text.substr(mainCount + from, to - from));
+            note = TrimLowUnits(text.substr(mainCount + from, to - from));
             taken = to;
         }
         const size_t mark = U32(table, refTable + 4 * i);
@@ -141,7 +207,7 @@ std::string InsertFootnotes(const std::string& main, std::string_view text, size
     size_t size = main.size();
     for (const Footnote& note : notes)
         size += note.text.size() + 3;
-    std::string out;
+    WordUnits out;
     out.reserve(size);
     size_t copied = 0;
     for (const Footnote& note : notes) {
@@ -149,9 +215,9 @@ std::string InsertFootnotes(const std::string& main, std::string_view text, size
             out.append(main, copied, note.mark - copied);
             copied = note.mark + 1; // the mark itself is replaced
         }
-        out += " {";
+        out += u" {";
         out += note.text;
-        out += '}';
+        out += u'}';
     }
     out.append(main, copied, std::string::npos);
     return out;
@@ -179,15 +245,17 @@ std::string CompoundText(std::string_view file, const WordDocument& document, bo
     std::string table;
     if (document.hasTableStream)
         table = cf->read(document.tableStream);
-    std::string text;
+    WordUnits text;
     const std::uint32_t clxSize = U32(fib, 422);
     if (clxSize == 0 || !document.hasTableStream ||
         !AssemblePieces(stream, table, U32(fib, 418), clxSize, text)) {
-        text = fcMin < stream.size() ? stream.substr(fcMin) : std::string();
+        text.clear();
+        if (fcMin < stream.size())
+            AppendCp1252Units(text, std::string_view(stream).substr(fcMin));
     }
 
     const size_t mainCount = std::min(counts[0], text.size());
-    std::string main = text.substr(0, mainCount);
+    WordUnits main = text.substr(0, mainCount);
 
     // Footnotes go where they are referenced: each mark of the main text is
     // replaced by " {" + the footnote text + "}".
@@ -204,7 +272,8 @@ std::string CompoundText(std::string_view file, const WordDocument& document, bo
             main = InsertFootnotes(main, text, counts[0], table, refTable, textTable, n);
     }
 
-    std::string result = FilterWordText(main, 0, main.size(), document.kind, blankLine);
+    std::string result =
+        Utf16ToUtf8(FilterUnits<char16_t>(main, 0, main.size(), document.kind, blankLine));
 
     static const char* const kLabels[8] = {
         nullptr,        nullptr,      "{Headers}",   nullptr,
@@ -215,7 +284,8 @@ std::string CompoundText(std::string_view file, const WordDocument& document, bo
             result += "\r\n";
             result += kLabels[k];
             result += "\r\n";
-            result += FilterWordText(text, offset, counts[k], document.kind, blankLine);
+            result += Utf16ToUtf8(
+                FilterUnits<char16_t>(text, offset, counts[k], document.kind, blankLine));
         }
         offset = offset + counts[k] < offset ? text.size() : offset + counts[k];
     }
@@ -276,14 +346,15 @@ WordDocument IsWordDocument(std::string_view file) {
 std::string WordDocToText(std::string_view file, const WordDocument& document, bool blankLine) {
     switch (document.kind) {
     case 1:
-        return FilterWordText(file, 128, U32(file, 14) > 128 ? U32(file, 14) - 128 : 0, 1,
-                              blankLine);
+        return Cp1252ToUtf8(
+            FilterWordText(file, 128, U32(file, 14) > 128 ? U32(file, 14) - 128 : 0, 1, blankLine));
     case 2:
     case 3:
     case 4: {
         const std::uint32_t from = U32(file, 24);
         const std::uint32_t to = U32(file, 28);
-        return FilterWordText(file, from, to > from ? to - from : 0, document.kind, blankLine);
+        return Cp1252ToUtf8(
+            FilterWordText(file, from, to > from ? to - from : 0, document.kind, blankLine));
     }
     case 5:
     case 6:
@@ -295,49 +366,7 @@ std::string WordDocToText(std::string_view file, const WordDocument& document, b
 
 std::string FilterWordText(std::string_view text, size_t start, size_t length, int kind,
                            bool blankLine) {
-    if (start >= text.size())
-        return {};
-    const std::string_view source = text.substr(start, std::min(length, text.size() - start));
-    if (IsBlankText(source))
-        return {};
-    std::string out;
-    out.reserve(source.size() + source.size() / 16);
-    bool inField = false;
-    bool showResult = false;
-    for (const char ch : source) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == 19) {
-            inField = true;
-            showResult = false;
-            continue;
-        }
-        if (c == 20) {
-            if (inField)
-                showResult = true;
-            continue;
-        }
-        if (c == 21) {
-            inField = false;
-            showResult = false;
-            continue;
-        }
-        if (inField && !showResult)
-            continue;
-        if (c >= 32 || c == '\t' || c == '\n') {
-            out.push_back(ch);
-        } else if (c == 7) {
-            out.push_back('\t');
-        } else if (c == 11 || c == 12 || c == 14) {
-            out += "\r\n";
-        } else if (c == '\r') {
-            out.push_back('\r');
-            if (blankLine)
-                out += "\n\r";
-            if (kind >= 4)
-                out.push_back('\n');
-        }
-    }
-    return out;
+    return FilterUnits<char>(text, start, length, kind, blankLine);
 }
 
 } // namespace qw

@@ -32,14 +32,16 @@ struct WordDocument {
 
 WordDocument IsWordDocument(std::string_view file);
 
-// The text of a document IsWordDocument recognised; not trimmed. Paragraphs
+// The text of a document IsWordDocument recognised, in UTF-8 (16-bit text
+// without loss, 8-bit text read as Windows-1252); not trimmed. Paragraphs
 // end in CR LF (kinds 4 to 6) or a lone CR (kinds 1 to 3); with blankLine
 // ("DOC blank line between paragraphs") a blank line follows each.
 std::string WordDocToText(std::string_view file, const WordDocument& document, bool blankLine);
 
 // Word's text filter over text[start, start + length): field codes left out,
 // field results kept, cell marks as TABs, breaks as CR LF, control
-// characters dropped.
+// characters dropped. The bytes pass through unchanged otherwise, so the
+// filter serves any byte encoding whose control characters are ASCII.
 std::string FilterWordText(std::string_view text, size_t start, size_t length, int kind,
                            bool blankLine);
 

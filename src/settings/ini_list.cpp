@@ -1,6 +1,7 @@
 #include "settings/ini_list.h"
 
 #include "import/file_ref.h"
+#include "import/unicode_text.h"
 #include "settings/ini_case.h"
 #include "settings/settings_model.h"
 
@@ -13,14 +14,6 @@ namespace {
 std::string afterLast(const std::string& s, char separator) {
     const size_t at = s.find_last_of(separator);
     return at == std::string::npos ? s : s.substr(at + 1);
-}
-
-std::string foldCase(const std::string& s) {
-    std::string folded = s;
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return folded;
 }
 
 } // namespace
@@ -52,11 +45,17 @@ std::vector<IniListEntry> FillIniList(const ConfigFile& config, const IniListOpt
             entry.display = "*" + entry.display;
         entries.push_back(std::move(entry));
     }
-    if (options.sorted)
-        std::stable_sort(entries.begin(), entries.end(),
-                         [](const IniListEntry& a, const IniListEntry& b) {
-                             return foldCase(a.display) < foldCase(b.display);
-                         });
+    if (options.sorted) {
+        // Without case in every script, by code point; each name folded once.
+        std::vector<std::pair<std::string, IniListEntry>> keyed;
+        keyed.reserve(entries.size());
+        for (IniListEntry& entry : entries)
+            keyed.emplace_back(SimpleCaseFold(entry.display), std::move(entry));
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (size_t i = 0; i < keyed.size(); ++i)
+            entries[i] = std::move(keyed[i].second);
+    }
     return entries;
 }
 

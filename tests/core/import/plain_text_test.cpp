@@ -58,6 +58,32 @@ TEST(CleanPlainText, NeverReadsBeyondTheGivenLength) {
     EXPECT_EQ(qw::CleanPlainText(std::string_view(buffer.data(), 3)), "ab\r");
 }
 
+// The UTF-8 pass cleans as CleanPlainText does and refuses what is not
+// UTF-8, wherever in the eight-byte words the byte falls.
+TEST(CleanPlainUtf8, CleansValidTextAndRefusesInvalidBytes) {
+    const string letter = "\xd0\x96", cjk = "\xe4\xb8\xad", emoji = "\xf0\x9f\x98\x80";
+    for (size_t at = 0; at <= 17; ++at) {
+        const string pad(at, 'x');
+        for (const string& valid :
+             {pad + letter + "\n" + cjk, pad + "\r" + emoji + "\0\x01" + letter, pad + letter,
+              pad + cjk + "\t" + pad + "\r\n", "\n" + pad + "\x7f"}) {
+            string out;
+            EXPECT_TRUE(qw::CleanPlainUtf8(valid, out)) << at;
+            EXPECT_EQ(out, qw::CleanPlainText(valid)) << at;
+        }
+        // Stray Windows-1252, a lone continuation, overlong forms, surrogates,
+        // code points above U+10FFFF, sequences cut off by the end or by a
+        // control character.
+        for (const string& bad : {"\xe9"s, "\x80"s, "\xc0\x80"s, "\xe0\x80\x80"s, "\xed\xa0\x80"s,
+                                  "\xf4\x90\x80\x80"s, "\xf5\x80\x80\x80"s, "\xd0"s, "\xe4\xb8"s,
+                                  "\xf0\x9f\x98"s, "\xd0\n"s, "\xe4\xb8\r"s}) {
+            string out;
+            EXPECT_FALSE(qw::CleanPlainUtf8(pad + bad, out)) << at;
+            EXPECT_FALSE(qw::CleanPlainUtf8(pad + bad + "tail text " + letter, out)) << at;
+        }
+    }
+}
+
 class TrimTest : public testing::TestWithParam<PassCase> {};
 TEST_P(TrimTest, Trims) {
     EXPECT_EQ(qw::TrimConvertedText(GetParam().in), GetParam().out);
@@ -113,6 +139,21 @@ INSTANTIATE_TEST_SUITE_P(
         NormalizeCase{"BlankLeadingBreak", "\r\na", true, "\r\n\r\na"},
         NormalizeCase{"BlankNoBreaks", "abc", true, "abc"}),
     [](const auto& info) { return string(info.param.name); });
+
+// The in-place pass skips words without line breaks; a break anywhere in a
+// word is still seen.
+TEST(NormalizeLineBreaksInPlace, BreaksAtEveryWordPosition) {
+    for (size_t at = 0; at <= 17; ++at) {
+        for (const string& breaks : {"\n"s, "\r"s, "\r\n"s, "\r\n\r\n"s}) {
+            const string text = string(at, 'x') + breaks + string(20, 'y');
+            for (bool blankLines : {false, true}) {
+                string inPlace = text;
+                qw::NormalizeLineBreaksInPlace(inPlace, blankLines);
+                EXPECT_EQ(inPlace, qw::NormalizeLineBreaks(text, blankLines)) << at << blankLines;
+            }
+        }
+    }
+}
 
 TEST(IsBlankText, BlanksAndControlsOnly) {
     EXPECT_TRUE(qw::IsBlankText(""));

@@ -156,15 +156,18 @@ TEST(WordDocToText, MainTextThroughPieces) {
               "Hello\r\n\r\nWorld\r\n\r\n");
 }
 
-TEST(WordDocToText, WideAndNarrowPiecesJoined) {
+TEST(WordDocToText, WideAndNarrowPiecesJoinedWithoutLoss) {
     WordBuild build;
-    build.pieces.push_back({"caf"});
+    build.pieces.push_back({"caf\xe9 \x93"});
     WordPiece wide;
     wide.wide = true;
-    wide.wideText = u"\u00e9 \u201cq\u201d \u2013 \u20ac \u0434\x13x\x14y\x15\r";
+    // U+2013 must not start a field; Cyrillic, Greek and CJK have no
+    // Windows-1252 byte; U+1F600 is a surrogate pair; a lone high surrogate
+    // cannot be shown.
+    wide.wideText = u"\u2013 \u0434\u043e\u043c \u03b1 \u4e2d \U0001F600 \xD800!\x13x\x14y\x15\r";
     build.pieces.push_back(wide);
-    // U+2013 must not start a field; U+0434 has no Windows-1252 byte.
-    EXPECT_EQ(Convert(BuildWordDocument(build)), "caf\xe9 \x93q\x94 \x96 \x80 ?y\r\n");
+    EXPECT_EQ(Convert(BuildWordDocument(build)),
+              u8"caf\u00e9 \u201c\u2013 \u0434\u043e\u043c \u03b1 \u4e2d \U0001F600 \uFFFD!y\r\n");
 }
 
 TEST(WordDocToText, PiecesInTableOrderNotStreamOrder) {

@@ -36,6 +36,15 @@ TEST(IniList, ListsBookRecordsAsTheOptionsShowThem) {
               (std::vector<std::string>{"*old.txt", "[Notes] Story.txt", "[one.txt]"}));
 }
 
+TEST(IniList, SortsWithoutCaseInEveryScript) {
+    qw::ConfigFile config;
+    config.Parse("[/b/Яблоко.txt]\nPage=1\n[/b/арбуз.txt]\nPage=1\n[/b/Zeta.txt]\nPage=1\n"
+                 "[/b/Ωμέγα.txt]\nPage=1\n[/b/alpha.txt]\nPage=1\n[/b/ωα.txt]\nPage=1\n");
+    EXPECT_EQ(displays(qw::FillIniList(config, {true, false, true}, nullptr)),
+              (std::vector<std::string>{"alpha.txt", "Zeta.txt", "ωα.txt", "Ωμέγα.txt", "арбуз.txt",
+                                        "Яблоко.txt"}));
+}
+
 TEST(IniList, DeletesByRange) {
     qw::ConfigFile config;
     config.Parse(kFile);
