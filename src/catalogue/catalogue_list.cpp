@@ -2,7 +2,7 @@
 
 #include "catalogue/ascii.h"
 #include "catalogue/text_fold.h"
-#include "settings/ini_case.h"
+#include "import/unicode_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -89,9 +89,9 @@ const std::vector<std::string>& CatalogueList::foldedFields() {
         foldedFields_.resize(3 * entries_->size());
         for (size_t i = 0; i < entries_->size(); ++i) {
             const CatalogueEntry& e = (*entries_)[i];
-            foldedFields_[3 * i] = FoldCase(e.number);
-            foldedFields_[3 * i + 1] = FoldCase(e.title);
-            foldedFields_[3 * i + 2] = FoldCase(e.info);
+            foldedFields_[3 * i] = SimpleCaseFold(e.number);
+            foldedFields_[3 * i + 1] = SimpleCaseFold(e.title);
+            foldedFields_[3 * i + 2] = SimpleCaseFold(e.info);
         }
     }
     return foldedFields_;
@@ -116,7 +116,7 @@ void CatalogueList::filter(std::string_view text, bool caseSensitive) {
         }
         return;
     }
-    const std::string needle = FoldCase(text);
+    const std::string needle = SimpleCaseFold(text);
     const std::vector<std::string>& folded = foldedFields();
     for (std::uint32_t i = 0; i < count; ++i)
         if (Contains(folded[3 * i], needle) || Contains(folded[3 * i + 1], needle) ||

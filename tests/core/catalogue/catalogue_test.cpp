@@ -210,6 +210,20 @@ TEST(CatalogueList, Filters) {
     list.sortBy(CatalogueList::kTitle);
     list.filter("", false); // undoes the sort
     EXPECT_EQ(list.entry(0).number, "100050");
+
+    // Without case by Unicode simple case folding, in any script (accented
+    // Greek, Armenian, Georgian capitals too).
+    std::vector<CatalogueEntry> scripts(3);
+    scripts[0].title = "\xce\x8a\xce\xa9\xce\x9d"; // ΊΩΝ
+    scripts[1].title = "\xd4\xb1\xd5\x8c";          // ԱՌ
+    scripts[2].title = "Plain";
+    for (size_t i = 0; i < scripts.size(); ++i)
+        scripts[i].number = std::to_string(i + 1);
+    CatalogueList folded(scripts);
+    folded.filter("\xce\xaf\xcf\x89\xce\xbd", false); // ίων
+    EXPECT_EQ(folded.rows().size(), 1u);
+    folded.filter("\xd5\xa1\xd5\xbc", false); // առ
+    EXPECT_EQ(folded.rows().size(), 1u);
 }
 
 } // namespace
