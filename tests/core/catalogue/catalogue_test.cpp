@@ -215,7 +215,7 @@ TEST(CatalogueList, Filters) {
     // Greek, Armenian, Georgian capitals too).
     std::vector<CatalogueEntry> scripts(3);
     scripts[0].title = "\xce\x8a\xce\xa9\xce\x9d"; // ΊΩΝ
-    scripts[1].title = "\xd4\xb1\xd5\x8c";          // ԱՌ
+    scripts[1].title = "\xd4\xb1\xd5\x8c";         // ԱՌ
     scripts[2].title = "Plain";
     for (size_t i = 0; i < scripts.size(); ++i)
         scripts[i].number = std::to_string(i + 1);
