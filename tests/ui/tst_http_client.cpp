@@ -235,9 +235,7 @@ void TestHttpClient::failuresBeforeConnecting() {
     QVERIFY2(QString::fromStdString(done.message).startsWith("can't connect: Connection refused"),
              done.message.c_str());
     QVERIFY(QString::fromStdString(done.message).endsWith(" (Error #0)"));
-
-    done = http->get("http://no-such-host.invalid/x", memory);
-    QCOMPARE(Text(done.message), "can't resolve hostname to IP address");
+    // An unknown host name is not tried: its lookup would leave this machine.
 }
 
 QTEST_MAIN(TestHttpClient)
