@@ -3,6 +3,7 @@
 #include "catalogue/ascii.h"
 #include "import/cp1252.h"
 #include "import/read_file.h"
+#include "import/utf8.h"
 
 #include <cstring>
 #include <filesystem>
@@ -15,21 +16,6 @@ bool IsAscii(std::string_view text) {
     for (char c : text)
         if (static_cast<unsigned char>(c) >= 0x80)
             return false;
-    return true;
-}
-
-bool IsValidUtf8(std::string_view text) {
-    for (size_t pos = 0; pos < text.size();) {
-        if (static_cast<unsigned char>(text[pos]) < 0x80) {
-            ++pos;
-            continue;
-        }
-        char32_t c = 0;
-        size_t length = 0;
-        if (!DecodeUtf8(text, pos, c, length))
-            return false;
-        pos += length;
-    }
     return true;
 }
 
@@ -114,7 +100,7 @@ template <typename F> void ForEachLine(std::string_view bytes, F f) {
         bytes.remove_prefix(lf ? end + 1 : end);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (!IsAscii(line) && !IsValidUtf8(line)) {
+        if (!IsAscii(line) && !IsValidUtf8Text(line)) {
             converted = Cp1252ToUtf8(line);
             line = converted;
         }

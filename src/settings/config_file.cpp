@@ -1,6 +1,7 @@
 #include "settings/config_file.h"
 
 #include "import/cp1252.h"
+#include "import/utf8.h"
 #include "settings/ini_case.h"
 
 #include <cerrno>
@@ -23,28 +24,12 @@ std::string_view Trim(std::string_view s) {
     return s.substr(b, e - b + 1);
 }
 
-bool IsValidUtf8(std::string_view s) {
-    size_t i = 0;
-    while (i < s.size()) {
-        if (static_cast<unsigned char>(s[i]) < 0x80) {
-            ++i;
-            continue;
-        }
-        char32_t cp = 0;
-        size_t length = 0;
-        if (!DecodeUtf8(s, i, cp, length))
-            return false;
-        i += length;
-    }
-    return true;
-}
-
 // A name or value written by the program stays on its own line: line breaks
 // inside it would otherwise split it into new keys or sections. Blanks around
 // it are dropped, as reading would drop them. A key cannot hold "=" either;
 // text that is not UTF-8 is taken as Windows-1252.
 std::string OneLine(std::string_view text, bool isKey = false) {
-    std::string out = IsValidUtf8(text) ? std::string(text) : Cp1252ToUtf8(text);
+    std::string out = IsValidUtf8Text(text) ? std::string(text) : Cp1252ToUtf8(text);
     for (char& c : out)
         if (c == '\r' || c == '\n' || (isKey && c == '='))
             c = ' ';
@@ -194,7 +179,7 @@ void ConfigFile::Parse(std::string_view bytes) {
         if (pos < bytes.size())
             pos += bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n' ? 2 : 1;
 
-        if (!IsValidUtf8(text)) {
+        if (!IsValidUtf8Text(text)) {
             converted = Cp1252ToUtf8(text);
             text = converted;
         }
