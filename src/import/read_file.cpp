@@ -1,5 +1,7 @@
 #include "import/read_file.h"
 
+#include "import/file_descriptor.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,21 +10,6 @@
 namespace qw {
 
 namespace {
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 FileBytes failure(const std::string& path) {
     return {{}, "Cannot open file " + path + "!"};

@@ -1,5 +1,7 @@
 #include "import/save_file.h"
 
+#include "import/file_descriptor.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -67,30 +69,9 @@ int WriteAt(int fd, std::string_view bytes, off_t offset, long failAfter = -1) {
     return 0;
 }
 
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    // Closes now and reports the error a late write-back may bring.
-    int close() {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result == 0 ? 0 : errno;
-    }
-
-  private:
-    int fd_;
-};
-
 // A device or a pipe takes the bytes as they come; there is nothing to rename.
 WriteOutcome WriteStraight(const std::string& target, std::string_view bytes) {
-    Descriptor fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    FileDescriptor fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
     if (fd.get() < 0)
         return Failed("cannot write " + target, errno);
     size_t done = 0;
@@ -111,7 +92,7 @@ WriteOutcome WriteStraight(const std::string& target, std::string_view bytes) {
 // Rewrites an existing file in place, keeping its old content to put back.
 WriteOutcome WriteInPlace(const std::string& target, std::string_view bytes,
                           const SaveFaults* faults) {
-    Descriptor fd(::open(target.c_str(), O_RDWR | O_CLOEXEC));
+    FileDescriptor fd(::open(target.c_str(), O_RDWR | O_CLOEXEC));
     if (fd.get() < 0)
         return Failed("cannot write " + target, errno);
     struct stat info {};
@@ -192,7 +173,7 @@ WriteOutcome ReplaceFileContents(const std::string& path, std::string_view bytes
             return WriteInPlace(target, bytes, faults);
         return Failed("cannot create a file in " + FolderOf(target), error);
     }
-    Descriptor fd(tempFd);
+    FileDescriptor fd(tempFd);
     auto abandon = [&](const std::string& what, int error) {
         ::unlink(temp.c_str());
         return Failed(what, error);
