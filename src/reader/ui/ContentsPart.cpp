@@ -344,9 +344,11 @@ void ContentsPart::keepPageInSight(int page) {
     Contents->move(Contents->pos() + QPoint(x - frame.left(), 0));
 }
 
-void ContentsPart::hideFloatingToc() {
-    if (Contents->isVisible() && !Contents->isDocked())
-        ShowToc(false);
+bool ContentsPart::hideFloatingToc() {
+    if (!Contents->isVisible() || Contents->isDocked())
+        return false;
+    ShowToc(false);
+    return true;
 }
 
 void ContentsPart::ToggleToc() {

@@ -61,8 +61,9 @@ class ContentsPart : public QObject {
   public slots:
     void ShowToc(bool show);
     void ToggleToc();
-    // Open and Append put a floating panel away; a docked one stays.
-    void hideFloatingToc();
+    // Open and Append put a floating panel away; a docked one stays. True
+    // when a panel was hidden.
+    bool hideFloatingToc();
     void CreateTOCClick();
     void PreviousSection();
     void NextSection();

@@ -222,11 +222,9 @@ void TForm1::setUpRecent() {
 
 bool TForm1::closePanels() {
     // A floating contents panel closes; a docked one is part of the window.
-    const bool open =
-        recent_->isOpen() || (contents_->panel()->isVisible() && !contents_->panel()->isDocked());
-    contents_->hideFloatingToc();
+    const bool recentOpen = recent_->isOpen();
     recent_->hidePanel();
-    return open;
+    return contents_->hideFloatingToc() || recentOpen;
 }
 
 void TForm1::flushPendingRelayout() {
