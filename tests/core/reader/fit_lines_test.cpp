@@ -260,8 +260,54 @@ TEST(FitLines, SnapshotAndRefitTest) {
     EXPECT_TRUE(NeedsRefit(s, 20, "Fixed", 12, true));
 }
 
-// The restore rules of line-break removal.
-TEST(FitLinesRemoval, RemovesOnceAndOnlyWhenOptionsChange) {
+// The restore rules of line-break removal: each step sets the three options
+// and fits. A step that must not read the raw text again finds it changed, so
+// a needless restore shows in the work text.
+TEST(FitLinesRemoval, RestoresOnlyWhenAnOptionChangeNeedsTheRawText) {
+    struct Step {
+        bool remove, punctuation, indentation;
+        bool restores;
+        const char* workText;
+    };
+    struct Case {
+        const char* name;
+        const char* text;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"punctuation on restores first",
+         "Stop.\r\nNext\r\nline",
+         {{true, false, false, true, "Stop. Next line"},
+          {true, true, false, true, "Stop.\r\nNext line"}}},
+        {"punctuation off joins the joined text further",
+         "Stop.\r\nNext\r\nline",
+         {{true, true, false, true, "Stop.\r\nNext line"},
+          {true, false, false, false, "Stop. Next line"}}},
+        {"indentation on restores",
+         "a\r\n  b",
+         {{true, false, false, true, "a b"}, {true, false, true, true, "a\r\n  b"}}},
+        {"removal off restores, on joins again",
+         "a\r\nb",
+         {{true, false, false, true, "a b"},
+          {false, false, false, true, "a\r\nb"},
+          {true, false, false, false, "a b"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture f;
+        f.open(c.text);
+        for (const Step& s : c.steps) {
+            f.book.RawText = s.restores ? c.text : "changed on purpose";
+            f.options.removeLineBreaks = s.remove;
+            f.options.lineBreaks.notAfterPunctuation = s.punctuation;
+            f.options.lineBreaks.notBeforeIndentation = s.indentation;
+            f.fit();
+            EXPECT_EQ(f.book.WorkText, s.workText);
+            EXPECT_EQ(f.book.BreaksRemoved, s.remove);
+        }
+    }
+}
+
+TEST(FitLinesRemoval, RemovesOnceAndRestoresWhenLoadingAsks) {
     Fixture f;
     f.options.removeLineBreaks = true;
     f.options.lineBreaks.notAfterPunctuation = false;
@@ -269,75 +315,10 @@ TEST(FitLinesRemoval, RemovesOnceAndOnlyWhenOptionsChange) {
     f.open("Stop.\r\nNext\r\nline");
     f.fit();
     EXPECT_EQ(f.book.WorkText, "Stop. Next line");
-    EXPECT_TRUE(f.book.BreaksRemoved);
     EXPECT_EQ(f.host.textChanges, 1);
     f.fit();
     EXPECT_EQ(f.host.textChanges, 1); // nothing to do again
     EXPECT_EQ(f.book.RawText, "Stop.\r\nNext\r\nline");
-}
-
-TEST(FitLinesRemoval, TurningPunctuationOnRestoresTheRawTextFirst) {
-    Fixture f;
-    f.options.removeLineBreaks = true;
-    f.options.lineBreaks.notAfterPunctuation = false;
-    f.options.lineBreaks.notBeforeIndentation = false;
-    f.open("Stop.\r\nNext\r\nline");
-    f.fit();
-    f.options.lineBreaks.notAfterPunctuation = true;
-    f.fit();
-    EXPECT_EQ(f.book.WorkText, "Stop.\r\nNext line");
-    EXPECT_TRUE(f.book.BreaksPunctuation);
-}
-
-TEST(FitLinesRemoval, TurningPunctuationOffJoinsTheJoinedTextFurther) {
-    Fixture f;
-    f.options.removeLineBreaks = true;
-    f.options.lineBreaks.notAfterPunctuation = true;
-    f.options.lineBreaks.notBeforeIndentation = false;
-    f.open("Stop.\r\nNext\r\nline");
-    f.fit();
-    EXPECT_EQ(f.book.WorkText, "Stop.\r\nNext line");
-    // No restore: the raw text is not read again, removal runs on WorkText.
-    f.book.RawText = "changed on purpose";
-    f.options.lineBreaks.notAfterPunctuation = false;
-    f.fit();
-    EXPECT_EQ(f.book.WorkText, "Stop. Next line");
-}
-
-TEST(FitLinesRemoval, TurningIndentationOnRestores) {
-    Fixture f;
-    f.options.removeLineBreaks = true;
-    f.options.lineBreaks.notBeforeIndentation = false;
-    f.open("a\r\n  b");
-    f.fit();
-    EXPECT_EQ(f.book.WorkText, "a b");
-    f.options.lineBreaks.notBeforeIndentation = true;
-    f.fit();
-    EXPECT_EQ(f.book.WorkText, "a\r\n  b");
-}
-
-TEST(FitLinesRemoval, TurningRemovalOffRestoresAndOnJoinsAgain) {
-    Fixture f;
-    f.options.removeLineBreaks = true;
-    f.options.lineBreaks.notBeforeIndentation = false;
-    f.open("a\r\nb");
-    f.fit();
-    EXPECT_EQ(f.book.WorkText, "a b");
-    f.options.removeLineBreaks = false;
-    f.fit();
-    EXPECT_EQ(f.book.WorkText, "a\r\nb");
-    EXPECT_FALSE(f.book.BreaksRemoved);
-    f.options.removeLineBreaks = true;
-    f.fit();
-    EXPECT_EQ(f.book.WorkText, "a b");
-}
-
-TEST(FitLinesRemoval, RestoreRequestedByLoading) {
-    Fixture f;
-    f.options.removeLineBreaks = true;
-    f.options.lineBreaks.notBeforeIndentation = false;
-    f.open("a\r\nb");
-    f.fit();
     f.book.RawText = "c\r\nd";
     f.book.RestoreRawText = true;
     f.fit();
