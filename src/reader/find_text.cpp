@@ -5,6 +5,7 @@
 #include "import/utf8.h"
 
 #include <algorithm>
+#include <cstring>
 #include <deque>
 #include <vector>
 
@@ -23,8 +24,16 @@ void foldInto(std::string& out, std::string_view line, bool caseSensitive) {
         out.assign(line);
         return;
     }
-    out.clear();
-    for (std::size_t i = 0; i < line.size();) {
+    out.resize(line.size());
+    std::size_t ascii = 0;
+    for (; ascii < line.size(); ++ascii) {
+        const auto b = static_cast<unsigned char>(line[ascii]);
+        if (b >= 0x80)
+            break;
+        out[ascii] = static_cast<char>(b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b);
+    }
+    out.resize(ascii);
+    for (std::size_t i = ascii; i < line.size();) {
         const auto b = static_cast<unsigned char>(line[i]);
         if (b < 0x80) {
             out.push_back(static_cast<char>(b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b));
@@ -138,6 +147,18 @@ FindResult FindFrom(const FindQuery& query, SearchLines& lines, int line, int co
                             folded.size());
         window.push_back({n, position, from, folded.size() - from});
         for (std::size_t i = from; i < folded.size(); ++i) {
+            if (k == 0) {
+                // Nothing matched yet: on to the next place the text's first
+                // byte occurs.
+                const void* next = std::memchr(folded.data() + i, s[0], folded.size() - i);
+                const std::size_t at = next == nullptr
+                                           ? folded.size()
+                                           : static_cast<const char*>(next) - folded.data();
+                position += static_cast<long long>(at - i);
+                i = at;
+                if (i == folded.size())
+                    break;
+            }
             const char c = folded[i];
             while (k > 0 && s[k] != c)
                 k = static_cast<std::size_t>(border[k - 1]);

@@ -119,7 +119,7 @@ FindPart::FindPart(ReaderContext& context, const ParaWrap& wrap, QTimer& resizeT
     Finden->setFrameShape(QFrame::StyledPanel);
     Finden->setAutoFillBackground(true);
     auto* row = new QHBoxLayout(Finden);
-    row->setContentsMargins(6, 4, 6, 4);
+    row->setContentsMargins(4, 1, 4, 1);
     FindText = new QComboBox(Finden);
     FindText->setObjectName(QStringLiteral("FindText"));
     FindText->setEditable(true);
@@ -165,11 +165,13 @@ bool FindPart::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FindPart::placePanel() {
-    // Below the top button row, in the middle of the window.
+    // In the middle of the top button row, over the turning buttons: a panel
+    // over the pages would hide the first lines of the right page, where a
+    // hit from the left page continues.
     QWidget& window = context_.window;
     const QSize size = Finden->sizeHint();
     const int width = std::min(size.width(), window.width());
-    Finden->setGeometry((window.width() - width) / 2, 36, width, size.height());
+    Finden->setGeometry((window.width() - width) / 2, 1, width, size.height());
     Finden->raise();
 }
 
