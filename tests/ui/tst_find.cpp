@@ -102,6 +102,10 @@ class FindTest : public QObject {
         QCOMPARE(form->book().Pages.LeftPage, 1);
         QCOMPARE(pages->leftPage()->selectedText(), last);
         QCOMPARE(pages->rightPage()->selectedText(), first);
+        // The texts searched for are offered again, the latest first.
+        const auto* texts = form->findChild<QComboBox*>(QStringLiteral("FindText"));
+        QCOMPARE(texts->count(), 2);
+        QCOMPARE(texts->itemText(1), QStringLiteral("w00007"));
         QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), last);
 
