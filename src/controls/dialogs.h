@@ -45,7 +45,7 @@ struct SaveFileChoice {
 };
 
 // The buttons of a confirmation with more than two answers.
-enum class Choice { Yes, No, Abort, All };
+enum class Choice { Yes, No, Abort, All, Cancel };
 
 class Dialogs {
   public:
@@ -57,8 +57,8 @@ class Dialogs {
     // True for Yes / OK.
     virtual bool askYesNo(const std::string& text) = 0;
     virtual bool askOkCancel(const std::string& text) = 0;
-    // A confirmation with the given buttons, in order; closing it answers No
-    // when No is offered.
+    // A confirmation with the given buttons, in order; closing it answers
+    // Cancel when Cancel is offered, else No.
     virtual Choice askChoice(const std::string& text, const std::vector<Choice>& buttons) = 0;
     // The entered text, or nothing when cancelled.
     virtual std::optional<std::string> inputLine(const InputLineRequest& request) = 0;

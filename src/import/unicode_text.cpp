@@ -48,10 +48,12 @@ std::string SimpleCaseFold(std::string_view text) {
     // utf8proc's simple lower-case mapping after its upper-case one equals
     // simple case folding for all but a handful of characters (final sigma
     // and the like fold alike this way, which is what a search wants).
-    return mapCodePoints(text, [](char32_t c) {
-        const auto upper = utf8proc_toupper(static_cast<utf8proc_int32_t>(c));
-        return static_cast<char32_t>(utf8proc_tolower(upper));
-    });
+    return mapCodePoints(text, FoldCodePoint);
+}
+
+char32_t FoldCodePoint(char32_t c) {
+    const auto upper = utf8proc_toupper(static_cast<utf8proc_int32_t>(c));
+    return static_cast<char32_t>(utf8proc_tolower(upper));
 }
 
 bool IsCombining(char32_t c) {

@@ -15,6 +15,8 @@ std::string UpperUtf8(std::string_view text);
 
 // Simple case folding: the form case-insensitive comparisons compare.
 std::string SimpleCaseFold(std::string_view text);
+// The same for one code point.
+char32_t FoldCodePoint(char32_t c);
 
 // A mark that combines with the character before it (categories Mn, Mc, Me)
 // or a zero-width joiner: a line never breaks before it.

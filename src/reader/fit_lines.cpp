@@ -148,11 +148,7 @@ std::optional<DisplayLinePlace> FindDisplayLine(const Book& book, int n) {
     return DisplayLinePlace{j, n - (book.LineEnds[j] - book.LineHeights[j]) - 1};
 }
 
-namespace {
-
-// A wrapped line as a page shows it: without its trailing blanks (a line of
-// blanks keeps its first one) and line-end characters.
-std::string shownLine(std::string_view line) {
+std::string_view ShownDisplayLine(std::string_view line) {
     std::size_t end = line.size();
     while (end > 0 && (line[end - 1] == '\r' || line[end - 1] == '\n'))
         --end;
@@ -161,10 +157,8 @@ std::string shownLine(std::string_view line) {
         --trimmed;
     if (trimmed == 0 && end > 0)
         trimmed = 1;
-    return std::string(line.substr(0, trimmed));
+    return line.substr(0, trimmed);
 }
-
-} // namespace
 
 std::optional<std::string> DisplayLineText(const Book& book, const ParaWrap& wrap, int n) {
     const std::optional<DisplayLinePlace> place = FindDisplayLine(book, n);
@@ -173,7 +167,7 @@ std::optional<std::string> DisplayLineText(const Book& book, const ParaWrap& wra
     const std::string_view line = book.BookLines.line(book.WorkText, place->logicalLine);
     if (line.empty())
         return std::string();
-    return shownLine(wrap.wrappedLine(line, place->wrappedLine));
+    return std::string(ShownDisplayLine(wrap.wrappedLine(line, place->wrappedLine)));
 }
 
 } // namespace qw

@@ -75,5 +75,8 @@ std::optional<DisplayLinePlace> FindDisplayLine(const Book& book, int n);
 // empty string, trailing blanks are removed (a line of blanks keeps its first
 // one). Nothing when n is out of range.
 std::optional<std::string> DisplayLineText(const Book& book, const ParaWrap& wrap, int n);
+// A wrapped line as a page shows it: without its trailing blanks (a line of
+// blanks keeps its first one) and line-end characters.
+std::string_view ShownDisplayLine(std::string_view wrapped);
 
 } // namespace qw

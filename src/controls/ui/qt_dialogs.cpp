@@ -88,6 +88,7 @@ Choice QtDialogs::askChoice(const std::string& text, const std::vector<Choice>& 
         const QMessageBox::StandardButton b = c == Choice::Yes     ? QMessageBox::Yes
                                               : c == Choice::No    ? QMessageBox::No
                                               : c == Choice::Abort ? QMessageBox::Abort
+                                              : c == Choice::Cancel ? QMessageBox::Cancel
                                                                    : QMessageBox::YesToAll;
         QAbstractButton* button = box.addButton(b);
         if (c == Choice::All)

@@ -37,6 +37,8 @@ class LayoutPart : public QObject, private FitHost {
 
     // Display line n of the current fitting.
     std::optional<std::string> displayLine(int n) const;
+    // The wrap engine the display lines are made with.
+    const ParaWrap& wrap() const { return wrap_; }
 
     void applyPageFont();
     // The wrap engine set to the pages' width, font and tab stops; only a

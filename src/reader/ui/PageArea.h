@@ -86,6 +86,7 @@ class PageArea : public QWidget {
     QWidget* visibleLeftPage() const;
     // The page that copy and find work on.
     PageView* activePage() const { return activePage_; }
+    void setActivePage(PageView* page) { activePage_ = page; }
     const PageText& leftText() const { return shown_.left; }
     const PageText& rightText() const { return shown_.right; }
 

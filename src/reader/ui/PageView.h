@@ -7,6 +7,7 @@
 class QFontMetricsF;
 class QPainter;
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,7 @@ class PageView : public QWidget {
     void collapseSelection();
     QString selectedText() const;
     bool hasSelection() const { return anchor_ != cursor_; }
+    int selectionEnd() const { return std::max(anchor_, cursor_); }
 
   public slots:
     void copy() const;

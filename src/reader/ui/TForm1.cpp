@@ -5,6 +5,7 @@
 #include "reader/caption.h"
 #include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
+#include "reader/ui/FindPart.h"
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/OptionsPart.h"
 #include "reader/ui/PageArea.h"
@@ -115,6 +116,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     colours_ = new ColoursPart(*context_);
     connect(options_, &OptionsPart::coloursChanged, colours_, &ColoursPart::apply);
     colours_->apply();
+    find_ = new FindPart(*context_, layout_->wrap(), layout_->resizeTimer());
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
@@ -371,22 +373,31 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::OpenCatalogue:
         showCatalogue();
         break;
+    case Command::Find:
+        find_->showPanel();
+        break;
+    case Command::FindStart:
+    case Command::FindNext:
+        find_->findNext();
+        break;
+    case Command::OpenFindAndFindNext:
+        find_->showPanel();
+        find_->findNext();
+        break;
+    case Command::CloseFindBar:
+        find_->closePanel();
+        break;
     case Command::PassOn:
     case Command::Nothing:
         break;
     // Not built yet: the find bar, find in files, automatic turning, the
     // help and menu panels, the editor, the catalogue browser and
     // the folder navigation plug in here as they arrive.
-    case Command::FindStart:
     case Command::FindInFilesStart:
-    case Command::FindNext:
-    case Command::CloseFindBar:
     case Command::AutoTurnOff:
     case Command::AutoTurnPause:
     case Command::ToggleHelp:
-    case Command::OpenFindAndFindNext:
     case Command::Edit:
-    case Command::Find:
     case Command::FindInFiles:
     case Command::OpenOptionsPage:
     case Command::DeleteBookRecords:

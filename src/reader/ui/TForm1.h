@@ -43,6 +43,7 @@ class TPGftpForm;
 class RecordsPart;
 class RecentPart;
 class ColoursPart;
+class FindPart;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
@@ -110,6 +111,7 @@ class TForm1 : public QWidget, private LoadHost {
   public:
     ContentsPanel* contentsPanel() const { return contents_->panel(); }
     RecentPart* recentPart() const { return recent_; }
+    FindPart* findPart() const { return find_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
     void attachTocCriteria(TocCriteriaGroup* group) { contents_->attachTocCriteria(group); }
@@ -185,6 +187,7 @@ class TForm1 : public QWidget, private LoadHost {
     TPGftpForm* pgBrowser_ = nullptr;  // the catalogue browser, made when first shown
     RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
     ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window
+    FindPart* find_ = nullptr;         // the find panel and find next in the book
 };
 
 } // namespace qw

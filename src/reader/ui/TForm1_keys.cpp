@@ -4,6 +4,7 @@
 #include "reader/ui/TForm1.h"
 
 #include "reader/ui/ContentsPanel.h"
+#include "reader/ui/FindPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/RecentPart.h"
@@ -145,6 +146,7 @@ KeyState TForm1::keyState(const QWidget* focus) const {
     s.focus = focusKind(focus);
     contents_->tocKeyState(s, focus);
     recent_->recentKeyState(s, focus);
+    find_->findKeyState(s, focus);
     if (configLoaded_) {
         const Settings& settings = config_->settings;
         s.shortcutsEnabled = settings.Bool(Setting::ActivateShortcuts);
@@ -224,8 +226,10 @@ bool TForm1::handleCharacter(QKeyEvent* event, const QWidget* focus) {
         pages_->jumpDialog(false, std::string(1, static_cast<char>(character)));
         return true;
     case CharCommand::QuickFindOpen:
+        find_->quickFind(text, true);
+        return true;
     case CharCommand::QuickFindAppend:
-        // The find bar takes the character once it exists.
+        find_->quickFind(text, false);
         return true;
     case CharCommand::Nothing:
         return true;

@@ -1,0 +1,303 @@
+#include "reader/ui/FindPart.h"
+
+#include "controls/dialogs.h"
+#include "reader/book.h"
+#include "reader/book_search_lines.h"
+#include "reader/find_pages.h"
+#include "reader/find_text.h"
+#include "reader/ui/PageArea.h"
+#include "reader/ui/PageView.h"
+#include "reader/ui/ReaderContext.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace qw {
+
+namespace {
+
+constexpr int kRememberedTexts = 10;
+constexpr int kPollMs = 40;
+const char* const kNoBook = "No text opened, start searching in files?";
+const char* const kNotFound =
+    "Text not found.\rStart again from the beginning?\r(No closes the Find dialog)";
+
+// While the book is scanned: the caption every 10 pages, the hourglass, and
+// the pending keys looked at now and then so that Space or Esc stops the
+// scan. Keys and mouse presses are not carried out meanwhile, and a resize
+// relayout waits until the scan is over (the lines must not change under it).
+class FindScanPump : public QObject, public FindProgress {
+  public:
+    FindScanPump(QWidget& window, QTimer& resizeTimer, int pageCount)
+        : window_(window), resizeTimer_(resizeTimer), pageCount_(pageCount),
+          caption_(window.windowTitle()) {
+        relayoutPending_ = resizeTimer_.isActive();
+        resizeTimer_.stop();
+        qApp->installEventFilter(this);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~FindScanPump() override {
+        QApplication::restoreOverrideCursor();
+        qApp->removeEventFilter(this);
+        window_.setWindowTitle(caption_);
+        if (relayoutPending_)
+            resizeTimer_.start();
+    }
+
+    bool keepGoing(int page) override {
+        if (page % 10 == 0)
+            window_.setWindowTitle(
+                QStringLiteral("Searching on page %1 of %2").arg(page).arg(pageCount_));
+        if (!clock_.isValid() || clock_.elapsed() >= kPollMs) {
+            QCoreApplication::processEvents();
+            clock_.start();
+        }
+        return stopKey_ == 0;
+    }
+    int stopKey() const { return stopKey_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (stopKey_ == 0 && (key == Qt::Key_Space || key == Qt::Key_Escape))
+                stopKey_ = key;
+            return true;
+        }
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            return true;
+        case QEvent::Timer:
+            if (watched == &resizeTimer_) {
+                resizeTimer_.stop();
+                relayoutPending_ = true;
+                return true;
+            }
+            return false;
+        default:
+            return false;
+        }
+    }
+
+  private:
+    QWidget& window_;
+    QTimer& resizeTimer_;
+    int pageCount_;
+    QString caption_;
+    QElapsedTimer clock_;
+    int stopKey_ = 0;
+    bool relayoutPending_ = false;
+};
+
+QPushButton* panelButton(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFocusPolicy(Qt::NoFocus); // the focus stays in the field
+    return button;
+}
+
+} // namespace
+
+FindPart::FindPart(ReaderContext& context, const ParaWrap& wrap, QTimer& resizeTimer)
+    : QObject(&context.window), context_(context), wrap_(wrap), resizeTimer_(resizeTimer) {
+    Finden = new QFrame(&context.window);
+    Finden->setObjectName(QStringLiteral("Finden"));
+    Finden->setFrameShape(QFrame::StyledPanel);
+    Finden->setAutoFillBackground(true);
+    auto* row = new QHBoxLayout(Finden);
+    row->setContentsMargins(4, 1, 4, 1);
+    FindText = new QComboBox(Finden);
+    FindText->setObjectName(QStringLiteral("FindText"));
+    FindText->setEditable(true);
+    FindText->setInsertPolicy(QComboBox::NoInsert);
+    FindText->setMinimumContentsLength(24);
+    FindText->setToolTip(tr("Enter the text to find, then press Enter or click Find."));
+    FindCSens = new QCheckBox(tr("&Case sensitive"), Finden);
+    FindCSens->setObjectName(QStringLiteral("FindCSens"));
+    FindCSens->setFocusPolicy(Qt::NoFocus);
+    FindStart = panelButton(Finden, "FindStart", tr("Find"));
+    FindInFiles = panelButton(Finden, "FindInFiles", tr("Find in files"));
+    FindDone = panelButton(Finden, "FindDone", tr("Close"));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{FindText, FindCSens, FindStart, FindInFiles, FindDone})
+        row->addWidget(w);
+    Finden->hide();
+
+    connect(FindStart, &QPushButton::clicked, this, &FindPart::findNext);
+    connect(FindDone, &QPushButton::clicked, this, &FindPart::closePanel);
+    connect(FindInFiles, &QPushButton::clicked, this,
+            [this] { emit findInFilesRequested(FindText->currentText()); });
+    connect(FindCSens, &QCheckBox::clicked, this, [this] {
+        if (isOpen())
+            FindText->setFocus(); // without selecting the text
+    });
+    context.window.installEventFilter(this);
+}
+
+bool FindPart::isOpen() const {
+    return Finden->isVisibleTo(&context_.window);
+}
+
+void FindPart::findKeyState(KeyState& state, const QWidget* focus) const {
+    state.findBarOpen = isOpen();
+    if (focus != nullptr && (focus == FindText || FindText->isAncestorOf(focus)))
+        state.focus = Focus::FindField;
+}
+
+bool FindPart::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &context_.window && event->type() == QEvent::Resize && isOpen())
+        placePanel();
+    return QObject::eventFilter(watched, event);
+}
+
+void FindPart::placePanel() {
+    // In the middle of the top button row, over the turning buttons: a panel
+    // over the pages would hide the first lines of the right page, where a
+    // hit from the left page continues.
+    QWidget& window = context_.window;
+    const QSize size = Finden->sizeHint();
+    const int width = std::min(size.width(), window.width());
+    Finden->setGeometry((window.width() - width) / 2, 1, width, size.height());
+    Finden->raise();
+}
+
+void FindPart::showPanel() {
+    placePanel();
+    Finden->show();
+    Finden->raise();
+    FindText->setFocus();
+    FindText->lineEdit()->selectAll();
+}
+
+void FindPart::closePanel() {
+    context_.pages.leftPage()->collapseSelection();
+    context_.pages.rightPage()->collapseSelection();
+    const bool hadFocus = Finden->isAncestorOf(QApplication::focusWidget());
+    Finden->hide();
+    if (hadFocus)
+        context_.window.setFocus();
+}
+
+void FindPart::quickFind(const QString& character, bool open) {
+    QLineEdit* edit = FindText->lineEdit();
+    if (open) {
+        edit->setText(character);
+        showPanel();
+    } else {
+        edit->setText(edit->text() + character);
+        FindText->setFocus();
+    }
+    edit->deselect();
+    edit->end(false);
+}
+
+void FindPart::rememberText(const QString& text) {
+    // The last ten texts of this run, the latest first.
+    const int found = FindText->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (found == 0)
+        return;
+    if (found > 0)
+        FindText->removeItem(found);
+    FindText->insertItem(0, text);
+    while (FindText->count() > kRememberedTexts)
+        FindText->removeItem(FindText->count() - 1);
+    FindText->setCurrentIndex(0);
+}
+
+void FindPart::findNext() {
+    const QString text = FindText->currentText();
+    Book& book = context_.book;
+    if (!book.isOpen()) {
+        if (context_.dialogs.askOkCancel(kNoBook))
+            emit findInFilesRequested(text);
+        return;
+    }
+    const std::optional<FindQuery> query =
+        MakeFindQuery(text.toStdString(), FindCSens->isChecked());
+    if (!query)
+        return;
+    rememberText(text);
+    PageArea& pages = context_.pages;
+    const Pagination& paging = book.Pages;
+    const int linesPerPage = std::max(1, paging.LinesPerPage);
+
+    // From the end of the selection on the found side; the title page has
+    // no text, so the search begins on the right page then.
+    if (paging.LeftPage == 0)
+        pages.setActivePage(pages.rightPage());
+    const bool right = pages.activePage() == pages.rightPage();
+    PageView* side = right ? pages.rightPage() : pages.leftPage();
+    (right ? pages.leftPage() : pages.rightPage())->collapseSelection();
+    const int caret = side->selectionEnd();
+    side->setSelection(caret, caret);
+    const PageText& shown = right ? pages.rightText() : pages.leftText();
+    const SearchStart start = SearchStartOf(paging.LeftPage + (right ? 1 : 0), linesPerPage, shown,
+                                            ControlPlace(shown.text, caret));
+
+    BookSearchLines lines(book, wrap_);
+    FindResult result;
+    int stopKey = 0;
+    {
+        FindScanPump pump(context_.window, resizeTimer_, paging.PageCount);
+        result = FindFrom(*query, lines, start.line, start.column, linesPerPage, &pump);
+        stopKey = pump.stopKey();
+    }
+    while (result.end == FindEnd::EndOfBook) {
+        const Choice answer =
+            context_.dialogs.askChoice(kNotFound, {Choice::Yes, Choice::No, Choice::Cancel});
+        if (answer == Choice::No)
+            closePanel();
+        if (answer != Choice::Yes)
+            return;
+        pages.setActivePage(pages.leftPage());
+        FindScanPump pump(context_.window, resizeTimer_, paging.PageCount);
+        result = FindFrom(*query, lines, 1, 0, linesPerPage, &pump);
+        stopKey = pump.stopKey();
+    }
+    if (result.end == FindEnd::Stopped) {
+        if (stopKey == Qt::Key_Escape)
+            closePanel();
+        return;
+    }
+    showHit(result.hit);
+}
+
+void FindPart::showHit(const TextHit& hit) {
+    PageArea& pages = context_.pages;
+    Pagination& paging = context_.book.Pages;
+    const int linesPerPage = std::max(1, paging.LinesPerPage);
+    const HitPlacement placed = PlaceHit(hit, paging.LeftPage, linesPerPage);
+    if (placed.leftPage != paging.LeftPage)
+        pages.goToPage(placed.leftPage);
+    PagePair shown;
+    shown.left = pages.leftText();
+    shown.right = pages.rightText();
+    const HitSelections selected = SelectHit(hit, paging.LeftPage, linesPerPage, shown);
+    auto apply = [](PageView* page, const std::optional<PageSelection>& s) {
+        if (s)
+            page->setSelection(s->start, s->end);
+        else
+            page->collapseSelection();
+    };
+    apply(pages.leftPage(), selected.left);
+    apply(pages.rightPage(), selected.right);
+    PageView* side = placed.side == PageSide::Right ? pages.rightPage() : pages.leftPage();
+    pages.setActivePage(side);
+    side->setFocus();
+}
+
+} // namespace qw
