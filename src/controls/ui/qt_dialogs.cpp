@@ -85,11 +85,11 @@ Choice QtDialogs::askChoice(const std::string& text, const std::vector<Choice>& 
                     parent_);
     std::vector<std::pair<QAbstractButton*, Choice>> made;
     for (Choice c : buttons) {
-        const QMessageBox::StandardButton b = c == Choice::Yes     ? QMessageBox::Yes
-                                              : c == Choice::No    ? QMessageBox::No
-                                              : c == Choice::Abort ? QMessageBox::Abort
+        const QMessageBox::StandardButton b = c == Choice::Yes      ? QMessageBox::Yes
+                                              : c == Choice::No     ? QMessageBox::No
+                                              : c == Choice::Abort  ? QMessageBox::Abort
                                               : c == Choice::Cancel ? QMessageBox::Cancel
-                                                                   : QMessageBox::YesToAll;
+                                                                    : QMessageBox::YesToAll;
         QAbstractButton* button = box.addButton(b);
         if (c == Choice::All)
             button->setText(QObject::tr("All"));
