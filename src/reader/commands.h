@@ -105,6 +105,7 @@ enum class Command {
     ToggleContents,
     Close,
     Exit,
+    Print, // the menu's "Print text"
     ToggleFullScreen,
     LargerFont,
     SmallerFont,

@@ -393,6 +393,7 @@ void TForm1::runCommand(const KeyDecision& d) {
     // Not built yet: the find bar, find in files, automatic turning, the
     // help and menu panels, the editor, the catalogue browser and
     // the folder navigation plug in here as they arrive.
+    case Command::Print:
     case Command::FindInFilesStart:
     case Command::AutoTurnOff:
     case Command::AutoTurnPause:
