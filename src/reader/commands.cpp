@@ -11,6 +11,11 @@ KeyDecision turn(PageMove move) {
     return {Command::TurnPage, 0, move};
 }
 
+bool isNavigationKey(Key k) {
+    return k == Key::Up || k == Key::Down || k == Key::Left || k == Key::Right || k == Key::Home ||
+           k == Key::End || k == Key::PageUp || k == Key::PageDown;
+}
+
 bool isTextEntry(Focus focus) {
     return focus == Focus::TextField || focus == Focus::MultiLineText || focus == Focus::FindField;
 }
@@ -125,6 +130,11 @@ KeyDecision RouteKey(const KeyPress& p, const KeyState& state) {
         if (k == Key::Enter && s.focus == Focus::MarginField)
             return make(Command::ApplyMargins);
     }
+    // Used by keyboard, the tree or control of an open panel keeps the
+    // navigation keys instead of turning the pages behind it.
+    if ((s.menuOpen || s.helpOpen) && !p.ctrl && !p.alt && isNavigationKey(k) &&
+        (s.focus == Focus::PanelControl || (s.menuOpen && s.focus == Focus::OptionsTree)))
+        return make(Command::PassOn);
     if (s.helpOpen && s.focus == Focus::HelpTree)
         return make(k == Key::Enter ? Command::OpenHelpPage : Command::PassOn);
     if (s.recentOpen && s.focus == Focus::RecentList) {

@@ -57,7 +57,8 @@ enum class Focus {
     HelpTree,
     RecentList,
     TocList,
-    OtherControl
+    OtherControl,
+    PanelControl // another control of the menu or help panel
 };
 
 struct KeyState {

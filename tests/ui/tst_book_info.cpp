@@ -10,7 +10,7 @@
 #include "settings/ui/AnnotationPage.h"
 #include "settings/ui/BookInfoPage.h"
 #include "settings/ui/IniFileListPage.h"
-#include "settings/ui/OptionsWindow.h"
+#include "settings/ui/MenuPanel.h"
 #include "test_books.h"
 
 #include <QAction>
@@ -45,16 +45,10 @@ class BookInfoTest : public QObject {
         return qw::test::WriteTestFile(config_.path(), name, content);
     }
 
-    // The options window at its "Book info" page, opened from the menu.
-    static OptionsWindow* openDialog(TForm1& form) {
-        auto* command = form.findChild<QAction*>(QStringLiteral("OptionsAction"));
-        if (command == nullptr)
-            return nullptr;
-        command->trigger();
-        auto* window = form.findChild<OptionsWindow*>();
-        if (window != nullptr)
-            window->showPage(8);
-        return window;
+    // The menu panel at its "Book info" page.
+    static MenuPanel* openDialog(TForm1& form) {
+        form.ShowOptions(8);
+        return form.menuPanel();
     }
 
   private slots:
@@ -204,7 +198,7 @@ class BookInfoTest : public QObject {
         form.startupOpen({QStringLiteral("quirewell"), path});
         QVERIFY(form.book().isOpen());
 
-        OptionsWindow* dialog = openDialog(form);
+        MenuPanel* dialog = openDialog(form);
         QVERIFY(dialog != nullptr);
         QVERIFY(dialog->isVisible());
         BookInfoPage* info = dialog->findChild<BookInfoPage*>();
@@ -248,7 +242,7 @@ class BookInfoTest : public QObject {
         TForm1 again(dialogs);
         again.show();
         again.startupOpen({QStringLiteral("quirewell"), path});
-        OptionsWindow* shown = openDialog(again);
+        MenuPanel* shown = openDialog(again);
         QVERIFY(shown != nullptr);
         QCOMPARE(shown->findChild<BookInfoPage*>()->field(BookKey::Title)->text(),
                  QStringLiteral("Whales"));
@@ -266,7 +260,7 @@ class BookInfoTest : public QObject {
         TForm1 form(dialogs);
         form.show();
         form.startupOpen({QStringLiteral("quirewell"), path});
-        OptionsWindow* dialog = openDialog(form);
+        MenuPanel* dialog = openDialog(form);
         QVERIFY(dialog != nullptr);
         QTest::keyClicks(dialog->findChild<BookInfoPage*>()->field(BookKey::Title),
                          QStringLiteral("T"));
@@ -293,7 +287,7 @@ class BookInfoTest : public QObject {
         const std::string record = path.toStdString();
         QVERIFY(!form.configuration().file.SectionExists(record));
 
-        OptionsWindow* dialog = openDialog(form);
+        MenuPanel* dialog = openDialog(form);
         QVERIFY(dialog != nullptr);
         QTest::keyClicks(dialog->findChild<BookInfoPage*>()->field(BookKey::Title),
                          QStringLiteral("Kept"));
@@ -310,7 +304,7 @@ class BookInfoTest : public QObject {
         TForm1 form(dialogs);
         form.show();
         form.startupOpen({QStringLiteral("quirewell"), first});
-        OptionsWindow* dialog = openDialog(form);
+        MenuPanel* dialog = openDialog(form);
         QVERIFY(dialog != nullptr);
         IniFileListPage* list = dialog->findChild<IniFileListPage*>();
         dialog->showPage(5);

@@ -3,7 +3,7 @@
 
 #include "config_folder.h"
 #include "controls/scripted_dialogs.h"
-#include "reader/ui/OptionsPart.h"
+#include "reader/ui/MenuPanelPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/TForm1.h"
@@ -11,7 +11,7 @@
 #include "settings/config_file.h"
 #include "settings/ui/ColorsPage.h"
 #include "settings/ui/IniFileListPage.h"
-#include "settings/ui/OptionsWindow.h"
+#include "settings/ui/MenuPanel.h"
 #include "settings/ui/colour_scheme_ui.h"
 #include "show_window.h"
 #include "test_books.h"
@@ -55,7 +55,7 @@ class ColoursTest : public QObject {
         QCOMPARE(pageColour(form), QColor(0xE7, 0xE7, 0xE7));
 
         form.ShowOptions();
-        qw::ColorsPage* page = form.findChild<qw::OptionsPart*>()->colorsPage();
+        qw::ColorsPage* page = form.menuPart()->colorsPage();
         QCOMPARE(page->schemeList()->currentText(), QStringLiteral("Default"));
         auto* remove = page->findChild<QPushButton*>(QStringLiteral("DeleteScheme"));
         QVERIFY(!remove->isEnabled());
@@ -67,7 +67,7 @@ class ColoursTest : public QObject {
         // The lists of the options take the list colours, the INI file list too.
         const QColor listBackground =
             qw::SchemeColourOf(qw::CurrentColours(), qw::SchemeColour::ListBackground);
-        auto* iniList = form.optionsWindow()->findChild<qw::IniFileListPage*>();
+        auto* iniList = form.menuPanel()->findChild<qw::IniFileListPage*>();
         QCOMPARE(iniList->list()->palette().color(QPalette::Base), listBackground);
 
         // A five-colour line changes nothing on the screen.
@@ -109,7 +109,7 @@ class ColoursTest : public QObject {
         {
             qw::TForm1 form(dialogs);
             form.ShowOptions();
-            qw::ColorsPage* page = form.findChild<qw::OptionsPart*>()->colorsPage();
+            qw::ColorsPage* page = form.menuPart()->colorsPage();
             QCOMPARE(page->schemeList()->count(), 4);
             page->schemeList()->setCurrentIndex(2);
             page->chooseScheme(2);

@@ -9,12 +9,13 @@
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/FileSpecificPage.h"
 #include "reader/ui/MarginsPage.h"
+#include "reader/ui/MenuPanelPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/TForm1.h"
 #include "settings/config_file.h"
 #include "settings/ui/CheckOptionsPage.h"
-#include "settings/ui/OptionsWindow.h"
+#include "settings/ui/MenuPanel.h"
 #include "settings/ui/option_pages.h"
 
 #include <QCheckBox>
@@ -332,8 +333,8 @@ class LayoutTest : public QObject {
         QCOMPARE(form.book().Pages.PageCount,
                  qw::PageCountFor(lines, form.book().Pages.LinesPerPage));
 
-        // Leaving the options fits the lines that waited.
-        form.optionsWindow()->close();
+        // Leaving the menu fits the lines that waited.
+        form.menuPart()->MenuHilfeAus(false);
         QVERIFY(form.book().LineCount > lines);
 
         // The font left the window's bounds alone; a resize is what is stored.

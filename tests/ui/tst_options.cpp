@@ -9,7 +9,7 @@
 #include "reader/ui/TForm1.h"
 #include "settings/config_file.h"
 #include "settings/ui/CheckOptionsPage.h"
-#include "settings/ui/OptionsWindow.h"
+#include "settings/ui/MenuPanel.h"
 #include "settings/ui/option_pages.h"
 
 #include <QCheckBox>
@@ -38,7 +38,7 @@ class OptionsTest : public QObject {
         qw::ScriptedDialogs dialogs;
         qw::TForm1 form(dialogs);
         form.ShowOptions(5);
-        qw::OptionsWindow* window = form.optionsWindow();
+        qw::MenuPanel* window = form.menuPanel();
         QVERIFY(window);
         QCOMPARE(window->currentPage(), 5);
         QCOMPARE(window->page(5)->objectName(), QStringLiteral("OPanel5"));
@@ -93,7 +93,7 @@ class OptionsTest : public QObject {
         }
         // All but the two that are disabled here: "Page numbers below text"
         // (no margins applied) and "Fit when leaving menu" (automatic fitting on).
-        QCOMPARE(checked, 15);
+        QCOMPARE(checked, 18);
     }
 
     void fullScreenAndAntialiasingFollowTheWindow() {

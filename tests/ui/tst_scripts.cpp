@@ -9,7 +9,7 @@
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/TForm1.h"
-#include "settings/ui/OptionsWindow.h"
+#include "settings/ui/MenuPanel.h"
 #include "test_books.h"
 
 #include <QComboBox>
@@ -102,7 +102,7 @@ class ScriptsTest : public QObject {
     // Chooses an encoding from the "File specific" page's list.
     static void chooseEncoding(qw::TForm1& form, const QString& name) {
         form.ShowOptions(6);
-        auto* box = form.optionsWindow()->findChild<QComboBox*>(QStringLiteral("Encoding"));
+        auto* box = form.menuPanel()->findChild<QComboBox*>(QStringLiteral("Encoding"));
         QVERIFY(box != nullptr);
         const int index = box->findText(name);
         QVERIFY2(index >= 0, qPrintable(name));

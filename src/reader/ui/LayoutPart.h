@@ -77,7 +77,6 @@ class LayoutPart : public QObject, private FitHost {
     // What the stored options do to the layout.
     void generalOptionChanged(GeneralOption option, bool checked);
     void controlOptionChanged(ControlOption option, bool checked);
-    void leftOptions();
 
   signals:
     void captionNeeded();

@@ -163,21 +163,14 @@ void LayoutPart::generalOptionChanged(GeneralOption option, bool checked) {
     case GeneralOption::HideIgnoredFiles:
     case GeneralOption::ApplyDefaultSettings:
         break; // read when they are needed
+    case GeneralOption::ShowClock:
+        break; // the clock part's
     }
 }
 
 void LayoutPart::controlOptionChanged(ControlOption option, bool checked) {
     // Switched on, automatic fitting catches up with what changed meanwhile.
     if (option == ControlOption::AutomaticallyFit && checked && book().isOpen() && needsRefit())
-        fitLines();
-}
-
-void LayoutPart::leftOptions() {
-    // "Fit when leaving menu after changes": the fitting that automatic
-    // fitting would have done while the options were open.
-    const Settings& s = config().settings;
-    if (book().isOpen() && s.Bool(Setting::FitLeavingMenu) && !s.Bool(Setting::AutomaticallyFit) &&
-        needsRefit())
         fitLines();
 }
 

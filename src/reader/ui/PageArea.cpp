@@ -407,6 +407,9 @@ void PageArea::turnByArea(bool forward) {
 }
 
 void PageArea::mousePressEvent(QMouseEvent* event) {
+    // With a panel open over the book, a press here only closes it.
+    if (closePanels && closePanels())
+        return;
     const QPoint at = event->position().toPoint();
     const bool inLeftArea = QRect(layout_.leftTurnArea.x, layout_.leftTurnArea.y,
                                   layout_.leftTurnArea.width, layout_.leftTurnArea.height)

@@ -28,6 +28,13 @@ void ProgressBar::setColors(const QColor& bar, const QColor& filled) {
     update();
 }
 
+void ProgressBar::setFilledHidden(bool hidden) {
+    if (hidden == filledHidden_)
+        return;
+    filledHidden_ = hidden;
+    update();
+}
+
 int ProgressBar::filledWidth() const {
     return ProgressFilledWidth(leftPage_, pageCount_, width() - 2 * kMargin);
 }
@@ -40,7 +47,8 @@ void ProgressBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), bar_);
     if (pageCount_ > 0)
-        painter.fillRect(QRect(kMargin, kMargin, filledWidth(), height() - 2 * kMargin), filled_);
+        painter.fillRect(QRect(kMargin, kMargin, filledWidth(), height() - 2 * kMargin),
+                         filledColour());
 }
 
 void ProgressBar::mousePressEvent(QMouseEvent* event) {

@@ -2,12 +2,15 @@
 
 #include "catalogue/ui/TPGftpForm.h"
 #include "controls/dialogs.h"
+#include "controls/ui/TPanelButton.h"
 #include "reader/caption.h"
+#include "reader/ui/AutoTurnPart.h"
 #include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/FindPart.h"
+#include "reader/ui/HelpPanelPart.h"
 #include "reader/ui/LayoutPart.h"
-#include "reader/ui/OptionsPart.h"
+#include "reader/ui/MenuPanelPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/RecentPart.h"
@@ -20,8 +23,6 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QHBoxLayout>
-#include <QMenu>
-#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -30,14 +31,6 @@ namespace qw {
 namespace {
 
 const char* const kUnsavedExit = "Edited text has not been saved!\rExit program?";
-
-// A command of the "Menu" button; the shortcut is shown, the key preview
-// carries it out.
-QAction* menuCommand(QMenu* menu, const char* name, const QString& text, const QString& keys) {
-    QAction* action = menu->addAction(keys.isEmpty() ? text : text + QLatin1Char('\t') + keys);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
 
 } // namespace
 
@@ -58,36 +51,6 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages_);
 
-    // The commands live behind one button so the top row stays narrow.
-    MenuButton = new QToolButton(this);
-    MenuButton->setObjectName(QStringLiteral("ShowMenu"));
-    MenuButton->setText(tr("Menu"));
-    MenuButton->setToolTip(tr("Open, append, save, close, options"));
-    MenuButton->setAutoRaise(true);
-    MenuButton->setFocusPolicy(Qt::NoFocus);
-    MenuButton->setPopupMode(QToolButton::InstantPopup);
-    auto* menu = new QMenu(MenuButton);
-    Laden = menuCommand(menu, "Laden", tr("&Open..."), tr("Ctrl+O"));
-    Append = menuCommand(menu, "Append", tr("&Append..."), tr("Ctrl+A"));
-    Speichern = menuCommand(menu, "Speichern", tr("&Save as..."), tr("Ctrl+S"));
-    Schliessen = menuCommand(menu, "Schliessen", tr("Close"), tr("Ctrl+W"));
-    menu->addSeparator();
-    QAction* contents = menuCommand(menu, "ShowTOC", tr("&Table of contents"), tr("Ctrl+T"));
-    QAction* catalogue = menuCommand(menu, "PGBrowser", tr("Project &Gutenberg..."), tr("Ctrl+G"));
-    OptionsAction = menuCommand(menu, "OptionsAction", tr("O&ptions..."), QString());
-    menu->addSeparator();
-    QAction* exit = menuCommand(menu, "Beenden", tr("E&xit"), tr("Ctrl+X"));
-    MenuButton->setMenu(menu);
-    pages_->buttonRow()->insertWidget(0, MenuButton);
-    connect(Laden, &QAction::triggered, this, &TForm1::LadenClick);
-    connect(Append, &QAction::triggered, this, &TForm1::AppendClick);
-    connect(Speichern, &QAction::triggered, this, &TForm1::SpeichernClick);
-    connect(Schliessen, &QAction::triggered, this, &TForm1::SchliessenClick);
-    connect(contents, &QAction::triggered, this, [this] { contents_->ToggleToc(); });
-    connect(OptionsAction, &QAction::triggered, this, [this] { ShowOptions(); });
-    connect(catalogue, &QAction::triggered, this, &TForm1::showCatalogue);
-    connect(exit, &QAction::triggered, this, [this] { runCommand({Command::Exit}); });
-
     records_ = new RecordsPart(*context_, *pages_->buttonRow());
     connect(records_, &RecordsPart::captionFieldsChanged, this, &TForm1::UpdateCaption);
     records_->tocShown = [this] { return contents_ != nullptr && contents_->tocShown(); };
@@ -107,14 +70,12 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     }
     layout_->applyPageFont();
     layout_->recomputeLinesPerPage();
-    Append->setEnabled(false);
-    Speichern->setEnabled(false);
-    Schliessen->setEnabled(false);
     setUpContents();
     setUpRecent();
     setUpOptions();
+    setUpPanels();
     colours_ = new ColoursPart(*context_);
-    connect(options_, &OptionsPart::coloursChanged, colours_, &ColoursPart::apply);
+    connect(menu_, &MenuPanelPart::coloursChanged, colours_, &ColoursPart::apply);
     colours_->apply();
     find_ = new FindPart(*context_, layout_->wrap(), layout_->resizeTimer());
     qApp->installEventFilter(this); // the window sees keys before its controls
@@ -215,7 +176,8 @@ void TForm1::setUpRecent() {
         LadenClick();
     };
     recent_->panelTop = [this] {
-        return MenuButton->mapTo(this, QPoint(0, MenuButton->height())).y();
+        const QWidget* button = menu_->menuButton();
+        return button->mapTo(this, QPoint(0, button->height())).y();
     };
     if (configLoaded_)
         openFolder_ = config_->settings.BaseDirectory();
@@ -223,10 +185,11 @@ void TForm1::setUpRecent() {
 }
 
 bool TForm1::closePanels() {
-    // A floating contents panel closes; a docked one is part of the window.
-    const bool recentOpen = recent_->isOpen();
-    recent_->hidePanel();
-    return contents_->hideFloatingToc() || recentOpen;
+    // A floating contents panel closes too; a docked one is part of the window.
+    const bool wasOpen = menu_->isOpen() || help_->isOpen() || recent_->isOpen();
+    const bool tocBefore = contents_->tocShown();
+    menu_->MenuHilfeAus(false);
+    return wasOpen || tocBefore != contents_->tocShown();
 }
 
 void TForm1::flushPendingRelayout() {
@@ -268,7 +231,9 @@ void TForm1::UpdateCaption() {
     in.defaultFontName = config_->state.defaultFontName;
     in.defaultFontSize = config_->state.defaultFontSize;
     in.pageCount = book_.Pages.PageCount;
-    const QString caption = QString::fromStdString(ComposeCaption(in));
+    QString caption = QString::fromStdString(ComposeCaption(in));
+    if (autoTurn_ != nullptr)
+        caption += QString::fromStdString(autoTurn_->captionSuffix());
     if (in.bookOpen)
         setWindowIconText(QString::fromStdString(CaptionNamePart(in)));
     if (windowTitle() != caption)
@@ -387,6 +352,21 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::CloseFindBar:
         find_->closePanel();
         break;
+    case Command::ToggleHelp:
+        help_->toggle();
+        break;
+    case Command::AutoTurnOff:
+        autoTurn_->pauseKey(true);
+        break;
+    case Command::AutoTurnPause:
+        autoTurn_->pauseKey(false);
+        break;
+    case Command::OpenOptionsPage:
+        menu_->showSelectedPage();
+        break;
+    case Command::OpenHelpPage:
+        help_->showSelectedPage();
+        break;
     case Command::PassOn:
     case Command::Nothing:
         break;
@@ -395,15 +375,10 @@ void TForm1::runCommand(const KeyDecision& d) {
     // the folder navigation plug in here as they arrive.
     case Command::Print:
     case Command::FindInFilesStart:
-    case Command::AutoTurnOff:
-    case Command::AutoTurnPause:
-    case Command::ToggleHelp:
     case Command::Edit:
     case Command::FindInFiles:
-    case Command::OpenOptionsPage:
-    case Command::DeleteBookRecords:
+    case Command::DeleteBookRecords: // the INI file list and the margins handle these keys
     case Command::ApplyMargins:
-    case Command::OpenHelpPage:
     case Command::PreviousFile:
     case Command::NextFile:
     case Command::FirstFile:

@@ -25,7 +25,6 @@
 
 #include <memory>
 
-class QAction;
 class QWheelEvent;
 class QPushButton;
 class QToolButton;
@@ -36,9 +35,12 @@ class Dialogs;
 class PageArea;
 class ContentsPanel;
 class TocCriteriaGroup;
-class OptionsWindow;
 class LayoutPart;
-class OptionsPart;
+class MenuPanel;
+class MenuPanelPart;
+class HelpPanelPart;
+class AutoTurnPart;
+class ClockPart;
 class TPGftpForm;
 class RecordsPart;
 class RecentPart;
@@ -88,10 +90,10 @@ class TForm1 : public QWidget, private LoadHost {
     // Fits the lines now ("Fit lines now").
     void AnpassenClick();
 
-    // Options (TForm1_options.cpp): opens the options window at a page
-    // (-1: the page shown last).
+    // The menu panel (TForm1_options.cpp): opens it with the options at a
+    // page (-1: the page shown last).
     void ShowOptions(int page = -1);
-    OptionsWindow* optionsWindow() const;
+    MenuPanel* menuPanel() const;
 
     // The layout part's commands.
     void FullScreen(bool on);
@@ -112,6 +114,10 @@ class TForm1 : public QWidget, private LoadHost {
     ContentsPanel* contentsPanel() const { return contents_->panel(); }
     RecentPart* recentPart() const { return recent_; }
     FindPart* findPart() const { return find_; }
+    MenuPanelPart* menuPart() const { return menu_; }
+    HelpPanelPart* helpPart() const { return help_; }
+    AutoTurnPart* autoTurnPart() const { return autoTurn_; }
+    ClockPart* clockPart() const { return clock_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
     void attachTocCriteria(TocCriteriaGroup* group) { contents_->attachTocCriteria(group); }
@@ -141,13 +147,18 @@ class TForm1 : public QWidget, private LoadHost {
     // Reads a record into the book controls and applies its font.
     void loadRecord(const std::string& name);
 
-    // The options part, wired to the layout part (TForm1_options.cpp).
+    // The menu, help, automatic turning and clock parts, wired to the layout
+    // part (TForm1_options.cpp).
     void setUpOptions();
-    void syncOptionsWindow();
+    void setUpPanels();
+    void syncMenuPanel();
+    // The mouse over the book, a right click on a panel, the window's
+    // deactivation (TForm1_options.cpp); true when the event is used up.
+    bool panelEvent(QObject* watched, QEvent* event);
 
     void setUpContents();
-    // Closes the recent panel and a floating contents panel (Esc, a press on
-    // the page text); true when one was open.
+    // Closes the menu, help and recent panels and a floating contents panel
+    // (Esc, a press on the book); true when one was open.
     bool closePanels();
     // "Browse and download Project Gutenberg files" (Ctrl+G, the menu).
     void showCatalogue();
@@ -172,18 +183,15 @@ class TForm1 : public QWidget, private LoadHost {
     int wheelDelta_ = 0; // wheel turning not yet a whole notch
 
     PageArea* pages_;
-    QToolButton* MenuButton;
-    QAction* Laden;
-    QAction* Append;
-    QAction* Speichern;
-    QAction* Schliessen;
-    QAction* OptionsAction;
 
     // The parts, each owning its state; new features add a part here.
     RecordsPart* records_ = nullptr;   // the book record, bookmarks and book information
     LayoutPart* layout_ = nullptr;     // fitting, pagination, fonts, full screen, margins
     ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
-    OptionsPart* options_ = nullptr;   // the options window and its pages
+    MenuPanelPart* menu_ = nullptr;    // the menu panel: commands and the options pages
+    HelpPanelPart* help_ = nullptr;    // the help panel
+    AutoTurnPart* autoTurn_ = nullptr; // automatic page turning
+    ClockPart* clock_ = nullptr;       // the clock on the button bar
     TPGftpForm* pgBrowser_ = nullptr;  // the catalogue browser, made when first shown
     RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
     ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window

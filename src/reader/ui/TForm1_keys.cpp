@@ -5,6 +5,8 @@
 
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/FindPart.h"
+#include "reader/ui/HelpPanelPart.h"
+#include "reader/ui/MenuPanelPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/RecentPart.h"
@@ -144,6 +146,8 @@ KeyState TForm1::keyState(const QWidget* focus) const {
     KeyState s;
     s.busy = !book_.ChangeReason.empty();
     s.focus = focusKind(focus);
+    menu_->menuKeyState(s, focus);
+    help_->helpKeyState(s, focus);
     contents_->tocKeyState(s, focus);
     recent_->recentKeyState(s, focus);
     find_->findKeyState(s, focus);
@@ -164,6 +168,8 @@ bool TForm1::ownsWindow(const QWidget* window) const {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (panelEvent(watched, event))
+        return true;
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::Wheel)
         return QWidget::eventFilter(watched, event);

@@ -71,9 +71,6 @@ void TForm1::switchOffLineBreakRemoval() {
 void TForm1::firstFileLoaded(Book& book, bool appending) {
     pages_->leftPage()->clearPage();
     pages_->rightPage()->clearPage();
-    Append->setEnabled(true);
-    Speichern->setEnabled(true);
-    Schliessen->setEnabled(true);
     if (appending)
         return;
     layout_->recomputeLinesPerPage();
@@ -98,7 +95,7 @@ void TForm1::layOutBook(Book& book) {
 
 void TForm1::bookLoaded(Book&) {
     records_->bookOpened();
-    syncOptionsWindow();
+    syncMenuPanel();
 }
 
 void TForm1::registerLastRead(const FileRef& file) {
@@ -108,9 +105,6 @@ void TForm1::registerLastRead(const FileRef& file) {
 void TForm1::bookClosed(Book& book) {
     setWindowIconText(QString::fromLatin1(kProgramVersionTitle));
     recent_->bookClosed();
-    Append->setEnabled(false);
-    Speichern->setEnabled(false);
-    Schliessen->setEnabled(false);
     // The "Default" settings come back, the contents panel stays docked as it was.
     const bool tocOnLeft = config_->state.book.tocOnLeftSide;
     loadRecord(kDefaultRecord);
@@ -122,7 +116,7 @@ void TForm1::bookClosed(Book& book) {
     pages_->showCurrentPages();
     records_->refreshBookmarkButtons();
     records_->refreshBookInfo();
-    syncOptionsWindow();
+    syncMenuPanel();
 }
 
 void TForm1::rememberOpenFolder(const std::string& path) {

@@ -28,6 +28,9 @@ const std::vector<CheckOption>& GeneralOptions() {
         {Id(O::ApplyDefaultSettings), "ApplyDefaultSettings", "Apply default settings to new files",
          "Books opened for the first time take the default font and line settings", false,
          Setting::ApplyDefaultSettings},
+        {Id(O::ShowClock), "ShowClock", "Show clock",
+         "The time beside the progress bar (needs the progress bar below the text)", false,
+         Setting::ShowClock},
     };
     return options;
 }
@@ -35,6 +38,9 @@ const std::vector<CheckOption>& GeneralOptions() {
 const std::vector<CheckOption>& ControlOptions() {
     using O = ControlOption;
     static const std::vector<CheckOption> options = {
+        {Id(O::MenuHelpOnClick), "MenuHelpOnClick", "Disable control by mouse movement",
+         "Menu and Help open and close by clicking their buttons only", false,
+         Setting::MenuHelpOnClick},
         {Id(O::ActivateShortcuts), "ActivateShortcuts", "Enable keyboard shortcuts",
          "The Ctrl keys of the reader", false, Setting::ActivateShortcuts},
         {Id(O::AutoOpen), "AutoOpen", "Auto-open last file",
@@ -43,11 +49,15 @@ const std::vector<CheckOption>& ControlOptions() {
          false, Setting::QuickPage},
         {Id(O::QuickFind), "QuickFind", "Quick find", "Typing a letter starts a search", false,
          Setting::QuickFind},
+        {Id(O::SmallMenuOnRightClick), "SmallMenuOnRightClick",
+         "Right click always opens small menu",
+         "A right click on the text opens only the command column of the menu", false,
+         Setting::SmallMenuOnRightClick},
         {Id(O::AutomaticallyFit), "AutomaticallyFit", "Automatically fit lines",
          "Fit the lines again whenever the page width, font or line options change", false,
          Setting::AutomaticallyFit},
         {Id(O::FitLeavingMenu), "FitLeavingMenu", "Fit when leaving menu after changes",
-         "Without automatic fitting: fit once when the options are closed", true,
+         "Without automatic fitting: fit once when the menu is left", true,
          Setting::FitLeavingMenu},
     };
     return options;

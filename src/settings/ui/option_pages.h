@@ -1,7 +1,6 @@
 #pragma once
 // The check-box pages of the options: "General", "Control" and "Import".
-// Options that belong to parts of the program not built yet (the clock, the
-// menu panel's mouse control, automatic page turning) are not listed.
+// Automatic page turning has its own controls on the "Control" page.
 
 #include "settings/ui/CheckOptionsPage.h"
 
@@ -20,6 +19,7 @@ enum class GeneralOption {
     HideArchiveNames,
     HideIgnoredFiles,
     ApplyDefaultSettings,
+    ShowClock,
 };
 
 enum class ControlOption {
@@ -29,6 +29,8 @@ enum class ControlOption {
     QuickFind,
     AutomaticallyFit,
     FitLeavingMenu,
+    MenuHelpOnClick,
+    SmallMenuOnRightClick,
 };
 
 enum class ImportOption {

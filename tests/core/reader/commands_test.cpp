@@ -124,6 +124,16 @@ INSTANTIATE_TEST_SUITE_P(
                   with(&KeyState::recentOpen, Focus::RecentList), Command::Close},
         RouteCase{"HelpTreeEnter", key(Key::Enter), with(&KeyState::helpOpen, Focus::HelpTree),
                   Command::OpenHelpPage},
+        // An open panel's controls keep the navigation keys; the book behind does not turn.
+        RouteCase{"MenuTreeDown", key(Key::Down), with(kMenu, Focus::OptionsTree), Command::PassOn},
+        RouteCase{"MenuControlPageUp", key(Key::PageUp), with(kMenu, Focus::PanelControl),
+                  Command::PassOn},
+        RouteCase{"HelpButtonLeft", key(Key::Left), with(&KeyState::helpOpen, Focus::PanelControl),
+                  Command::PassOn},
+        RouteCase{"MenuControlCtrlLeft", key(Key::Left, true), with(kMenu, Focus::PanelControl),
+                  Command::PreviousSection},
+        RouteCase{"ClosedMenuTurns", key(Key::Down),
+                  with(&KeyState::recentOpen, Focus::PanelControl), Command::TurnPage},
         // Sections, files, history.
         RouteCase{"CtrlLeft", key(Key::Left, true), plain(), Command::PreviousSection},
         RouteCase{"CtrlPageDown", key(Key::PageDown, true), plain(), Command::NextFile},
