@@ -220,6 +220,9 @@ bool TForm1::handleKeyPress(QKeyEvent* event, const QWidget* focus) {
 }
 
 bool TForm1::handleCharacter(QKeyEvent* event, const QWidget* focus) {
+    // Tab moves the keyboard focus (through the panels too); it is not typed.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        return false;
     const QString text = event->text();
     if (text.size() != 1)
         return false;
