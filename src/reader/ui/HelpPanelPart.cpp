@@ -70,10 +70,11 @@ void HelpPanelPart::ShowHelp() {
         panel_->showPage(0);
     // The pointer stays where it is: moving it is not ours to do on every desktop.
     QWidget& window = context_.window;
-    const int top = panelTop();
+    const QPoint corner = panelCorner();
     const int width = std::min(MenuPanel::kLargeWidth, window.width());
-    panel_->setGeometry(std::max(0, (window.width() - width) / 2), top, width,
-                        std::max(120, std::min(460, window.height() - top)));
+    const int left = std::max(0, std::min(corner.x(), window.width() - width));
+    panel_->setGeometry(left, corner.y(), width,
+                        std::max(120, std::min(460, window.height() - corner.y())));
     ApplyColourScheme(*panel_);
     panel_->show();
     panel_->raise();

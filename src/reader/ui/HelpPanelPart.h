@@ -7,6 +7,7 @@
 #include "reader/ui/ReaderContext.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <functional>
 #include <string>
@@ -30,8 +31,9 @@ class HelpPanelPart : public QObject {
     std::function<void()> hideFloatingToc = [] {};
     std::function<void()> closeAllPanels = [] {};
     std::function<void(const std::string& path)> openFile = [](const std::string&) {};
-    // Where the panel's top goes (below the button bar) and how wide it is.
-    std::function<int()> panelTop = [] { return 0; };
+    // Where the panel's top left corner goes: below the "Menu" button, so
+    // the mouse reaches it from the "Help" button without crossing the book.
+    std::function<QPoint()> panelCorner = [] { return QPoint(); };
 
     HelpPanel* panel() const { return panel_; }
     TPanelButton* helpButton() const { return MBHelp; }

@@ -78,7 +78,10 @@ void TForm1::setUpPanels() {
     help_->openFile = [this](const std::string& path) {
         loader_.openKnownFile(path, std::string());
     };
-    help_->panelTop = recent_->panelTop;
+    help_->panelCorner = [this] {
+        const QWidget* button = menu_->menuButton();
+        return button->mapTo(this, QPoint(0, button->height()));
+    };
     menu_->helpVisible = [this] { return help_->isOpen(); };
     menu_->hideHelp = [this] { help_->hidePanel(); };
 
