@@ -2,6 +2,7 @@
 
 #include "catalogue/ui/TPGftpForm.h"
 #include "controls/dialogs.h"
+#include "controls/ui/TMyHintWindow.h"
 #include "reader/caption.h"
 #include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
@@ -10,6 +11,7 @@
 #include "reader/ui/OptionsPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/PrintPart.h"
 #include "reader/ui/RecentPart.h"
 #include "reader/ui/RecordsPart.h"
 #include "reader/ui/save_as_glue.h"
@@ -44,6 +46,7 @@ QAction* menuCommand(QMenu* menu, const char* name, const QString& text, const Q
 TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), loader_(book_, *this, dialogs) {
     setObjectName(QStringLiteral("Form1"));
+    InstallHintWindow(); // every tooltip in the program's hint window
     setMinimumSize(600, 400);
     resize(1024, 720);
 
@@ -71,6 +74,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     Append = menuCommand(menu, "Append", tr("&Append..."), tr("Ctrl+A"));
     Speichern = menuCommand(menu, "Speichern", tr("&Save as..."), tr("Ctrl+S"));
     Schliessen = menuCommand(menu, "Schliessen", tr("Close"), tr("Ctrl+W"));
+    QAction* printText = menuCommand(menu, "PrintText", tr("&Print text"), tr("Ctrl+P"));
     menu->addSeparator();
     QAction* contents = menuCommand(menu, "ShowTOC", tr("&Table of contents"), tr("Ctrl+T"));
     QAction* catalogue = menuCommand(menu, "PGBrowser", tr("Project &Gutenberg..."), tr("Ctrl+G"));
@@ -87,6 +91,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(OptionsAction, &QAction::triggered, this, [this] { ShowOptions(); });
     connect(catalogue, &QAction::triggered, this, &TForm1::showCatalogue);
     connect(exit, &QAction::triggered, this, [this] { runCommand({Command::Exit}); });
+    connect(printText, &QAction::triggered, this, [this] { runCommand({Command::PrintText}); });
 
     records_ = new RecordsPart(*context_, *pages_->buttonRow());
     connect(records_, &RecordsPart::captionFieldsChanged, this, &TForm1::UpdateCaption);
@@ -117,6 +122,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(options_, &OptionsPart::coloursChanged, colours_, &ColoursPart::apply);
     colours_->apply();
     find_ = new FindPart(*context_, layout_->wrap(), layout_->resizeTimer());
+    print_ = new PrintPart(*context_);
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
@@ -327,6 +333,9 @@ void TForm1::runCommand(const KeyDecision& d) {
         break;
     case Command::Copy:
         pages_->activePage()->copy();
+        break;
+    case Command::PrintText:
+        print_->PrintText();
         break;
     case Command::Minimize:
         showMinimized();
