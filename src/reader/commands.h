@@ -92,6 +92,7 @@ enum class Command {
     ClearAllBookmarks,
     Append,
     Copy,
+    PrintText,
     Edit,
     Find,
     FindInFiles,
@@ -106,7 +107,6 @@ enum class Command {
     ToggleContents,
     Close,
     Exit,
-    Print, // the menu's "Print text"
     ToggleFullScreen,
     LargerFont,
     SmallerFont,

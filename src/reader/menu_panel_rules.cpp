@@ -23,7 +23,8 @@ const std::vector<MenuCommand>& MenuCommands() {
         {C::Edit, "Editor", "  &Editor", "Edit the text in the internal editor (Ctrl+E)", false},
         {C::OpenCatalogue, "PGBrowser", "  P&G Browser",
          "Browse and download Project Gutenberg files (Ctrl+G)", false},
-        {C::Print, "Print", "  &Print text", "Print the selection or the two pages (Ctrl+P)", true},
+        {C::PrintText, "Print", "  &Print text", "Print the selection or the two pages (Ctrl+P)",
+         true},
         {C::Exit, "Beenden", "  E&xit", "Well ... tired of reading? (Ctrl+X)", false},
     };
     return commands;

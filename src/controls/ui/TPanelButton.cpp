@@ -113,6 +113,7 @@ void TPanelButton::useMenuLook() {
 
 void TPanelButton::useGrooveLook() {
     setHLFrameColor(Qt::black);
+    setHLShowFrame(true);
     setRaiseStyle(TRaiseStyle::rsGroove);
 }
 
@@ -172,11 +173,10 @@ void TPanelButton::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
 }
 
+// Other mouse buttons stay with the button (its context menu), not its parent.
 void TPanelButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
+    if (event->button() != Qt::LeftButton)
         return;
-    }
     clickArmed_ = true;
     state_.inside = true;
     setPressed(true);
@@ -190,10 +190,8 @@ void TPanelButton::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TPanelButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
+    if (event->button() != Qt::LeftButton)
         return;
-    }
     setPressed(false);
     const bool click = clickArmed_ && rect().contains(event->position().toPoint());
     clickArmed_ = false;
@@ -289,12 +287,14 @@ void TPanelButton::paintEvent(QPaintEvent*) {
     }
     if (text_.isEmpty())
         return;
-    // The caption is one line centred on the height of the font's letters.
-    const int textHeight = fontMetrics().height();
+    // The caption is centred on the height of the font's letters; it has one
+    // line unless it holds a line break.
+    const int textHeight = fontMetrics().height() * lineCount();
     caption.setTop(caption.top() + (caption.height() - textHeight) / 2);
     caption.setHeight(textHeight);
     const int flags = (alignment_ & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter |
-                      Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic;
+                      (lineCount() == 1 ? Qt::TextSingleLine : 0) | Qt::TextExpandTabs |
+                      Qt::TextShowMnemonic;
     if (!isEnabled()) {
         // Engraved: a light copy one pixel down and right under the shadow one.
         painter.setPen(p.color(QPalette::Light));
@@ -307,10 +307,16 @@ void TPanelButton::paintEvent(QPaintEvent*) {
     painter.drawText(caption, flags, text_);
 }
 
+int TPanelButton::lineCount() const {
+    return static_cast<int>(text_.count(QLatin1Char('\n'))) + 1;
+}
+
 int TPanelButton::contentWidth() const {
     QString shown = text_;
     shown.remove(QLatin1Char('&')); // close enough: "&&" is rare in a caption
-    int width = shown.isEmpty() ? 0 : fontMetrics().horizontalAdvance(shown);
+    int width = 0;
+    for (const QString& line : shown.split(QLatin1Char('\n')))
+        width = std::max(width, fontMetrics().horizontalAdvance(line));
     if (!icon_.isNull())
         width += kIconSize + (shown.isEmpty() ? 0 : 4);
     return width + 2 * kCaptionMargin + 4; // room for the bevels and the pressed shift
@@ -319,11 +325,12 @@ int TPanelButton::contentWidth() const {
 QSize TPanelButton::sizeHint() const {
     const int minimumWidth = text_.isEmpty() ? 24 : 65;
     return {std::max(minimumWidth, contentWidth() + 8),
-            std::max(17, std::max(fontMetrics().height(), kIconSize) + 8)};
+            std::max(17, std::max(fontMetrics().height() * lineCount(), kIconSize) + 8)};
 }
 
 QSize TPanelButton::minimumSizeHint() const {
-    return {contentWidth(), std::max(fontMetrics().height(), icon_.isNull() ? 0 : kIconSize) + 4};
+    return {contentWidth(),
+            std::max(fontMetrics().height() * lineCount(), icon_.isNull() ? 0 : kIconSize) + 4};
 }
 
 } // namespace qw

@@ -96,6 +96,7 @@ class TPanelButton : public QWidget {
     void grabMnemonic();
     QColor faceColour() const;
     QColor captionColour() const;
+    int lineCount() const;
     int contentWidth() const;
 
     QString text_;

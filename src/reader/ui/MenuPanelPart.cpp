@@ -1,5 +1,6 @@
 #include "reader/ui/MenuPanelPart.h"
 
+#include "controls/ui/TMyHintWindow.h"
 #include "controls/ui/TPanelButton.h"
 #include "import/archive.h"
 #include "reader/book.h"
@@ -32,7 +33,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -112,6 +112,8 @@ void MenuPanelPart::build(QBoxLayout& buttonRow) {
         fitHeight();
     });
     connect(panel_, &MenuPanel::pageShown, this, [this](int number) {
+        if (TMyHintWindow* hint = ApplicationHintWindow())
+            hint->setText(QString());
         // The INI file list fills when its page is first chosen.
         if (number == kIniFileNode && iniList_->list()->count() == 0)
             iniList_->fill();
@@ -152,11 +154,12 @@ void MenuPanelPart::buildPages() {
     };
     general_ = addCheckPage(kGeneralNode, tr("General"), GeneralOptions());
     control_ = addCheckPage(kControlNode, tr("Control"), ControlOptions());
-    Anpassen = new QPushButton(tr("Fit &lines now"), control_);
+    Anpassen = new TPanelButton(tr("Fit &lines now"), control_);
+    Anpassen->useGrooveLook();
     Anpassen->setObjectName(QStringLiteral("Anpassen"));
     Anpassen->setToolTip(tr("Fit the lines to the pages now"));
     control_->below()->addWidget(Anpassen, 0, Qt::AlignLeft);
-    connect(Anpassen, &QPushButton::clicked, this, &MenuPanelPart::fitNowClicked);
+    connect(Anpassen, &TPanelButton::clicked, this, &MenuPanelPart::fitNowClicked);
     import_ = addCheckPage(kImportNode, tr("Import"), ImportOptionList());
     import_->setToolTip(tr("Re-open the file for these changes to become effective"));
     auto* reopen =
@@ -219,12 +222,13 @@ void MenuPanelPart::buildPages() {
     auto* tocLayout = new QVBoxLayout(tocPage);
     auto* criteria = new TocCriteriaGroup(tocPage);
     tocLayout->addWidget(criteria);
-    auto* tocDefault = new QPushButton(tr("Set as default"), tocPage);
+    auto* tocDefault = new TPanelButton(tr("Set as default"), tocPage);
+    tocDefault->useGrooveLook();
     tocDefault->setObjectName(QStringLiteral("SetTocDefault"));
     tocDefault->setToolTip(tr("Use these criteria for new books"));
     tocLayout->addWidget(tocDefault, 0, Qt::AlignLeft);
     tocLayout->addStretch(1);
-    connect(tocDefault, &QPushButton::clicked, this, [this] {
+    connect(tocDefault, &TPanelButton::clicked, this, [this] {
         SaveTocSettings(context_.config.file, kDefaultRecord, context_.config.state.book,
                         contents_.tocShown());
     });
@@ -351,6 +355,10 @@ void MenuPanelPart::MenuHilfeAus(bool fromMouseMove, bool fromContentsPanel, boo
     in.automaticallyFit = s.Bool(Setting::AutomaticallyFit);
     in.fittingSettingsChanged = in.menuVisible && fittingSettingsChanged();
     const ClosePanelsSteps steps = DecideClosePanels(in);
+    // A hint of a control of a closing panel goes with it.
+    TMyHintWindow* hint = ApplicationHintWindow();
+    if (hint != nullptr && (in.menuVisible || in.helpVisible || steps.hideToc))
+        hint->setText(QString());
     if (steps.hideToc)
         contents_.hideFloatingToc();
     if (steps.hideHelp && in.helpVisible)

@@ -22,7 +22,6 @@
 #include <string>
 
 class QBoxLayout;
-class QPushButton;
 
 namespace qw {
 
@@ -133,7 +132,7 @@ class MenuPanelPart : public QObject {
     CheckOptionsPage* general_ = nullptr;
     CheckOptionsPage* control_ = nullptr;
     CheckOptionsPage* import_ = nullptr;
-    QPushButton* Anpassen = nullptr; // "Fit lines now"
+    TPanelButton* Anpassen = nullptr; // "Fit lines now"
     MarginsPage* margins_ = nullptr;
     ColorsPage* colors_ = nullptr;
     FileSpecificPage* fileSpecific_ = nullptr;

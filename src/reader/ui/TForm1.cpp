@@ -2,6 +2,7 @@
 
 #include "catalogue/ui/TPGftpForm.h"
 #include "controls/dialogs.h"
+#include "controls/ui/TMyHintWindow.h"
 #include "controls/ui/TPanelButton.h"
 #include "reader/caption.h"
 #include "reader/ui/AutoTurnPart.h"
@@ -13,6 +14,7 @@
 #include "reader/ui/MenuPanelPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/PrintPart.h"
 #include "reader/ui/RecentPart.h"
 #include "reader/ui/RecordsPart.h"
 #include "reader/ui/save_as_glue.h"
@@ -37,6 +39,7 @@ const char* const kUnsavedExit = "Edited text has not been saved!\rExit program?
 TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), loader_(book_, *this, dialogs) {
     setObjectName(QStringLiteral("Form1"));
+    InstallHintWindow(); // every tooltip in the program's hint window
     setMinimumSize(600, 400);
     resize(1024, 720);
 
@@ -78,6 +81,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(menu_, &MenuPanelPart::coloursChanged, colours_, &ColoursPart::apply);
     colours_->apply();
     find_ = new FindPart(*context_, layout_->wrap(), layout_->resizeTimer());
+    print_ = new PrintPart(*context_);
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
@@ -293,6 +297,9 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::Copy:
         pages_->activePage()->copy();
         break;
+    case Command::PrintText:
+        print_->PrintText();
+        break;
     case Command::Minimize:
         showMinimized();
         break;
@@ -373,7 +380,6 @@ void TForm1::runCommand(const KeyDecision& d) {
     // Not built yet: the find bar, find in files, automatic turning, the
     // help and menu panels, the editor, the catalogue browser and
     // the folder navigation plug in here as they arrive.
-    case Command::Print:
     case Command::FindInFilesStart:
     case Command::Edit:
     case Command::FindInFiles:

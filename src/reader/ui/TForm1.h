@@ -46,6 +46,7 @@ class RecordsPart;
 class RecentPart;
 class ColoursPart;
 class FindPart;
+class PrintPart;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
@@ -118,6 +119,7 @@ class TForm1 : public QWidget, private LoadHost {
     HelpPanelPart* helpPart() const { return help_; }
     AutoTurnPart* autoTurnPart() const { return autoTurn_; }
     ClockPart* clockPart() const { return clock_; }
+    PrintPart* printPart() const { return print_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
     void attachTocCriteria(TocCriteriaGroup* group) { contents_->attachTocCriteria(group); }
@@ -196,6 +198,7 @@ class TForm1 : public QWidget, private LoadHost {
     RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
     ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window
     FindPart* find_ = nullptr;         // the find panel and find next in the book
+    PrintPart* print_ = nullptr;       // printing the selection or the shown pages
 };
 
 } // namespace qw

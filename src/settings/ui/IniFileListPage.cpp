@@ -1,4 +1,5 @@
 #include "settings/ui/IniFileListPage.h"
+#include "controls/ui/TPanelButton.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -8,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTextDocument>
 #include <QToolTip>
 
@@ -58,7 +58,9 @@ IniFileListPage::IniFileListPage(IniListBinding binding, QWidget* parent)
             QToolTip::hideText();
     });
 
-    delete_ = new QPushButton(tr("Delete data for"), this);
+    delete_ = new TPanelButton(tr("Delete data for"), this);
+
+    delete_->useGrooveLook();
     delete_->setObjectName(QStringLiteral("DeleteData"));
     ranges_ = new QComboBox(this);
     ranges_->setObjectName(QStringLiteral("DeleteRange"));
@@ -66,12 +68,14 @@ IniFileListPage::IniFileListPage(IniListBinding binding, QWidget* parent)
                        tr("all but recent/fav."), tr("excluded files")});
     grid->addWidget(delete_, 2, 0);
     grid->addWidget(ranges_, 2, 1, 1, 3);
-    connect(delete_, &QPushButton::clicked, this, [this] {
+    connect(delete_, &TPanelButton::clicked, this, [this] {
         const int at = std::max(0, ranges_->currentIndex());
         deleteRange(kRanges[at]);
     });
 
-    setCurrent_ = new QPushButton(tr("Set to current"), this);
+    setCurrent_ = new TPanelButton(tr("Set to current"), this);
+
+    setCurrent_->useGrooveLook();
     setCurrent_->setObjectName(QStringLiteral("SetToCurrent"));
     parameters_ = new QComboBox(this);
     parameters_->setObjectName(QStringLiteral("SetToCurrentParameter"));
@@ -79,7 +83,7 @@ IniFileListPage::IniFileListPage(IniListBinding binding, QWidget* parent)
                            tr("TOC settings"), tr("font+line+TOC")});
     grid->addWidget(setCurrent_, 3, 0);
     grid->addWidget(parameters_, 3, 1, 1, 3);
-    connect(setCurrent_, &QPushButton::clicked, this, [this] {
+    connect(setCurrent_, &TPanelButton::clicked, this, [this] {
         const int at = std::max(0, parameters_->currentIndex());
         setSelectedToCurrent(kParameters[at]);
     });
