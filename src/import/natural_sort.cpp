@@ -72,7 +72,8 @@ std::string NaturalKey(const std::string& s, size_t width) {
     return key;
 }
 
-// The order of the strings under the natural comparison.
+} // namespace
+
 std::vector<size_t> NaturalOrder(const std::vector<std::string>& strings) {
     std::vector<size_t> order(strings.size());
     std::iota(order.begin(), order.end(), size_t{0});
@@ -106,6 +107,8 @@ std::vector<size_t> NaturalOrder(const std::vector<std::string>& strings) {
                      [&keys](size_t a, size_t b) { return keys[a] < keys[b]; });
     return order;
 }
+
+namespace {
 
 std::vector<std::string> Reordered(std::vector<std::string>& strings,
                                    const std::vector<size_t>& order) {
