@@ -126,9 +126,9 @@ std::vector<std::string> NaturalSort(std::vector<std::string> list) {
     return Reordered(list, order);
 }
 
-std::vector<std::string> SortArchiveListing(std::vector<std::string> listing) {
+std::vector<size_t> ArchiveListingOrder(const std::vector<std::string>& listing) {
     if (listing.size() < 2)
-        return listing;
+        return NaturalOrder(listing);
     // M: one past the position of the rightmost folder separator of any entry.
     size_t m = 0;
     size_t keyBytes = 0;
@@ -140,7 +140,7 @@ std::vector<std::string> SortArchiveListing(std::vector<std::string> listing) {
     }
     keyBytes += listing.size() * m;
     if (m == 0 || keyBytes > KeyBudget(listing))
-        return NaturalSort(std::move(listing));
+        return NaturalOrder(listing);
 
     std::vector<std::string> keys;
     keys.reserve(listing.size());
@@ -158,7 +158,11 @@ std::vector<std::string> SortArchiveListing(std::vector<std::string> listing) {
         }
         keys.push_back(std::move(key));
     }
-    const std::vector<size_t> order = NaturalOrder(keys);
+    return NaturalOrder(keys);
+}
+
+std::vector<std::string> SortArchiveListing(std::vector<std::string> listing) {
+    const std::vector<size_t> order = ArchiveListingOrder(listing);
     return Reordered(listing, order);
 }
 

@@ -19,5 +19,7 @@ std::vector<size_t> NaturalOrder(const std::vector<std::string>& strings);
 // Archive entries in natural order of folder and name, folders padded to one
 // width so that the names line up; entries without a folder come first.
 std::vector<std::string> SortArchiveListing(std::vector<std::string> listing);
+// The same order as positions into the listing.
+std::vector<size_t> ArchiveListingOrder(const std::vector<std::string>& listing);
 
 } // namespace qw
