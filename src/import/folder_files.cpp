@@ -50,14 +50,20 @@ FolderEntries ReadFolder(const std::string& folder) {
         const std::string name = entry->d_name;
         if (name.empty() || name[0] == '.') // ".", ".." and hidden names
             continue;
-        const std::string path = Joined(folder, name);
-        struct stat info {};
-        if (::stat(path.c_str(), &info) != 0) // vanished, dangling or looping link
-            continue;
-        if (S_ISREG(info.st_mode))
-            result.files.push_back(path);
-        else if (S_ISDIR(info.st_mode))
-            result.folders.push_back(path);
+        std::string path = Joined(folder, name);
+        // The folder entry's type saves a stat for plain files and folders;
+        // links (and file systems that do not tell) are followed by stat.
+        unsigned char type = entry->d_type;
+        if (type == DT_LNK || type == DT_UNKNOWN) {
+            struct stat info {};
+            if (::stat(path.c_str(), &info) != 0) // vanished, dangling or looping link
+                continue;
+            type = S_ISREG(info.st_mode) ? DT_REG : S_ISDIR(info.st_mode) ? DT_DIR : DT_UNKNOWN;
+        }
+        if (type == DT_REG)
+            result.files.push_back(std::move(path));
+        else if (type == DT_DIR)
+            result.folders.push_back(std::move(path));
     }
     ::closedir(dir);
     return result;
