@@ -11,6 +11,7 @@
 #include "show_window.h"
 #include "test_books.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
@@ -119,6 +120,12 @@ class FoldersTest : public QObject {
         press(Qt::Key_PageUp);
         QCOMPARE(openBook(form), QStringLiteral("a.txt"));
         QVERIFY(dialogs.shown.empty());
+
+        // The menu's "Files in this folder" does the same.
+        auto* last = form.findChild<QAction*>(QStringLiteral("LastFile"));
+        QVERIFY(last);
+        last->trigger();
+        QCOMPARE(openBook(form), QStringLiteral("c.txt"));
     }
 
     void orderingWindowSetsTheJoinOrder() {
