@@ -126,6 +126,13 @@ class FoldersTest : public QObject {
         QVERIFY(last);
         last->trigger();
         QCOMPARE(openBook(form), QStringLiteral("c.txt"));
+
+        // With no book open, any of the keys opens the first file of the
+        // folder the open dialog starts in.
+        QTest::keyClick(&form, Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!form.book().isOpen());
+        press(Qt::Key_End);
+        QCOMPARE(openBook(form), QStringLiteral("a.txt"));
     }
 
     void orderingWindowSetsTheJoinOrder() {
