@@ -44,6 +44,7 @@ class RecordsPart;
 class RecentPart;
 class ColoursPart;
 class FindPart;
+class FindInFilesPart;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
@@ -180,14 +181,15 @@ class TForm1 : public QWidget, private LoadHost {
     QAction* OptionsAction;
 
     // The parts, each owning its state; new features add a part here.
-    RecordsPart* records_ = nullptr;   // the book record, bookmarks and book information
-    LayoutPart* layout_ = nullptr;     // fitting, pagination, fonts, full screen, margins
-    ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
-    OptionsPart* options_ = nullptr;   // the options window and its pages
-    TPGftpForm* pgBrowser_ = nullptr;  // the catalogue browser, made when first shown
-    RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
-    ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window
-    FindPart* find_ = nullptr;         // the find panel and find next in the book
+    RecordsPart* records_ = nullptr;         // the book record, bookmarks and book information
+    LayoutPart* layout_ = nullptr;           // fitting, pagination, fonts, full screen, margins
+    ContentsPart* contents_ = nullptr;       // the sections, the contents panel and its buttons
+    OptionsPart* options_ = nullptr;         // the options window and its pages
+    TPGftpForm* pgBrowser_ = nullptr;        // the catalogue browser, made when first shown
+    RecentPart* recent_ = nullptr;           // the recent files, favourites and their panel
+    ColoursPart* colours_ = nullptr;         // the colours of the scheme on the window
+    FindPart* find_ = nullptr;               // the find panel and find next in the book
+    FindInFilesPart* findInFiles_ = nullptr; // "Find text in files" and opening its hits
 };
 
 } // namespace qw
