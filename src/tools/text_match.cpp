@@ -4,6 +4,7 @@
 #include "import/unicode_text.h"
 #include "import/utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string.h> // memmem
@@ -14,25 +15,35 @@ namespace qw {
 namespace {
 
 // Appends the text case-folded; ASCII takes a fast path, a byte that starts
-// no UTF-8 sequence is kept.
+// no UTF-8 sequence is kept. Folding may make a character longer (U+023A).
 void appendFolded(std::string& out, std::string_view text) {
+    std::size_t at = out.size();
+    out.resize(at + text.size());
     std::size_t i = 0;
+    std::string piece;
     while (i < text.size()) {
         const auto b = static_cast<unsigned char>(text[i]);
         if (b < 0x80) {
-            out.push_back(static_cast<char>(b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b));
+            out[at++] = static_cast<char>(b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b);
             ++i;
             continue;
         }
         char32_t cp = 0;
         std::size_t length = 0;
-        if (!DecodeUtf8(text, i, cp, length)) {
-            out.push_back(text[i++]);
-            continue;
+        piece.clear();
+        if (DecodeUtf8(text, i, cp, length)) {
+            AppendUtf8(piece, FoldCodePoint(cp));
+            i += length;
+        } else {
+            piece.push_back(text[i++]);
         }
-        AppendUtf8(out, FoldCodePoint(cp));
-        i += length;
+        // Room for this piece and for the rest of the text at one byte each.
+        if (at + piece.size() + (text.size() - i) > out.size())
+            out.resize(at + piece.size() + (text.size() - i));
+        for (const char c : piece)
+            out[at++] = c;
     }
+    out.resize(at);
 }
 
 // Where the slice that begins at `start` ends: about kSliceBytes on, moved
@@ -109,18 +120,33 @@ MatchEnd TextMatch::findWord(std::string_view text, const std::function<bool()>&
 MatchEnd TextMatch::findPhrase(std::string_view text,
                                const std::function<bool()>& keepGoing) const {
     // The text as a phrase is compared with it: line breaks dropped, a run of
-    // them between two non-blank characters made one blank. Each byte keeps
-    // what stood before it, so that a hit can be checked against the raw
-    // text: its first word must stand there unbroken and be followed by a
-    // blank or a CR.
+    // them between two non-blank characters made one blank. The bytes that
+    // follow a run are marked with what stood before them, so that a hit can
+    // be checked against the raw text: its first word must stand there
+    // unbroken and be followed by a blank or a CR. Runs are few (one a line),
+    // so the marks are kept apart, in order of position.
+    struct Mark {
+        std::size_t at;
+        std::uint8_t what;
+    };
     const std::size_t keep = search_.size() - 1;
+    const std::size_t w = wordLength_;
     std::string compared;
-    std::vector<std::uint8_t> marks;
-    std::vector<std::int64_t> lastMarked; // for each byte: the last marked one up to it, or -1
+    std::vector<Mark> marks;
     std::string folded;
     bool inBreak = false;
     bool breakIsLf = false;
     bool afterNonBlank = false;
+    const auto markAt = [&marks](std::size_t at) -> std::uint8_t {
+        const auto found = std::lower_bound(marks.begin(), marks.end(), at,
+                                            [](const Mark& m, std::size_t p) { return m.at < p; });
+        return found != marks.end() && found->at == at ? found->what : 0;
+    };
+    const auto markedWithin = [&marks](std::size_t from, std::size_t to) {
+        const auto found = std::lower_bound(marks.begin(), marks.end(), from,
+                                            [](const Mark& m, std::size_t p) { return m.at < p; });
+        return found != marks.end() && found->at < to;
+    };
     for (std::size_t start = 0; start < text.size();) {
         if (keepGoing && !keepGoing())
             return MatchEnd::Stopped;
@@ -134,44 +160,57 @@ MatchEnd TextMatch::findPhrase(std::string_view text,
         if (compared.size() > keep) {
             const std::size_t drop = compared.size() - keep;
             compared.erase(0, drop);
-            marks.erase(marks.begin(), marks.begin() + static_cast<std::ptrdiff_t>(drop));
+            std::size_t kept = 0;
+            for (const Mark& m : marks)
+                if (m.at >= drop)
+                    marks[kept++] = {m.at - drop, m.what};
+            marks.resize(kept);
         }
-        for (const char c : slice) {
-            if (c == '\r' || c == '\n') {
-                if (!inBreak) {
-                    inBreak = true;
-                    breakIsLf = c == '\n';
-                }
-                continue;
-            }
-            std::uint8_t mark = 0;
+        compared.reserve(compared.size() + slice.size());
+        const char* data = slice.data();
+        const std::size_t n = slice.size();
+        std::size_t i = 0;
+        while (i < n) {
             if (inBreak) {
-                mark = static_cast<std::uint8_t>(kBreakBefore | (breakIsLf ? kBreakIsLf : 0));
+                while (i < n && (data[i] == '\r' || data[i] == '\n'))
+                    ++i;
+                if (i == n)
+                    break; // the run goes on in the next slice
+                const char c = data[i++];
+                auto what = static_cast<std::uint8_t>(kBreakBefore | (breakIsLf ? kBreakIsLf : 0));
                 inBreak = false;
                 if (afterNonBlank && c != ' ') {
+                    marks.push_back({compared.size(), static_cast<std::uint8_t>(what | kStandsIn)});
                     compared.push_back(' ');
-                    marks.push_back(static_cast<std::uint8_t>(mark | kStandsIn));
-                    mark = 0;
+                    what = 0;
                 }
+                if (what != 0)
+                    marks.push_back({compared.size(), what});
+                compared.push_back(c);
+                afterNonBlank = c != ' ';
+                continue;
             }
-            compared.push_back(c);
-            marks.push_back(mark);
-            afterNonBlank = c != ' ';
+            // Up to the next line break in one piece.
+            std::size_t j = i;
+            while (j < n && data[j] != '\r' && data[j] != '\n')
+                ++j;
+            if (j > i) {
+                compared.append(data + i, j - i);
+                afterNonBlank = data[j - 1] != ' ';
+            }
+            if (j < n) {
+                inBreak = true;
+                breakIsLf = data[j] == '\n';
+                ++j;
+            }
+            i = j;
         }
-        lastMarked.resize(marks.size());
-        std::int64_t last = -1;
-        for (std::size_t i = 0; i < marks.size(); ++i) {
-            if (marks[i] != 0)
-                last = static_cast<std::int64_t>(i);
-            lastMarked[i] = last;
-        }
-        const std::size_t w = wordLength_;
         for (const char* hit = find(compared, 0, search_); hit != nullptr;
              hit = find(compared, static_cast<std::size_t>(hit - compared.data()) + 1, search_)) {
             const auto q = static_cast<std::size_t>(hit - compared.data());
-            const bool wordBeginsInText = (marks[q] & kStandsIn) == 0;
-            const bool wordUnbroken = lastMarked[q + w - 1] <= static_cast<std::int64_t>(q);
-            const std::uint8_t after = marks[q + w];
+            const bool wordBeginsInText = (markAt(q) & kStandsIn) == 0;
+            const bool wordUnbroken = !markedWithin(q + 1, q + w);
+            const std::uint8_t after = markAt(q + w);
             const bool blankOrCrAfter = (after & kBreakBefore) == 0 || (after & kBreakIsLf) == 0;
             if (wordBeginsInText && wordUnbroken && blankOrCrAfter)
                 return MatchEnd::Found;

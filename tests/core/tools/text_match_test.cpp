@@ -51,6 +51,7 @@ TEST(TextMatch, FindsWordsAndPhrasesAsTheReaderShowsThem) {
         {"case kept", "THE OLD Man", "the old man", true, false},
         {"case kept, found", "the old Man", "old Man", true, true},
         {"accented capitals fold", "L'ÉTÉ CHAUD", "l'été chaud", false, true},
+        {"a capital that folds longer", "ȺȺ OLD MAN", "ⱥⱥ old man", false, true},
         {"leading blanks belong to the first word", "x  old man", "  old man", false, true},
         {"leading blanks across a break are not in the text", "x \r\n old man", "  old man", false,
          false},
