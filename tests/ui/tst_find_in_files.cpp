@@ -11,6 +11,7 @@
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/TForm1.h"
+#include "settings/ui/colour_scheme_ui.h"
 #include "show_window.h"
 #include "test_books.h"
 #include "tools/ui/TFIFForm.h"
@@ -159,9 +160,19 @@ class FindInFilesTest : public QObject {
         qw::ScriptedDialogs dialogs;
         qw::TForm1 form(dialogs);
         QVERIFY(qw::test::ShowNormalAt(form, QSize(1000, 700)));
+        // The colours of the scheme, taken when the window is shown.
+        qw::ColourSet colours = qw::CurrentColours();
+        colours[static_cast<size_t>(qw::SchemeColour::ListBackground)] =
+            qw::ColourValue::FromRgb(0x203040);
+        colours[static_cast<size_t>(qw::SchemeColour::WindowBackground)] =
+            qw::ColourValue::FromRgb(0x405060);
+        qw::SetCurrentColours(colours);
         QTest::keyClick(&form, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
         auto* fif = form.findChild<qw::TFIFForm*>();
         QVERIFY(fif && fif->isVisible());
+        QCOMPARE(child<QTreeWidget>(*fif, "Found")->palette().color(QPalette::Base),
+                 QColor(0x20, 0x30, 0x40));
+        QCOMPARE(fif->palette().color(QPalette::Window), QColor(0x40, 0x50, 0x60));
         auto* find = child<QLineEdit>(*fif, "FIFFind");
         QTest::keyClick(find, Qt::Key_Return);
         setFolder(*fif, tree_.path() + QStringLiteral("/none"));
