@@ -161,6 +161,17 @@ void FindPart::quickFind(const QString& character, bool open) {
     edit->end(false);
 }
 
+QString FindPart::text() const {
+    return FindText->currentText();
+}
+bool FindPart::caseSensitive() const {
+    return FindCSens->isChecked();
+}
+void FindPart::setSearch(const QString& text, bool caseSensitive) {
+    FindText->setEditText(text);
+    FindCSens->setChecked(caseSensitive);
+}
+
 void FindPart::rememberText(const QString& text) {
     // The last ten texts of this run, the latest first.
     const int found = FindText->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);

@@ -45,6 +45,7 @@ class RecentPart;
 class ColoursPart;
 class FindPart;
 class FolderPart;
+class FindInFilesPart;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
@@ -183,15 +184,16 @@ class TForm1 : public QWidget, private LoadHost {
     QAction* OptionsAction;
 
     // The parts, each owning its state; new features add a part here.
-    RecordsPart* records_ = nullptr;   // the book record, bookmarks and book information
-    LayoutPart* layout_ = nullptr;     // fitting, pagination, fonts, full screen, margins
-    ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
-    OptionsPart* options_ = nullptr;   // the options window and its pages
-    TPGftpForm* pgBrowser_ = nullptr;  // the catalogue browser, made when first shown
-    RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
-    ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window
-    FindPart* find_ = nullptr;         // the find panel and find next in the book
-    FolderPart* folder_ = nullptr;     // the files of the book's folder, the file order
+    RecordsPart* records_ = nullptr;         // the book record, bookmarks and book information
+    LayoutPart* layout_ = nullptr;           // fitting, pagination, fonts, full screen, margins
+    ContentsPart* contents_ = nullptr;       // the sections, the contents panel and its buttons
+    OptionsPart* options_ = nullptr;         // the options window and its pages
+    TPGftpForm* pgBrowser_ = nullptr;        // the catalogue browser, made when first shown
+    RecentPart* recent_ = nullptr;           // the recent files, favourites and their panel
+    ColoursPart* colours_ = nullptr;         // the colours of the scheme on the window
+    FindPart* find_ = nullptr;               // the find panel and find next in the book
+    FolderPart* folder_ = nullptr;           // the files of the book's folder, the file order
+    FindInFilesPart* findInFiles_ = nullptr; // "Find text in files" and opening its hits
 };
 
 } // namespace qw
