@@ -1,0 +1,43 @@
+#pragma once
+// The download list: titles copied from the catalogue, each with the file
+// wanted for the chosen type and a status. Whether a file is already in the
+// save folder is asked through `saved` (by file name), so the list never
+// touches the disk itself.
+
+#include "catalogue/download_entry.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qw {
+
+using SavedFile = std::function<bool(const std::string& name)>;
+
+class DownloadList {
+  public:
+    const std::vector<DownloadEntry>& entries() const { return entries_; }
+    std::vector<DownloadEntry>& entries() { return entries_; }
+    size_t size() const { return entries_.size(); }
+
+    // A new title with the file name for the type; "Downloaded" when saved.
+    void add(const CatalogueEntry& entry, int type, const ServerBases& bases,
+             const SavedFile& saved);
+    // Removes rows first..last (0-based, inclusive, clamped to the list).
+    void remove(size_t first, size_t last);
+    // Removes every title whose status is "Downloaded".
+    void removeDownloaded();
+    // Another file type for the rows; the names a lookup found are kept.
+    void changeType(const std::vector<size_t>& rows, int type, const SavedFile& saved);
+    // After a change of the save folder: "Downloaded" where the file is there,
+    // and no longer where it is not (the other status words stay).
+    void refreshSaved(const SavedFile& saved);
+
+  private:
+    std::vector<DownloadEntry> entries_;
+};
+
+// "1 item", otherwise the count and " items".
+std::string ItemCountText(size_t count);
+
+} // namespace qw
