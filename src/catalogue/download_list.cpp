@@ -1,5 +1,7 @@
 #include "catalogue/download_list.h"
 
+#include "catalogue/ascii.h"
+
 #include <algorithm>
 
 namespace qw {
@@ -50,6 +52,33 @@ void DownloadList::changeType(const std::vector<size_t>& rows, int type, const S
 void DownloadList::refreshSaved(const SavedFile& saved) {
     for (DownloadEntry& e : entries_)
         MarkSaved(e, saved);
+}
+
+namespace {
+std::string NumberKey(std::string_view number) {
+    std::string key;
+    for (char c : number)
+        if (c != ' ' && c != '\t')
+            key += c;
+    if (key.size() > 1 && (key.back() == 'C' || key.back() == 'c'))
+        key.pop_back();
+    return key;
+}
+} // namespace
+
+std::optional<CatalogueEntry> FindByNumber(const std::vector<CatalogueEntry>& entries,
+                                           std::string_view number) {
+    const std::string key = NumberKey(number);
+    if (key.empty())
+        return std::nullopt;
+    for (const CatalogueEntry& e : entries)
+        if (NumberKey(e.number) == key)
+            return e;
+    if (!AllDigits(key) || key.size() > 9)
+        return std::nullopt;
+    CatalogueEntry today;
+    today.number = key;
+    return today;
 }
 
 std::string ItemCountText(size_t count) {

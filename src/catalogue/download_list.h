@@ -7,7 +7,9 @@
 #include "catalogue/download_entry.h"
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qw {
@@ -36,6 +38,13 @@ class DownloadList {
   private:
     std::vector<DownloadEntry> entries_;
 };
+
+// The entry a user means by a number typed on a command line: blanks do not
+// count ("A11" is "A   11"), nor does the "C" of a copyrighted title. A
+// number of digits that the index does not hold is taken as today's title
+// of that number; anything else finds nothing.
+std::optional<CatalogueEntry> FindByNumber(const std::vector<CatalogueEntry>& entries,
+                                           std::string_view number);
 
 // "1 item", otherwise the count and " items".
 std::string ItemCountText(size_t count);

@@ -75,6 +75,33 @@ TEST(DownloadList, RowsTypesAndSavedFiles) {
     EXPECT_EQ(ItemCountText(2), "2 items");
 }
 
+TEST(DownloadList, FindByNumber) {
+    const std::vector<CatalogueEntry> index = {Entry("71234C"), Entry(" 1234", "95", "abc10.txt"),
+                                               Entry("A   11", "05", "0500011.txt")};
+    struct Case {
+        const char* typed;
+        const char* number; // found, or "" for nothing
+        const char* year;
+    };
+    const Case cases[] = {
+        {"71234", "71234C", ""},
+        {"71234C", "71234C", ""},
+        {"1234", " 1234", "95"},
+        {"A11", "A   11", "05"},
+        {"a11", "", ""},
+        {"99", "99", ""},
+        {"", "", ""},
+        {"12x", "", ""},
+        {"../1", "", ""},
+        {"1234567890", "", ""},
+    };
+    for (const Case& c : cases) {
+        const std::optional<CatalogueEntry> found = FindByNumber(index, c.typed);
+        EXPECT_EQ(found ? found->number : "", c.number) << c.typed;
+        EXPECT_EQ(found ? found->year : "", c.year) << c.typed;
+    }
+}
+
 TEST(ServerConfig, BasesFromPgBrowserKeys) {
     struct Case {
         const char* ini;
