@@ -77,14 +77,21 @@ DownloadPane::DownloadPane(THttpCli& http, Dialogs& dialogs, const ServerBases& 
     AbortDownload = Button(tr("Abort"), "AbortDownload", this);
     RemoveDL = Button(tr("Remove downloaded"), "RemoveDL", this);
     IndexRefresh = Button(tr("Update index now"), "IndexRefresh", this);
+    // The panels never widen the window: long addresses are cut at the right.
+    const int widths[] = {
+        metrics.horizontalAdvance(QStringLiteral("Searching 000/000")) + 12, 0,
+        metrics.horizontalAdvance(QStringLiteral("000000000 of 000000000 Bytes received (100%)")) +
+            12};
     auto* statusRow = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
         StatusPanel[i] = new QLabel(this);
         StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         StatusPanel[i]->setFrameShape(QFrame::StyledPanel);
-        StatusPanel[i]->setMinimumWidth(
-            metrics.horizontalAdvance(QStringLiteral("Searching 00/00")));
-        statusRow->addWidget(StatusPanel[i], i == 0 ? 0 : i == 1 ? 3 : 2);
+        if (widths[i] > 0)
+            StatusPanel[i]->setFixedWidth(widths[i]);
+        else
+            StatusPanel[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        statusRow->addWidget(StatusPanel[i], i == 1 ? 1 : 0);
     }
 
     auto* topRow = new QHBoxLayout;
