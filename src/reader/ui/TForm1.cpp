@@ -6,6 +6,7 @@
 #include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/FindPart.h"
+#include "reader/ui/FolderPart.h"
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/OptionsPart.h"
 #include "reader/ui/PageArea.h"
@@ -117,6 +118,11 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(options_, &OptionsPart::coloursChanged, colours_, &ColoursPart::apply);
     colours_->apply();
     find_ = new FindPart(*context_, layout_->wrap(), layout_->resizeTimer());
+    folder_ = new FolderPart(
+        *context_,
+        [this](const FileRef& file) { return loader_.openKnownFile(file.path, file.entry); },
+        [this] { return openFolder_; });
+    folder_->addMenuCommands(*menu, exit);
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
@@ -387,6 +393,18 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::CloseFindBar:
         find_->closePanel();
         break;
+    case Command::FirstFile:
+        folder_->goToFile(FileDirection::First);
+        break;
+    case Command::PreviousFile:
+        folder_->goToFile(FileDirection::Previous);
+        break;
+    case Command::NextFile:
+        folder_->goToFile(FileDirection::Next);
+        break;
+    case Command::LastFile:
+        folder_->goToFile(FileDirection::Last);
+        break;
     case Command::PassOn:
     case Command::Nothing:
         break;
@@ -403,10 +421,6 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::DeleteBookRecords:
     case Command::ApplyMargins:
     case Command::OpenHelpPage:
-    case Command::PreviousFile:
-    case Command::NextFile:
-    case Command::FirstFile:
-    case Command::LastFile:
         break;
     }
 }
