@@ -252,6 +252,11 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
     } else if (index == 1 && !book_.AppendMode) {
         book_.BreaksAutoOff = false; // a new book of another type
     }
+    // Only a book of its own has a Project Gutenberg frame; joined books are
+    // shown whole.
+    book_.Frame =
+        count == 1 && !book_.AppendMode ? FindGutenbergFrame(book_.RawText) : GutenbergFrame{};
+    book_.FrameSkipped = false;
     if (index == 1) {
         book_.RestoreRawText = true;
         host_.rememberOpenFolder(path);
@@ -311,6 +316,7 @@ bool BookLoader::closeBook() {
     book_.ArchiveEntry.clear();
     book_.RawText.clear();
     book_.WorkText.clear();
+    book_.Frame = GutenbergFrame{};
     book_.BookLines.clear();
     book_.Pages.PageCount = 0;
     book_.Pages.LeftPage = 0;

@@ -219,6 +219,7 @@ void RecordsPart::updateTitlePage() {
     title.remarks = record_.info.remarks;
     title.fileName = context_.book.FileName;
     title.archiveEntry = context_.book.ArchiveEntry;
+    FillFromGutenbergHeader(title, context_.book.Frame.header);
     context_.pages.setTitleInfo(title);
 }
 
