@@ -43,6 +43,9 @@ struct Book {
     // books) and whether WorkText was last made without it.
     GutenbergFrame Frame;
     bool FrameSkipped = false;
+    // Of the file (or archive member) as read, for finding the record of a
+    // moved book; empty for joined and saved texts.
+    std::string Fingerprint;
 
     Pagination Pages; // lines per page, the left page, the page count, the bookmarks
 

@@ -111,6 +111,7 @@ SaveOutcome SaveAs(Book& book, SaveHost& host, Dialogs& dialogs) {
 
     book.FileName = path;
     book.ArchiveEntry.clear();
+    book.Fingerprint.clear(); // the saved file is another one
     host.showProgress("Saving file " + book.FileName + " ...");
     if (withoutBreaks) {
         // The Project Gutenberg header and licence stay in the saved text.
