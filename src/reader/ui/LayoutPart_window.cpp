@@ -27,6 +27,7 @@ PageAreaOptions LayoutPart::layoutOptions() const {
     options.pageNumbersBelow =
         s.Bool(Setting::PageNumbersBelowText) && PageNumbersBelowAllowed(applied);
     options.fullScreen = fullScreen_;
+    options.justify = s.Bool(Setting::JustifyText);
     return options;
 }
 
