@@ -130,7 +130,9 @@ void ContentsPart::runCreateToc(bool redraw) {
                 Contents->repaint();
         }
         const LineTextSource lines = [this](int n) { return lineText(n); };
-        TocScan scan = DetectSections(book(), TocCriteriaOf(config().state.book), lines, &pump);
+        TocCriteria criteria = TocCriteriaOf(config().state.book);
+        criteria.alwaysListChapters = config().settings.Bool(Setting::AlwaysListChapters);
+        TocScan scan = DetectSections(book(), criteria, lines, &pump);
         sections_ = std::move(scan.sections);
         if (!scan.aborted) {
             if (sections_.empty()) {
@@ -176,6 +178,11 @@ void ContentsPart::attachTocCriteria(TocCriteriaGroup* group) {
         TocCriteriaChanged(headerTextOnly);
     });
     connect(group, &TocCriteriaGroup::applyClicked, this, &ContentsPart::CreateTOCClick);
+    group->setAlwaysListChapters(config().settings.Bool(Setting::AlwaysListChapters));
+    connect(group, &TocCriteriaGroup::alwaysListChaptersToggled, this, [this](bool on) {
+        config().settings.SetBool(Setting::AlwaysListChapters, on);
+        TocCriteriaChanged(false);
+    });
 }
 
 bool ContentsPart::tocWanted() const {
