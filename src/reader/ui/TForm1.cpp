@@ -7,6 +7,7 @@
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/FindInFilesPart.h"
 #include "reader/ui/FindPart.h"
+#include "reader/ui/FolderPart.h"
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/OptionsPart.h"
 #include "reader/ui/PageArea.h"
@@ -123,6 +124,11 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     find_ = new FindPart(*context_, layout_->wrap(), layout_->resizeTimer());
     findInFiles_ = new FindInFilesPart(*context_, loader_, *find_);
     connect(find_, &FindPart::findInFilesRequested, findInFiles_, &FindInFilesPart::start);
+    folder_ = new FolderPart(
+        *context_,
+        [this](const FileRef& file) { return loader_.openKnownFile(file.path, file.entry); },
+        [this] { return openFolder_; });
+    folder_->addMenuCommands(*menu, exit);
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
@@ -397,6 +403,18 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::FindInFiles:
         findInFiles_->start(find_->text());
         break;
+    case Command::FirstFile:
+        folder_->goToFile(FileDirection::First);
+        break;
+    case Command::PreviousFile:
+        folder_->goToFile(FileDirection::Previous);
+        break;
+    case Command::NextFile:
+        folder_->goToFile(FileDirection::Next);
+        break;
+    case Command::LastFile:
+        folder_->goToFile(FileDirection::Last);
+        break;
     case Command::PassOn:
     case Command::Nothing:
         break;
@@ -411,10 +429,6 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::DeleteBookRecords:
     case Command::ApplyMargins:
     case Command::OpenHelpPage:
-    case Command::PreviousFile:
-    case Command::NextFile:
-    case Command::FirstFile:
-    case Command::LastFile:
         break;
     }
 }

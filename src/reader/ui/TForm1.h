@@ -44,6 +44,7 @@ class RecordsPart;
 class RecentPart;
 class ColoursPart;
 class FindPart;
+class FolderPart;
 class FindInFilesPart;
 
 class TForm1 : public QWidget, private LoadHost {
@@ -113,6 +114,7 @@ class TForm1 : public QWidget, private LoadHost {
     ContentsPanel* contentsPanel() const { return contents_->panel(); }
     RecentPart* recentPart() const { return recent_; }
     FindPart* findPart() const { return find_; }
+    FolderPart* folderPart() const { return folder_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
     void attachTocCriteria(TocCriteriaGroup* group) { contents_->attachTocCriteria(group); }
@@ -131,6 +133,7 @@ class TForm1 : public QWidget, private LoadHost {
     ImportOptions importOptions() override;
     std::string bookEncoding(const std::string& path, const std::string& entry) override;
     void switchOffLineBreakRemoval() override;
+    std::vector<FileRef> orderFiles(std::vector<FileRef> files) override;
     void firstFileLoaded(Book& book, bool appending) override;
     void layOutBook(Book& book) override;
     void bookLoaded(Book& book) override;
@@ -189,6 +192,7 @@ class TForm1 : public QWidget, private LoadHost {
     RecentPart* recent_ = nullptr;           // the recent files, favourites and their panel
     ColoursPart* colours_ = nullptr;         // the colours of the scheme on the window
     FindPart* find_ = nullptr;               // the find panel and find next in the book
+    FolderPart* folder_ = nullptr;           // the files of the book's folder, the file order
     FindInFilesPart* findInFiles_ = nullptr; // "Find text in files" and opening its hits
 };
 
