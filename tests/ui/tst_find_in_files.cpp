@@ -16,6 +16,7 @@
 #include "test_books.h"
 #include "tools/ui/TFIFForm.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -215,6 +216,12 @@ class FindInFilesTest : public QObject {
         QCOMPARE(fif->result(), qw::TFIFForm::Aborted);
         QCOMPARE(form.findPart()->text(), QStringLiteral("young nobody"));
         release.set_value();
+
+        // The menu's entry opens it too.
+        form.findChild<QAction*>(QStringLiteral("FIFiles"))->trigger();
+        QVERIFY(fif->isVisible());
+        QTest::keyClick(find, Qt::Key_Escape);
+        QVERIFY(!fif->isVisible());
     }
 };
 
