@@ -5,6 +5,7 @@
 #include "reader/caption.h"
 #include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
+#include "reader/ui/EditorPart.h"
 #include "reader/ui/FindPart.h"
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/OptionsPart.h"
@@ -117,6 +118,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(options_, &OptionsPart::coloursChanged, colours_, &ColoursPart::apply);
     colours_->apply();
     find_ = new FindPart(*context_, layout_->wrap(), layout_->resizeTimer());
+    setUpEditor();
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
@@ -387,17 +389,19 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::CloseFindBar:
         find_->closePanel();
         break;
+    case Command::Edit:
+        editor_->openEditor();
+        break;
     case Command::PassOn:
     case Command::Nothing:
         break;
     // Not built yet: the find bar, find in files, automatic turning, the
-    // help and menu panels, the editor, the catalogue browser and
+    // help and menu panels, the catalogue browser and
     // the folder navigation plug in here as they arrive.
     case Command::FindInFilesStart:
     case Command::AutoTurnOff:
     case Command::AutoTurnPause:
     case Command::ToggleHelp:
-    case Command::Edit:
     case Command::FindInFiles:
     case Command::OpenOptionsPage:
     case Command::DeleteBookRecords:

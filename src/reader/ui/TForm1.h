@@ -44,6 +44,7 @@ class RecordsPart;
 class RecentPart;
 class ColoursPart;
 class FindPart;
+class EditorPart;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
@@ -112,6 +113,7 @@ class TForm1 : public QWidget, private LoadHost {
     ContentsPanel* contentsPanel() const { return contents_->panel(); }
     RecentPart* recentPart() const { return recent_; }
     FindPart* findPart() const { return find_; }
+    EditorPart* editorPart() const { return editor_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
     void attachTocCriteria(TocCriteriaGroup* group) { contents_->attachTocCriteria(group); }
@@ -152,6 +154,8 @@ class TForm1 : public QWidget, private LoadHost {
     // "Browse and download Project Gutenberg files" (Ctrl+G, the menu).
     void showCatalogue();
     void setUpRecent();
+    // The editor part and its menu entry (TForm1_editor.cpp).
+    void setUpEditor();
 
     // Keys and the mouse wheel (TForm1_keys.cpp); `focus` is the control the
     // key was meant for.
@@ -188,6 +192,7 @@ class TForm1 : public QWidget, private LoadHost {
     RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
     ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window
     FindPart* find_ = nullptr;         // the find panel and find next in the book
+    EditorPart* editor_ = nullptr;     // the editor window and handing its text back
 };
 
 } // namespace qw
