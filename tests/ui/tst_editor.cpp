@@ -17,9 +17,11 @@
 #include "test_books.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextBlock>
@@ -193,6 +195,19 @@ class EditorTest : public QObject {
         QCOMPARE(text(editor), small);
         QCOMPARE(dialogs.shown.size(), size_t(1));
         QCOMPARE(dialogs.shown[0].kind, qw::ScriptedDialogs::Kind::Warning);
+
+        // Ctrl+V pastes the plain text only, and nothing past the limit.
+        auto* data = new QMimeData;
+        data->setHtml(QStringLiteral("<b>Bold</b> words"));
+        data->setText(QStringLiteral("Plain words"));
+        QApplication::clipboard()->setMimeData(data);
+        QTest::keyClick(editor->textBox(), Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(editor->textBox(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(text(editor).startsWith(QStringLiteral("Plain wordsTHE TEST NOVEL")));
+        QApplication::clipboard()->setText(QString(1000000, QLatin1Char('y')));
+        QTest::keyClick(editor->textBox(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(text(editor).startsWith(QStringLiteral("Plain wordsTHE TEST NOVEL")));
+        QCOMPARE(dialogs.shown.size(), size_t(2));
     }
 
     void cancelReloadAndApplyAskFirst() {
@@ -257,9 +272,14 @@ class EditorTest : public QObject {
         QVERIFY(form);
         form->configuration().settings.SetText(qw::Setting::InitialDir,
                                                config_.path().toStdString());
+        // Done with nothing typed makes no book.
         qw::TEditorForm* editor = edit(*form);
         QVERIFY(editor);
         QVERIFY(text(editor).isEmpty());
+        click(editor, "EditorDone");
+        QVERIFY(!editor->isVisible());
+        QVERIFY(!form->book().isOpen());
+        editor = edit(*form);
         QTest::keyClicks(editor->textBox(), QStringLiteral("A new text."));
         QTest::keyClick(editor->textBox(), Qt::Key_Return);
         dialogs.answers = {true};

@@ -45,6 +45,9 @@ int EditorPart::startLine() const {
 }
 
 void EditorPart::applyText(std::string text) {
+    // Nothing typed without a book: no empty "Unnamed.txt" is made.
+    if (!context_.book.isOpen() && text.empty())
+        return;
     Configuration& config = context_.config;
     std::string base = config.settings.BaseDirectory();
     if (base.empty())

@@ -295,7 +295,8 @@ void TEditorForm::loadText(bool reload) {
         plainValid_ = false;
     }
     OriginalText->document()->setModified(false);
-    maxLength_ = EditorMaxLength(static_cast<std::size_t>(plainText().size()));
+    maxLength_ =
+        EditorMaxLength(static_cast<std::size_t>(OriginalText->document()->characterCount() - 1));
     OriginalText->maxLength = maxLength_;
     setCommandEnabled(StartReplace, false);
     stack_->setCurrentWidget(OriginalText);
