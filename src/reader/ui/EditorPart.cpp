@@ -20,7 +20,6 @@ void EditorPart::openEditor() {
     if (editor_ == nullptr) {
         editor_ =
             new TEditorForm(context_.config, context_.dialogs, context_.book, &context_.window);
-        editor_->setWindowFlag(Qt::Window);
         editor_->applyText = [this](std::string text) { applyText(std::move(text)); };
         editor_->bookFont = [this] { return context_.pages.pageFont(); };
     }
