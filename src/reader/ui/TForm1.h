@@ -45,6 +45,8 @@ class RecentPart;
 class ColoursPart;
 class FindPart;
 class EditorPart;
+class FolderPart;
+class FindInFilesPart;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
@@ -114,6 +116,7 @@ class TForm1 : public QWidget, private LoadHost {
     RecentPart* recentPart() const { return recent_; }
     FindPart* findPart() const { return find_; }
     EditorPart* editorPart() const { return editor_; }
+    FolderPart* folderPart() const { return folder_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
     void attachTocCriteria(TocCriteriaGroup* group) { contents_->attachTocCriteria(group); }
@@ -132,6 +135,7 @@ class TForm1 : public QWidget, private LoadHost {
     ImportOptions importOptions() override;
     std::string bookEncoding(const std::string& path, const std::string& entry) override;
     void switchOffLineBreakRemoval() override;
+    std::vector<FileRef> orderFiles(std::vector<FileRef> files) override;
     void firstFileLoaded(Book& book, bool appending) override;
     void layOutBook(Book& book) override;
     void bookLoaded(Book& book) override;
@@ -184,15 +188,17 @@ class TForm1 : public QWidget, private LoadHost {
     QAction* OptionsAction;
 
     // The parts, each owning its state; new features add a part here.
-    RecordsPart* records_ = nullptr;   // the book record, bookmarks and book information
-    LayoutPart* layout_ = nullptr;     // fitting, pagination, fonts, full screen, margins
-    ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
-    OptionsPart* options_ = nullptr;   // the options window and its pages
-    TPGftpForm* pgBrowser_ = nullptr;  // the catalogue browser, made when first shown
-    RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
-    ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window
-    FindPart* find_ = nullptr;         // the find panel and find next in the book
-    EditorPart* editor_ = nullptr;     // the editor window and handing its text back
+    RecordsPart* records_ = nullptr;         // the book record, bookmarks and book information
+    LayoutPart* layout_ = nullptr;           // fitting, pagination, fonts, full screen, margins
+    ContentsPart* contents_ = nullptr;       // the sections, the contents panel and its buttons
+    OptionsPart* options_ = nullptr;         // the options window and its pages
+    TPGftpForm* pgBrowser_ = nullptr;        // the catalogue browser, made when first shown
+    RecentPart* recent_ = nullptr;           // the recent files, favourites and their panel
+    ColoursPart* colours_ = nullptr;         // the colours of the scheme on the window
+    FindPart* find_ = nullptr;               // the find panel and find next in the book
+    FolderPart* folder_ = nullptr;           // the files of the book's folder, the file order
+    FindInFilesPart* findInFiles_ = nullptr; // "Find text in files" and opening its hits
+    EditorPart* editor_ = nullptr;           // the editor window and handing its text back
 };
 
 } // namespace qw

@@ -11,6 +11,7 @@
 #include "import/zip_archive.h"
 #include "reader/caption.h"
 #include "reader/ui/EditorPart.h"
+#include "reader/ui/FolderPart.h"
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
@@ -55,6 +56,10 @@ std::optional<std::string> TForm1::extractArchiveMember(const std::string& archi
         return std::nullopt;
     }
     return std::move(member.bytes);
+}
+
+std::vector<FileRef> TForm1::orderFiles(std::vector<FileRef> files) {
+    return folder_->orderFiles(std::move(files));
 }
 
 ImportOptions TForm1::importOptions() {
