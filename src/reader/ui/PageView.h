@@ -41,6 +41,7 @@ class PageView : public QWidget {
     void collapseSelection();
     QString selectedText() const;
     bool hasSelection() const { return anchor_ != cursor_; }
+    int selectionStart() const { return std::min(anchor_, cursor_); }
     int selectionEnd() const { return std::max(anchor_, cursor_); }
 
   public slots:

@@ -5,6 +5,7 @@
 #include "reader/caption.h"
 #include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
+#include "reader/ui/EditorPart.h"
 #include "reader/ui/FindInFilesPart.h"
 #include "reader/ui/FindPart.h"
 #include "reader/ui/FolderPart.h"
@@ -129,6 +130,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     folder_->addMenuCommands(*menu, exit);
     findInFiles_ = new FindInFilesPart(*context_, loader_, *find_);
     connect(find_, &FindPart::findInFilesRequested, findInFiles_, &FindInFilesPart::start);
+    setUpEditor();
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
@@ -399,6 +401,9 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::CloseFindBar:
         find_->closePanel();
         break;
+    case Command::Edit:
+        editor_->openEditor();
+        break;
     case Command::FirstFile:
         folder_->goToFile(FileDirection::First);
         break;
@@ -419,12 +424,11 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::Nothing:
         break;
     // Not built yet: the find bar, find in files, automatic turning, the
-    // help and menu panels, the editor, the catalogue browser and
+    // help and menu panels, the catalogue browser and
     // the folder navigation plug in here as they arrive.
     case Command::AutoTurnOff:
     case Command::AutoTurnPause:
     case Command::ToggleHelp:
-    case Command::Edit:
     case Command::OpenOptionsPage:
     case Command::DeleteBookRecords:
     case Command::ApplyMargins:

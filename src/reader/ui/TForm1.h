@@ -44,6 +44,7 @@ class RecordsPart;
 class RecentPart;
 class ColoursPart;
 class FindPart;
+class EditorPart;
 class FolderPart;
 class FindInFilesPart;
 
@@ -114,6 +115,7 @@ class TForm1 : public QWidget, private LoadHost {
     ContentsPanel* contentsPanel() const { return contents_->panel(); }
     RecentPart* recentPart() const { return recent_; }
     FindPart* findPart() const { return find_; }
+    EditorPart* editorPart() const { return editor_; }
     FolderPart* folderPart() const { return folder_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
@@ -156,6 +158,8 @@ class TForm1 : public QWidget, private LoadHost {
     // "Browse and download Project Gutenberg files" (Ctrl+G, the menu).
     void showCatalogue();
     void setUpRecent();
+    // The editor part and its menu entry (TForm1_editor.cpp).
+    void setUpEditor();
 
     // Keys and the mouse wheel (TForm1_keys.cpp); `focus` is the control the
     // key was meant for.
@@ -194,6 +198,7 @@ class TForm1 : public QWidget, private LoadHost {
     FindPart* find_ = nullptr;               // the find panel and find next in the book
     FolderPart* folder_ = nullptr;           // the files of the book's folder, the file order
     FindInFilesPart* findInFiles_ = nullptr; // "Find text in files" and opening its hits
+    EditorPart* editor_ = nullptr;           // the editor window and handing its text back
 };
 
 } // namespace qw
