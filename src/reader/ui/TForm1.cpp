@@ -4,6 +4,7 @@
 #include "controls/dialogs.h"
 #include "controls/ui/TMyHintWindow.h"
 #include "reader/caption.h"
+#include "reader/help_file.h"
 #include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/FindPart.h"
@@ -80,6 +81,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     QAction* catalogue = menuCommand(menu, "PGBrowser", tr("Project &Gutenberg..."), tr("Ctrl+G"));
     OptionsAction = menuCommand(menu, "OptionsAction", tr("O&ptions..."), QString());
     menu->addSeparator();
+    QAction* help = menuCommand(menu, "OpenHelpTxt", tr("Open &Help.txt"), QString());
     QAction* exit = menuCommand(menu, "Beenden", tr("E&xit"), tr("Ctrl+X"));
     MenuButton->setMenu(menu);
     pages_->buttonRow()->insertWidget(0, MenuButton);
@@ -91,6 +93,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(OptionsAction, &QAction::triggered, this, [this] { ShowOptions(); });
     connect(catalogue, &QAction::triggered, this, &TForm1::showCatalogue);
     connect(exit, &QAction::triggered, this, [this] { runCommand({Command::Exit}); });
+    connect(help, &QAction::triggered, this, &TForm1::OpenHelpFile);
     connect(printText, &QAction::triggered, this, [this] { runCommand({Command::PrintText}); });
 
     records_ = new RecordsPart(*context_, *pages_->buttonRow());
@@ -159,6 +162,21 @@ void TForm1::startupOpen(const QStringList& arguments) {
 void TForm1::LadenClick() {
     contents_->hideFloatingToc();
     loader_.openCommand(false, openFolder_);
+}
+void TForm1::OpenHelpFile() {
+    auto variable = [](const char* name) {
+        const QByteArray value = qgetenv(name);
+        return value.toStdString();
+    };
+    const std::string path =
+        FindHelpFile({QCoreApplication::applicationDirPath().toStdString(),
+                      variable("XDG_DATA_HOME"), variable("HOME"), variable("XDG_DATA_DIRS")});
+    if (path.empty()) {
+        dialogs_.error("Help.txt was not found beside the program or in its share folder.");
+        return;
+    }
+    contents_->hideFloatingToc();
+    loader_.openKnownFile(path, std::string());
 }
 void TForm1::AppendClick() {
     contents_->hideFloatingToc();

@@ -84,6 +84,7 @@ class TForm1 : public QWidget, private LoadHost {
     void SchliessenClick();
     void ReloadClick();
     void SpeichernClick(); // save as (Ctrl+S)
+    void OpenHelpFile();   // the guide, Help.txt, as a book
     void UpdateCaption();
     void LesezeichenClick(); // set the next bookmark (Ctrl+B)
     // Fits the lines now ("Fit lines now").
