@@ -6,6 +6,7 @@
 #include "catalogue/ui/DownloadPane.h"
 #include "catalogue/ui/THttpCli.h"
 #include "controls/dialogs.h"
+#include "controls/ui/TPanelButton.h"
 #include "settings/configuration.h"
 #include "settings/ui/colour_scheme_ui.h"
 
@@ -18,7 +19,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTableView>
 #include <QToolTip>
@@ -42,10 +42,10 @@ class WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
+TPanelButton* Button(const QString& text, const char* name, QWidget* parent) {
+    auto* button = new TPanelButton(text, parent);
+    button->useGrooveLook();
     button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false); // Enter belongs to the filter edit and the list
     return button;
 }
 
@@ -149,7 +149,7 @@ TPGftpForm::TPGftpForm(Configuration& config, Dialogs& dialogs, QWidget* parent)
     layout->addLayout(copyRow);
     layout->addWidget(DownloadPanel, 2);
 
-    connect(FilterApply, &QPushButton::clicked, this, &TPGftpForm::applyFilter);
+    connect(FilterApply, &TPanelButton::clicked, this, &TPGftpForm::applyFilter);
     connect(FilterText, &QLineEdit::textChanged, this, [this] {
         if (FilterActive->isChecked())
             applyFilter();
@@ -159,7 +159,7 @@ TPGftpForm::TPGftpForm(Configuration& config, Dialogs& dialogs, QWidget* parent)
             applyFilter();
     });
     connect(CaseSens, &QCheckBox::clicked, this, &TPGftpForm::applyFilter);
-    connect(FilterReset, &QPushButton::clicked, this, &TPGftpForm::resetFilter);
+    connect(FilterReset, &TPanelButton::clicked, this, &TPGftpForm::resetFilter);
     connect(ShowAddInfo, &QCheckBox::toggled, this, [this](bool on) {
         if (!on)
             hideInfoTip();
@@ -173,7 +173,7 @@ TPGftpForm::TPGftpForm(Configuration& config, Dialogs& dialogs, QWidget* parent)
         if (!one.front().number.empty())
             emit entriesChosen(one);
     });
-    connect(EtextSelect, &QPushButton::clicked, this, &TPGftpForm::chooseSelection);
+    connect(EtextSelect, &TPanelButton::clicked, this, &TPGftpForm::chooseSelection);
     connect(this, &TPGftpForm::entriesChosen, Downloads, &DownloadPane::add);
     connect(Downloads, &DownloadPane::runningChanged, EtextSelect,
             [this](bool running) { EtextSelect->setEnabled(!running); });

@@ -8,6 +8,7 @@
 //   browser->exec();                                   // Ctrl+G, "PG Browser"
 
 #include "catalogue/catalogue_list.h"
+#include "controls/ui/TPanelButton.h"
 
 #include <QDialog>
 
@@ -18,7 +19,6 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTableView;
 
 namespace qw {
@@ -65,12 +65,12 @@ class TPGftpForm : public QDialog {
     QTableView* PGList;
     QLabel* ItemsLabel;
     QLineEdit* FilterText;
-    QPushButton* FilterApply;
+    TPanelButton* FilterApply;
     QCheckBox* FilterActive;
     QCheckBox* CaseSens;
-    QPushButton* FilterReset;
+    TPanelButton* FilterReset;
     QCheckBox* ShowAddInfo;
-    QPushButton* EtextSelect;
+    TPanelButton* EtextSelect;
     QFrame* DownloadPanel; // holds the download list
     DownloadPane* Downloads;
 

@@ -1,6 +1,7 @@
 #include "reader/ui/PageArea.h"
 
 #include "controls/dialogs.h"
+#include "controls/ui/TPanelButton.h"
 #include "reader/justify.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/ProgressBar.h"
@@ -15,7 +16,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QToolButton>
 
 namespace qw {
 
@@ -96,16 +96,15 @@ PageArea::PageArea(Book& book, Dialogs& dialogs, QWidget* parent)
     placeControls();
 }
 
-QToolButton* PageArea::makeButton(const char* name, QStyle::StandardPixmap icon, const QString& tip,
-                                  PageMove move) {
-    auto* button = new QToolButton(topRow_);
+TPanelButton* PageArea::makeButton(const char* name, QStyle::StandardPixmap icon,
+                                   const QString& tip, PageMove move) {
+    auto* button = new TPanelButton(topRow_);
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(style()->standardIcon(icon));
     button->setToolTip(tip);
-    button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setMinimumWidth(24);
-    connect(button, &QToolButton::clicked, this, [this, move] { applyMove(move); });
+    connect(button, &TPanelButton::clicked, this, [this, move] { applyMove(move); });
     return button;
 }
 
@@ -191,7 +190,7 @@ void PageArea::placeControls() {
 
     // The progress bar sits below the pages or in the top row.
     const int backIndex =
-        buttonRow_->indexOf(topRow_->findChild<QToolButton*>(QStringLiteral("MBBack")));
+        buttonRow_->indexOf(topRow_->findChild<TPanelButton*>(QStringLiteral("MBBack")));
     Fortschritt->setBelowText(options_.progressBarBelow);
     if (options_.progressBarShown && options_.progressBarBelow) {
         if (Fortschritt->parentWidget() != this) {

@@ -1,5 +1,6 @@
 #include "reader/ui/RecordsPart.h"
 
+#include "controls/ui/TPanelButton.h"
 #include "import/archive.h"
 #include "reader/book.h"
 #include "reader/title_page.h"
@@ -14,7 +15,6 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
-#include <QToolButton>
 
 #include <algorithm>
 
@@ -22,11 +22,10 @@ namespace qw {
 
 namespace {
 
-QToolButton* bookmarkButton(QWidget* parent, const QString& name, const QString& tip) {
-    auto* button = new QToolButton(parent);
+TPanelButton* bookmarkButton(QWidget* parent, const QString& name, const QString& tip) {
+    auto* button = new TPanelButton(parent);
     button->setObjectName(name);
     button->setToolTip(tip);
-    button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setContextMenuPolicy(Qt::CustomContextMenu);
     return button;
@@ -63,15 +62,15 @@ RecordsPart::RecordsPart(ReaderContext& context, QBoxLayout& buttonRow)
                                  tr("Bookmark the left page (Ctrl+B); right click clears all"));
     Lesezeichen->setText(tr("Bookmark"));
     buttonRow.addWidget(Lesezeichen);
-    connect(Lesezeichen, &QToolButton::clicked, this, &RecordsPart::setNextBookmark);
+    connect(Lesezeichen, &TPanelButton::clicked, this, &RecordsPart::setNextBookmark);
     connect(Lesezeichen, &QWidget::customContextMenuRequested, this,
             &RecordsPart::clearAllBookmarks);
     for (int i = 0; i < 3; ++i) {
-        QToolButton* button =
+        TPanelButton* button =
             bookmarkButton(&context_.window, QStringLiteral("Lesezeichen%1").arg(i + 1),
                            tr("Go to the bookmark (Ctrl+%1); right click clears it").arg(i + 1));
         buttonRow.addWidget(button);
-        connect(button, &QToolButton::clicked, this, [this, i] { goToBookmark(i); });
+        connect(button, &TPanelButton::clicked, this, [this, i] { goToBookmark(i); });
         connect(button, &QWidget::customContextMenuRequested, this,
                 [this, i] { clearBookmark(i); });
         LesezeichenNr[i] = button;

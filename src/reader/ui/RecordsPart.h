@@ -4,6 +4,7 @@
 // fields, the bookmark buttons, the title page drawn from the information,
 // and the "Book info" and "Annotation" pages.
 
+#include "controls/ui/TPanelButton.h"
 #include "reader/ui/ReaderContext.h"
 #include "settings/book_record.h"
 
@@ -13,7 +14,6 @@
 #include <string>
 
 class QBoxLayout;
-class QToolButton;
 
 namespace qw {
 
@@ -74,8 +74,8 @@ class RecordsPart : public QObject {
 
     ReaderContext& context_;
     BookRecord record_;
-    QToolButton* Lesezeichen;
-    QToolButton* LesezeichenNr[3];
+    TPanelButton* Lesezeichen;
+    TPanelButton* LesezeichenNr[3];
     BookInfoPage* bookInfo_ = nullptr;
     AnnotationPage* annotation_ = nullptr;
 };

@@ -47,6 +47,7 @@ class FindPart;
 class EditorPart;
 class FolderPart;
 class FindInFilesPart;
+class PrintPart;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
@@ -86,6 +87,7 @@ class TForm1 : public QWidget, private LoadHost {
     void SchliessenClick();
     void ReloadClick();
     void SpeichernClick(); // save as (Ctrl+S)
+    void OpenHelpFile();   // the guide, Help.txt, as a book
     void UpdateCaption();
     void LesezeichenClick(); // set the next bookmark (Ctrl+B)
     // Fits the lines now ("Fit lines now").
@@ -117,6 +119,7 @@ class TForm1 : public QWidget, private LoadHost {
     FindPart* findPart() const { return find_; }
     EditorPart* editorPart() const { return editor_; }
     FolderPart* folderPart() const { return folder_; }
+    PrintPart* printPart() const { return print_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
     void attachTocCriteria(TocCriteriaGroup* group) { contents_->attachTocCriteria(group); }
@@ -199,6 +202,7 @@ class TForm1 : public QWidget, private LoadHost {
     FolderPart* folder_ = nullptr;           // the files of the book's folder, the file order
     FindInFilesPart* findInFiles_ = nullptr; // "Find text in files" and opening its hits
     EditorPart* editor_ = nullptr;           // the editor window and handing its text back
+    PrintPart* print_ = nullptr;             // printing the selection or the shown pages
 };
 
 } // namespace qw

@@ -1,10 +1,10 @@
 #include "reader/ui/TocCriteriaGroup.h"
+#include "controls/ui/TPanelButton.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 
 namespace qw {
@@ -35,7 +35,8 @@ TocCriteriaGroup::TocCriteriaGroup(QWidget* parent)
     AutomaticTOC = new QCheckBox(tr("Automatically create table of contents"), this);
     AutomaticTOC->setObjectName(QStringLiteral("AutomaticTOC"));
     AutomaticTOC->setToolTip(tr("Upon file loading, window resizing, font change ..."));
-    ApplyTOC = new QPushButton(tr("Apply"), this);
+    ApplyTOC = new TPanelButton(tr("Apply"), this);
+    ApplyTOC->useGrooveLook();
     ApplyTOC->setObjectName(QStringLiteral("ApplyTOC"));
     ApplyTOC->setToolTip(tr("Create TOC again"));
     // Kept in the records, without effect on the layout.
@@ -72,7 +73,7 @@ TocCriteriaGroup::TocCriteriaGroup(QWidget* parent)
     connect(ChapterCountBlank, &QCheckBox::toggled, this, changed);
     connect(AutomaticTOC, &QCheckBox::toggled, this, changed);
     connect(HeaderText, &QLineEdit::textEdited, this, [this] { emit criterionChanged(true); });
-    connect(ApplyTOC, &QPushButton::clicked, this, &TocCriteriaGroup::applyClicked);
+    connect(ApplyTOC, &TPanelButton::clicked, this, &TocCriteriaGroup::applyClicked);
     setValues(BookSettings{});
 }
 

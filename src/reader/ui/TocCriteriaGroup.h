@@ -4,13 +4,13 @@
 // creation and "Apply". The options panel holds it; the reader window
 // connects it (TForm1::attachTocCriteria).
 
+#include "controls/ui/TPanelButton.h"
 #include "settings/book_settings.h"
 
 #include <QGroupBox>
 
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 class QSpinBox;
 
 namespace qw {
@@ -39,7 +39,7 @@ class TocCriteriaGroup : public QGroupBox {
     QCheckBox* ChapterCountBlank;
     QLineEdit* HeaderText;
     QCheckBox* AutomaticTOC;
-    QPushButton* ApplyTOC;
+    TPanelButton* ApplyTOC;
     QCheckBox* SectionNewPage;
     QCheckBox* SectionRightPage;
     QCheckBox* AlwaysListChapters;
