@@ -22,9 +22,18 @@ class HintFilter : public QObject {
     explicit HintFilter(QObject* parent) : QObject(parent) {
         window_ = new TMyHintWindow();
         window_->setObjectName(QStringLiteral("ApplicationHint"));
+        info_ = new TMyHintWindow();
+        info_->setObjectName(QStringLiteral("InfoHint"));
+        QFont font(QStringLiteral("Tahoma"));
+        font.setStyleHint(QFont::SansSerif); // where Tahoma is missing
+        info_->setFont(font);
     }
-    ~HintFilter() override { delete window_; }
+    ~HintFilter() override {
+        delete window_;
+        delete info_;
+    }
     TMyHintWindow* window() const { return window_; }
+    TMyHintWindow* info() const { return info_; }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
@@ -45,6 +54,10 @@ class HintFilter : public QObject {
         case QEvent::Wheel:
         case QEvent::WindowDeactivate:
             window_->setText(QString());
+            break;
+        case QEvent::ApplicationDeactivate:
+            window_->setText(QString());
+            info_->setText(QString());
             break;
         default:
             break;
@@ -74,6 +87,7 @@ class HintFilter : public QObject {
     }
 
     TMyHintWindow* window_;
+    TMyHintWindow* info_;
     QPointer<QWidget> subject_;
     QRect about_;
 };
@@ -168,6 +182,12 @@ void InstallHintWindow() {
 TMyHintWindow* ApplicationHintWindow() {
     HintFilter* filter = Filter();
     return filter ? filter->window() : nullptr;
+}
+
+TMyHintWindow* InfoHintWindow() {
+    InstallHintWindow();
+    HintFilter* filter = Filter();
+    return filter ? filter->info() : nullptr;
 }
 
 } // namespace qw

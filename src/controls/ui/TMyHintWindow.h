@@ -44,5 +44,10 @@ class TMyHintWindow : public QWidget {
 void InstallHintWindow();
 // The application's hint window, or nullptr before InstallHintWindow.
 TMyHintWindow* ApplicationHintWindow();
+// The main window's own hint window, in "Tahoma" on the info background, for
+// the full paths of list entries and the INI file list information. It stays
+// until its text is emptied; leaving the application empties it. Installs
+// the application's hint window when needed.
+TMyHintWindow* InfoHintWindow();
 
 } // namespace qw

@@ -5,10 +5,14 @@
 #include "controls/ui/TMyHintWindow.h"
 #include "controls/ui/TPanelButton.h"
 #include "reader/caption.h"
+#include "reader/help_file.h"
 #include "reader/ui/AutoTurnPart.h"
 #include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
+#include "reader/ui/EditorPart.h"
+#include "reader/ui/FindInFilesPart.h"
 #include "reader/ui/FindPart.h"
+#include "reader/ui/FolderPart.h"
 #include "reader/ui/HelpPanelPart.h"
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/MenuPanelPart.h"
@@ -81,6 +85,13 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(menu_, &MenuPanelPart::coloursChanged, colours_, &ColoursPart::apply);
     colours_->apply();
     find_ = new FindPart(*context_, layout_->wrap(), layout_->resizeTimer());
+    folder_ = new FolderPart(
+        *context_,
+        [this](const FileRef& file) { return loader_.openKnownFile(file.path, file.entry); },
+        [this] { return openFolder_; });
+    findInFiles_ = new FindInFilesPart(*context_, loader_, *find_);
+    connect(find_, &FindPart::findInFilesRequested, findInFiles_, &FindInFilesPart::start);
+    setUpEditor();
     print_ = new PrintPart(*context_);
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
@@ -118,6 +129,21 @@ void TForm1::startupOpen(const QStringList& arguments) {
 void TForm1::LadenClick() {
     contents_->hideFloatingToc();
     loader_.openCommand(false, openFolder_);
+}
+void TForm1::OpenHelpFile() {
+    auto variable = [](const char* name) {
+        const QByteArray value = qgetenv(name);
+        return value.toStdString();
+    };
+    const std::string path =
+        FindHelpFile({QCoreApplication::applicationDirPath().toStdString(),
+                      variable("XDG_DATA_HOME"), variable("HOME"), variable("XDG_DATA_DIRS")});
+    if (path.empty()) {
+        dialogs_.error("Help.txt was not found beside the program or in its share folder.");
+        return;
+    }
+    contents_->hideFloatingToc();
+    loader_.openKnownFile(path, std::string());
 }
 void TForm1::AppendClick() {
     contents_->hideFloatingToc();
@@ -374,21 +400,30 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::OpenHelpPage:
         help_->showSelectedPage();
         break;
+    case Command::Edit:
+        editor_->openEditor();
+        break;
+    case Command::FirstFile:
+        folder_->goToFile(FileDirection::First);
+        break;
+    case Command::PreviousFile:
+        folder_->goToFile(FileDirection::Previous);
+        break;
+    case Command::NextFile:
+        folder_->goToFile(FileDirection::Next);
+        break;
+    case Command::LastFile:
+        folder_->goToFile(FileDirection::Last);
+        break;
+    case Command::FindInFilesStart:
+    case Command::FindInFiles:
+        findInFiles_->start(find_->text());
+        break;
     case Command::PassOn:
     case Command::Nothing:
         break;
-    // Not built yet: the find bar, find in files, automatic turning, the
-    // help and menu panels, the editor, the catalogue browser and
-    // the folder navigation plug in here as they arrive.
-    case Command::FindInFilesStart:
-    case Command::Edit:
-    case Command::FindInFiles:
     case Command::DeleteBookRecords: // the INI file list and the margins handle these keys
     case Command::ApplyMargins:
-    case Command::PreviousFile:
-    case Command::NextFile:
-    case Command::FirstFile:
-    case Command::LastFile:
         break;
     }
 }

@@ -46,6 +46,9 @@ class RecordsPart;
 class RecentPart;
 class ColoursPart;
 class FindPart;
+class EditorPart;
+class FolderPart;
+class FindInFilesPart;
 class PrintPart;
 
 class TForm1 : public QWidget, private LoadHost {
@@ -86,6 +89,7 @@ class TForm1 : public QWidget, private LoadHost {
     void SchliessenClick();
     void ReloadClick();
     void SpeichernClick(); // save as (Ctrl+S)
+    void OpenHelpFile();   // the guide, Help.txt, as a book
     void UpdateCaption();
     void LesezeichenClick(); // set the next bookmark (Ctrl+B)
     // Fits the lines now ("Fit lines now").
@@ -119,6 +123,8 @@ class TForm1 : public QWidget, private LoadHost {
     HelpPanelPart* helpPart() const { return help_; }
     AutoTurnPart* autoTurnPart() const { return autoTurn_; }
     ClockPart* clockPart() const { return clock_; }
+    EditorPart* editorPart() const { return editor_; }
+    FolderPart* folderPart() const { return folder_; }
     PrintPart* printPart() const { return print_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
@@ -138,6 +144,7 @@ class TForm1 : public QWidget, private LoadHost {
     ImportOptions importOptions() override;
     std::string bookEncoding(const std::string& path, const std::string& entry) override;
     void switchOffLineBreakRemoval() override;
+    std::vector<FileRef> orderFiles(std::vector<FileRef> files) override;
     void firstFileLoaded(Book& book, bool appending) override;
     void layOutBook(Book& book) override;
     void bookLoaded(Book& book) override;
@@ -165,6 +172,8 @@ class TForm1 : public QWidget, private LoadHost {
     // "Browse and download Project Gutenberg files" (Ctrl+G, the menu).
     void showCatalogue();
     void setUpRecent();
+    // The editor part and its menu entry (TForm1_editor.cpp).
+    void setUpEditor();
 
     // Keys and the mouse wheel (TForm1_keys.cpp); `focus` is the control the
     // key was meant for.
@@ -187,18 +196,21 @@ class TForm1 : public QWidget, private LoadHost {
     PageArea* pages_;
 
     // The parts, each owning its state; new features add a part here.
-    RecordsPart* records_ = nullptr;   // the book record, bookmarks and book information
-    LayoutPart* layout_ = nullptr;     // fitting, pagination, fonts, full screen, margins
-    ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
-    MenuPanelPart* menu_ = nullptr;    // the menu panel: commands and the options pages
-    HelpPanelPart* help_ = nullptr;    // the help panel
-    AutoTurnPart* autoTurn_ = nullptr; // automatic page turning
-    ClockPart* clock_ = nullptr;       // the clock on the button bar
-    TPGftpForm* pgBrowser_ = nullptr;  // the catalogue browser, made when first shown
-    RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
-    ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window
-    FindPart* find_ = nullptr;         // the find panel and find next in the book
-    PrintPart* print_ = nullptr;       // printing the selection or the shown pages
+    RecordsPart* records_ = nullptr;         // the book record, bookmarks and book information
+    LayoutPart* layout_ = nullptr;           // fitting, pagination, fonts, full screen, margins
+    ContentsPart* contents_ = nullptr;       // the sections, the contents panel and its buttons
+    MenuPanelPart* menu_ = nullptr;          // the menu panel: commands and the options pages
+    HelpPanelPart* help_ = nullptr;          // the help panel
+    AutoTurnPart* autoTurn_ = nullptr;       // automatic page turning
+    ClockPart* clock_ = nullptr;             // the clock on the button bar
+    TPGftpForm* pgBrowser_ = nullptr;        // the catalogue browser, made when first shown
+    RecentPart* recent_ = nullptr;           // the recent files, favourites and their panel
+    ColoursPart* colours_ = nullptr;         // the colours of the scheme on the window
+    FindPart* find_ = nullptr;               // the find panel and find next in the book
+    FolderPart* folder_ = nullptr;           // the files of the book's folder, the file order
+    FindInFilesPart* findInFiles_ = nullptr; // "Find text in files" and opening its hits
+    EditorPart* editor_ = nullptr;           // the editor window and handing its text back
+    PrintPart* print_ = nullptr;             // printing the selection or the shown pages
 };
 
 } // namespace qw

@@ -1,4 +1,5 @@
 #include "settings/ui/IniFileListPage.h"
+#include "controls/ui/TMyHintWindow.h"
 #include "controls/ui/TPanelButton.h"
 
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTextDocument>
-#include <QToolTip>
 
 #include <algorithm>
 
@@ -55,7 +55,7 @@ IniFileListPage::IniFileListPage(IniListBinding binding, QWidget* parent)
     connect(sorted_, &QCheckBox::toggled, this, [this] { refresh(); });
     connect(info_, &QCheckBox::toggled, this, [](bool on) {
         if (!on)
-            QToolTip::hideText();
+            InfoHintWindow()->setText(QString());
     });
 
     delete_ = new TPanelButton(tr("Delete data for"), this);
@@ -185,15 +185,13 @@ bool IniFileListPage::eventFilter(QObject* watched, QEvent* event) {
         const QListWidgetItem* item = list_->itemAt(help->pos());
         const QString hint = item != nullptr ? hintForRow(list_->row(item)) : QString();
         if (hint.isEmpty())
-            QToolTip::hideText();
+            InfoHintWindow()->setText(QString());
         else
-            // As plain text: a record name may hold "<" and ">".
-            QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(hint, Qt::WhiteSpacePre),
-                               list_->viewport());
+            InfoHintWindow()->ActivateHint(help->globalPos() + QPoint(0, 20), hint);
         return true;
     }
     if (watched == list_->viewport() && event->type() == QEvent::Leave)
-        QToolTip::hideText();
+        InfoHintWindow()->setText(QString());
     return QWidget::eventFilter(watched, event);
 }
 

@@ -20,6 +20,9 @@ enum class GeneralOption {
     HideIgnoredFiles,
     ApplyDefaultSettings,
     ShowClock,
+    SkipGutenbergFrame,
+    JustifyText,
+    FindMovedBooks,
 };
 
 enum class ControlOption {
