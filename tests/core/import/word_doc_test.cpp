@@ -319,7 +319,8 @@ TEST(CompoundFile, ReadsStreamsAndGoesOnAfterFatWarnings) {
     for (const auto& streams :
          {std::vector<qw::test::NamedStream>{{"Small", small}, {"Large", large}}, {{"Big", big}}}) {
         warnings.clear();
-        const auto cf = qw::CompoundFile::Open(BuildCompoundFile(streams), warnings);
+        const string file = BuildCompoundFile(streams); // the reader keeps a view of it
+        const auto cf = qw::CompoundFile::Open(file, warnings);
         ASSERT_TRUE(cf.has_value());
         EXPECT_TRUE(warnings.empty());
         qw::CompoundStream stream;

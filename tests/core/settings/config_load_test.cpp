@@ -153,12 +153,25 @@ TEST_F(ConfigLoadTest, FirstStartWritesTheDefaultFileKeyByKeyAndReadsItBack) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(ConfigLoadTest, FirstStartWithTimesNewRomanAndNoStandIn) {
+TEST_F(ConfigLoadTest, FontsOfTheScreenLessTheExcludedOnesOrNoneEndsTheProgram) {
+    writeIni("[Excluded Fonts]\nliberation serif=\nDejaVu Sans=\n");
+    const ConfigLoadResult r = load();
+    EXPECT_EQ(r.state.fontList, std::vector<std::string>{"Liberation Mono"});
+    EXPECT_EQ(r.state.defaultFontName, "Liberation Mono");
+    // First starts: Times New Roman itself, else the first font when there is no stand-in.
     env.fonts = {"Zapf", "Times New Roman"};
+    std::filesystem::remove(iniPath());
     EXPECT_EQ(load().state.defaultFontName, "Times New Roman");
     env.fonts = {"Zapf", "Gentium"};
     std::filesystem::remove(iniPath());
     EXPECT_EQ(load().state.defaultFontName, "Zapf");
+    env.fonts = {"Symbol", "Wingdings", "Webdings"};
+    std::filesystem::remove(iniPath());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(load().exitProgram);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"No Fonts available - exit program!"});
+    // The first-use defaults are saved all the same.
+    EXPECT_TRUE(ConfigFile(iniPath()).SectionExists("Colors"));
 }
 
 TEST_F(ConfigLoadTest, LegacyKeysMoveIntoTheDefaults) {
@@ -441,22 +454,6 @@ TEST_F(ConfigLoadTest, EnvironmentNamesTheFolder) {
     load();
     EXPECT_TRUE(std::filesystem::exists(env.overrideDir + "Quirewell.ini"));
     EXPECT_FALSE(std::filesystem::exists(iniPath()));
-}
-
-TEST_F(ConfigLoadTest, NoFontsEndsTheProgram) {
-    env.fonts = {"Symbol", "Wingdings", "Webdings"};
-    const ConfigLoadResult r = load();
-    EXPECT_TRUE(r.exitProgram);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"No Fonts available - exit program!"});
-    // The first-use defaults are saved all the same.
-    EXPECT_TRUE(ConfigFile(iniPath()).SectionExists("Colors"));
-}
-
-TEST_F(ConfigLoadTest, ExcludedFontsFromTheFileAreRemoved) {
-    writeIni("[Excluded Fonts]\nliberation serif=\nDejaVu Sans=\n");
-    const ConfigLoadResult r = load();
-    EXPECT_EQ(r.state.fontList, std::vector<std::string>{"Liberation Mono"});
-    EXPECT_EQ(r.state.defaultFontName, "Liberation Mono");
 }
 
 TEST_F(ConfigLoadTest, DamagedFilesStartWithDefaultsAndKeepTheirContent) {
