@@ -88,7 +88,7 @@ class IniListTest : public QObject {
         tocVisible_ = false;
     }
 
-    void showingThePageFillsTheList() {
+    void showingThePageFillsTheListAndRefreshWhileHiddenEmptiesIt() {
         IniFileListPage page(binding());
         QVERIFY(page.entries().empty());
         page.show();
@@ -99,9 +99,17 @@ class IniListTest : public QObject {
         // Display and record name side by side.
         QCOMPARE(page.entries()[1].recordName, std::string("/books/[Notes] Story.txt"));
         QCOMPARE(page.entries()[3].recordName, std::string("/d/a.zip|texts/one.txt"));
+        // A refresh while hidden empties the list.
+        page.hide();
+        config_.WriteString("/books/new.txt", "Page", "0");
+        page.refresh();
+        QCOMPARE(page.list()->count(), 0);
+        QCOMPARE(page.titleLabel()->text(), QStringLiteral("0 file names"));
+        page.show(); // filled again when shown
+        QCOMPARE(page.list()->count(), 6);
     }
 
-    void hiddenPathsAndArchiveNames() {
+    void hiddenPathsArchiveNamesAndSorting() {
         options_.hideFilePaths = true;
         IniFileListPage page(binding());
         page.show();
@@ -110,31 +118,15 @@ class IniListTest : public QObject {
         options_.hideArchiveNames = true;
         page.refresh();
         QCOMPARE(shown(page)[3], QStringLiteral("[one.txt]"));
-    }
-
-    void sortedSortsAndUnsortedComesBackInFileOrder() {
-        options_.hideFilePaths = true;
-        IniFileListPage page(binding());
-        page.show();
+        // Sorted sorts, unsorted comes back in file order.
+        options_.hideArchiveNames = false;
+        page.refresh();
         const QStringList fileOrder = shown(page);
         page.sortedBox()->click();
         QCOMPARE(shown(page), (QStringList{"*old.txt", "[Notes] Story.txt", "[one.txt] in a.zip",
                                            "b.txt", "zeta.txt"}));
         page.sortedBox()->click();
         QCOMPARE(shown(page), fileOrder);
-    }
-
-    void refreshWhileHiddenEmptiesTheList() {
-        IniFileListPage page(binding());
-        page.show();
-        QCOMPARE(page.list()->count(), 5);
-        page.hide();
-        config_.WriteString("/books/new.txt", "Page", "0");
-        page.refresh();
-        QCOMPARE(page.list()->count(), 0);
-        QCOMPARE(page.titleLabel()->text(), QStringLiteral("0 file names"));
-        page.show(); // filled again when shown
-        QCOMPARE(page.list()->count(), 6);
     }
 
     void infoHintsOnlyWhileInfoIsOn() {
@@ -209,12 +201,11 @@ class IniListTest : public QObject {
         page.deleteButton()->click();
         QCOMPARE(page.list()->count(), 0);
         const ConfigFile after = reread();
-        QVERIFY(after.SectionExists("Options"));
-        QVERIFY(after.SectionExists("Default"));
-        QVERIFY(after.SectionExists("NoPath"));
-        QVERIFY(!after.SectionExists("/books/zeta.txt"));
-        QVERIFY(!after.SectionExists("/books/<Notes> Story.txt"));
-        QVERIFY(!after.SectionExists("/d/a.zip|texts/one.txt"));
+        for (const char* section : {"Options", "Default", "NoPath"})
+            QVERIFY(after.SectionExists(section));
+        for (const char* record :
+             {"/books/zeta.txt", "/books/<Notes> Story.txt", "/d/a.zip|texts/one.txt"})
+            QVERIFY(!after.SectionExists(record));
     }
 
     void deleteKeyRemovesTheSelectedEntriesWhateverTheRange() {

@@ -10,6 +10,7 @@
 #include "reader/ui/PageView.h"
 #include "reader/ui/TForm1.h"
 #include "settings/ui/MenuPanel.h"
+#include "temp_dir.h"
 #include "test_books.h"
 
 #include <QComboBox>
@@ -17,8 +18,6 @@
 
 #include <iconv.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -72,11 +71,6 @@ QByteArray Encode(const std::string& utf8, const char* encoding) {
 
 QByteArray Utf16WithMark(const std::string& utf8) {
     return QByteArray("\xff\xfe", 2) + Encode(utf8, "UTF-16LE");
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 } // namespace
@@ -205,7 +199,7 @@ class ScriptsTest : public QObject {
         dialogs.saveChoices.push_back(qw::SaveFileChoice{target, 2});
         dialogs.answers.push_back(false); // keep the line breaks
         form.SpeichernClick();
-        QCOMPARE(ReadAll(target), loaded); // written as UTF-8
+        QCOMPARE(qw::test::Slurp(target), loaded); // written as UTF-8
         QVERIFY(form.loader().openKnownFile(target, ""));
         QCOMPARE(form.book().RawText, loaded);
     }

@@ -70,10 +70,7 @@ class ZipFormTest : public QObject {
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QVERIFY(form.selectedEntries().empty());
         QCOMPARE(form.windowTitle(), QStringLiteral("Archive Contents"));
-    }
-
-    void preselectsTheNamedRow() {
-        qw::TZipForm form;
+        // The named row is preselected, if it is there.
         form.setListing("/x.zip", {"a.txt", "b.txt", "c.txt"}, "c.txt");
         QCOMPARE(form.ZipList->currentRow(), 2);
         QVERIFY(form.ZipList->selectedItems().isEmpty());
@@ -147,7 +144,7 @@ class ZipFormTest : public QObject {
                                                     " ~ [ch10.txt] from set.zip\r\n\r\n\r\nTen"));
     }
 
-    void oneMemberOpensWithoutTheDialog() {
+    void oneMemberOpensWithoutTheDialogAndCancelledOpensNothing() {
         const std::string zip =
             writeZip(QStringLiteral("one.zip"), {{"only/book.htm", "<p>Hello <b>you</b></p>"}});
         qw::ScriptedDialogs dialogs;
@@ -156,16 +153,13 @@ class ZipFormTest : public QObject {
         QCOMPARE(window.book().FileName, zip);
         QCOMPARE(window.book().ArchiveEntry, std::string("only/book.htm"));
         QVERIFY(window.book().RawText.find("Hello") == 0);
-    }
-
-    void cancelledDialogOpensNothing() {
-        const std::string zip =
+        // With two members, a cancelled dialog opens nothing.
+        const std::string two =
             writeZip(QStringLiteral("two.zip"), {{"a.txt", "A"}, {"b.txt", "B"}});
-        qw::ScriptedDialogs dialogs;
-        qw::TForm1 window(dialogs);
+        qw::TForm1 other(dialogs);
         whenDialogShown([](qw::TZipForm* form) { form->reject(); });
-        QVERIFY(!window.loader().loadFiles({zip}));
-        QVERIFY(!window.book().isOpen());
+        QVERIFY(!other.loader().loadFiles({two}));
+        QVERIFY(!other.book().isOpen());
     }
 
     void extractionErrorIsShown() {
@@ -212,33 +206,38 @@ class ZipFormTest : public QObject {
         QCOMPARE(qw::BrowseForFolder(&owner, "Choose", dir_.path().toStdString()), std::string());
     }
 
-    void opensStarOfficeWriterText() {
-        const std::string sxw = writeZip(
-            QStringLiteral("old.SXW"),
-            {{"mimetype", "application/vnd.sun.xml.writer", true},
-             {"content.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content>"
-                             "<office:body><text:p>one<text:s text:c=\"3\"/>x</text:p>"
-                             "<text:p/><text:p><draw:frame draw:name=\"Graphics1\"/>two</text:p>"
-                             "</office:body></office:document-content>"}});
-        qw::ScriptedDialogs dialogs;
-        qw::TForm1 window(dialogs);
-        QVERIFY(window.loader().loadFiles({sxw}));
-        QCOMPARE(window.book().RawText, std::string("one   x\r\n\r\n{GRAPHICS1}two"));
-        QCOMPARE(window.book().FileName, sxw);
+    void opensOfficeWriterText_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("mimetype");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("StarOffice")
+            << QStringLiteral("old.SXW") << QByteArray("application/vnd.sun.xml.writer")
+            << QByteArray("<text:p>one<text:s text:c=\"3\"/>x</text:p><text:p/>"
+                          "<text:p><draw:frame draw:name=\"Graphics1\"/>two</text:p>")
+            << QByteArray("one   x\r\n\r\n{GRAPHICS1}two");
+        QTest::newRow("OpenDocument")
+            << QStringLiteral("doc.odt") << QByteArray("application/vnd.oasis.opendocument.text")
+            << QByteArray(
+                   "<office:text><text:p>Caf\xC3\xA9</text:p><text:p>two</text:p></office:text>")
+            << QByteArray("Caf\xC3\xA9\r\ntwo");
     }
-
-    void opensOpenDocumentText() {
-        const std::string odt = writeZip(
-            QStringLiteral("doc.odt"),
-            {{"mimetype", "application/vnd.oasis.opendocument.text", true},
+    void opensOfficeWriterText() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, mimetype);
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, text);
+        const std::string file = writeZip(
+            name,
+            {{"mimetype", mimetype.toStdString(), true},
              {"content.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content>"
-                             "<office:body><office:text><text:p>Caf\xC3\xA9</text:p>"
-                             "<text:p>two</text:p></office:text></office:body>"
-                             "</office:document-content>"}});
+                             "<office:body>" +
+                                 body.toStdString() + "</office:body></office:document-content>"}});
         qw::ScriptedDialogs dialogs;
         qw::TForm1 window(dialogs);
-        QVERIFY(window.loader().loadFiles({odt}));
-        QCOMPARE(window.book().RawText, std::string("Caf\xC3\xA9\r\ntwo"));
+        QVERIFY(window.loader().loadFiles({file}));
+        QCOMPARE(window.book().RawText, text.toStdString());
+        QCOMPARE(window.book().FileName, file);
         QCOMPARE(window.book().ArchiveEntry, std::string());
         QVERIFY(dialogs.shown.empty());
     }

@@ -32,36 +32,26 @@ TEST(ConvertDocuments, RtfByExtensionOrSignature) {
     EXPECT_EQ(Convert("line one\nline two", ".RTF").text, "line oneline two");
 }
 
-TEST(ConvertDocuments, WordResultIsNotTrimmed) {
-    qw::test::WordBuild build;
+// A Word result is not trimmed; a Word signature with another extension, or
+// plain text named .doc, is plain text; an encrypted document shows its
+// messages, then plain text.
+TEST(ConvertDocuments, WordByExtensionAndSignatureOrPlainText) {
+    qw::test::WordBuild build, encrypted;
     build.pieces.push_back({"\rText\r"});
-    const qw::ConvertResult result = Convert(qw::test::BuildWordDocument(build), ".DOC");
+    encrypted.pieces.push_back({"secret"});
+    encrypted.encrypted = true;
+    const string word = qw::test::BuildWordDocument(build);
+    const qw::ConvertResult result = Convert(word, ".DOC");
     EXPECT_EQ(result.text, "\r\nText\r\n");
     EXPECT_TRUE(result.messages.empty());
-    EXPECT_EQ(Convert(qw::test::BuildWordDocument(build), ".DOC", true).text,
-              "\r\n\r\nText\r\n\r\n");
-}
-
-TEST(ConvertDocuments, PlainTextNamedDocIsPlainText) {
-    const qw::ConvertResult result = Convert("Just text\nin a .doc\n", ".DOC");
-    EXPECT_EQ(result.text, "Just text\r\nin a .doc");
-    EXPECT_TRUE(result.messages.empty());
-}
-
-TEST(ConvertDocuments, EncryptedWordShowsMessagesThenPlainText) {
-    qw::test::WordBuild build;
-    build.pieces.push_back({"secret"});
-    build.encrypted = true;
-    const qw::ConvertResult result = Convert(qw::test::BuildWordDocument(build), ".DOC");
-    EXPECT_EQ(result.messages, (std::vector<string>{qw::kWordEncrypted, qw::kWordNotSupported}));
-    EXPECT_FALSE(result.failed);
-}
-
-TEST(ConvertDocuments, WordSignatureWithOtherExtensionIsPlainText) {
-    qw::test::WordBuild build;
-    build.pieces.push_back({"Text"});
-    const qw::ConvertResult result = Convert(qw::test::BuildWordDocument(build), ".TXT");
-    EXPECT_NE(result.text, "Text");
+    EXPECT_EQ(Convert(word, ".DOC", true).text, "\r\n\r\nText\r\n\r\n");
+    EXPECT_NE(Convert(word, ".TXT").text, "\r\nText\r\n");
+    const qw::ConvertResult plain = Convert("Just text\nin a .doc\n", ".DOC");
+    EXPECT_EQ(plain.text, "Just text\r\nin a .doc");
+    EXPECT_TRUE(plain.messages.empty());
+    const qw::ConvertResult locked = Convert(qw::test::BuildWordDocument(encrypted), ".DOC");
+    EXPECT_EQ(locked.messages, (std::vector<string>{qw::kWordEncrypted, qw::kWordNotSupported}));
+    EXPECT_FALSE(locked.failed);
 }
 
 TEST(ConvertDocuments, RealWordDocument) {

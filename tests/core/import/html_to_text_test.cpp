@@ -139,11 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
                     HtmlCase{"PreNotCapitalised", "<b><pre>x</pre></b>", "x", kCapitals}),
     [](const auto& info) { return string(info.param.name); });
 
-TEST(CharacterReferences, TableHas410Names) {
+TEST(CharacterReferences, NamesAndNumbers) {
     EXPECT_EQ(qw::CharacterReferenceCount(), 410u);
-}
-
-TEST(CharacterReferences, Latin1NumbersAndNamesAgree) {
     const char* names[] = {"iexcl", "copy", "frac12", "Agrave", "szlig", "eacute", "yuml"};
     const int codes[] = {161, 169, 189, 192, 223, 233, 255};
     for (size_t k = 0; k < 7; ++k) {
@@ -153,42 +150,27 @@ TEST(CharacterReferences, Latin1NumbersAndNamesAgree) {
         EXPECT_EQ(*byName, *byNumber);
         EXPECT_EQ(*byName, qw::Cp1252ToUtf8(string(1, static_cast<char>(codes[k]))));
     }
-}
-
-TEST(CharacterReferences, NumbersAbove255AreTheirCharacters) {
     EXPECT_EQ(qw::LookupCharacterReference("#1055"), "\xd0\x9f");
     EXPECT_EQ(qw::LookupCharacterReference("#x41F"), "\xd0\x9f");
     EXPECT_EQ(qw::LookupCharacterReference("#8212"), "\xe2\x80\x94");
     EXPECT_EQ(qw::LookupCharacterReference("#128512"), "\xf0\x9f\x98\x80");
     EXPECT_EQ(qw::LookupCharacterReference("mdash"), "\xe2\x80\x94"); // names keep the table
-    for (const char* bad : {"#55296", "#1114112", "#99999999", "#x", "#12a4"})
+    for (const char* bad :
+         {"#55296", "#1114112", "#99999999", "#x", "#12a4", "#31", "#10", "", "apos"})
         EXPECT_FALSE(qw::LookupCharacterReference(bad)) << bad;
     EXPECT_EQ(Html("<p>&#1055;&#1088;"), "\xd0\x9f\xd1\x80");
-}
-
-TEST(CharacterReferences, GeneratedRangeIsItsOwnByte) {
     for (int n = 32; n <= 159; ++n) {
         const auto text = qw::LookupCharacterReference("#" + std::to_string(n));
         ASSERT_TRUE(text) << n;
         EXPECT_EQ(*text, qw::Cp1252ToUtf8(string(1, static_cast<char>(n))));
     }
-    EXPECT_FALSE(qw::LookupCharacterReference("#31"));
-    EXPECT_FALSE(qw::LookupCharacterReference("#10"));
-    EXPECT_FALSE(qw::LookupCharacterReference(""));
-    EXPECT_FALSE(qw::LookupCharacterReference("apos"));
 }
 
-TEST(UpperCp1252, LettersOnly) {
-    EXPECT_EQ(qw::UpperCp1252('a'), 'A');
-    EXPECT_EQ(qw::UpperCp1252('Z'), 'Z');
-    EXPECT_EQ(qw::UpperCp1252('1'), '1');
-    EXPECT_EQ(qw::UpperCp1252('\xE0'), '\xC0');
-    EXPECT_EQ(qw::UpperCp1252('\xFE'), '\xDE');
-    EXPECT_EQ(qw::UpperCp1252('\xF7'), '\xF7'); // division sign
-    EXPECT_EQ(qw::UpperCp1252('\xB5'), '\xB5'); // micro sign has no capital here
-}
-
-TEST(HasHtmlBodyTag, AnyCase) {
+TEST(UpperCp1252, LettersOnlyAndBodyTagInAnyCase) {
+    // The division sign stays, and the micro sign has no capital here.
+    const string lower = "aZ1\xE0\xFE\xF7\xB5", upper = "AZ1\xC0\xDE\xF7\xB5";
+    for (size_t k = 0; k < lower.size(); ++k)
+        EXPECT_EQ(qw::UpperCp1252(lower[k]), upper[k]) << k;
     EXPECT_TRUE(qw::HasHtmlBodyTag("<BODY>"));
     EXPECT_TRUE(qw::HasHtmlBodyTag("x<bOdY"));
     EXPECT_FALSE(qw::HasHtmlBodyTag("<bod"));
@@ -198,36 +180,21 @@ TEST(HasHtmlBodyTag, AnyCase) {
 
 // Bad input: never a crash or a hang, output bounded by a small multiple.
 
-TEST(HtmlBadInput, HugeTagIsDropped) {
-    const string in = "a<" + string(10 * 1024 * 1024, 'x') + ">b";
-    EXPECT_EQ(Html(in), "ab");
-}
-
-TEST(HtmlBadInput, UnclosedTagAndCommentToTheEnd) {
+TEST(HtmlBadInput, NeverCrashesHangsOrGrows) {
+    EXPECT_EQ(Html("a<" + string(10 * 1024 * 1024, 'x') + ">b"), "ab");
     EXPECT_EQ(Html("text<" + string(1 << 20, 'y')), "text");
     EXPECT_EQ(Html("text<!-- " + string(1 << 20, '>')), "text");
     EXPECT_EQ(Html("a<!-->b"), "ab"); // "!--" already ends in "--"
-}
-
-TEST(HtmlBadInput, EndlessReferenceNameIsWrittenAsText) {
-    const string in = "&" + string(1 << 20, 'n');
-    EXPECT_TRUE(Html(in) == in);
-}
-
-TEST(HtmlBadInput, OutputStaysWithinFewTimesTheInput) {
-    string in;
+    const string reference = "&" + string(1 << 20, 'n');
+    EXPECT_TRUE(Html(reference) == reference);
+    string blocks;
     for (int k = 0; k < 100000; ++k)
-        in += "<p><hr><li><h1>";
-    const string out = qw::HtmlToText(in, {});
-    EXPECT_LE(out.size(), 4 * in.size());
-}
-
-TEST(HtmlBadInput, EveryByteValue) {
-    string in;
+        blocks += "<p><hr><li><h1>";
+    EXPECT_LE(qw::HtmlToText(blocks, {}).size(), 4 * blocks.size());
+    string bytes;
     for (int c = 0; c < 256; ++c)
-        in += static_cast<char>(c);
-    const string out = qw::HtmlToText(in + in, {});
-    EXPECT_LE(out.size(), 4 * in.size());
+        bytes += static_cast<char>(c);
+    EXPECT_LE(qw::HtmlToText(bytes + bytes, {}).size(), 4 * bytes.size());
 }
 
 } // namespace

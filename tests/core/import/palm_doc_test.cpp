@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 
@@ -22,6 +20,12 @@ unsigned U16(const string& s, size_t at) {
 }
 unsigned long U32(const string& s, size_t at) {
     return (static_cast<unsigned long>(U16(s, at)) << 16) | U16(s, at + 2);
+}
+
+// A copy of `length` bytes from `distance` back.
+string Copy(unsigned distance, unsigned length) {
+    const unsigned code = distance * 8 + (length - 3);
+    return {static_cast<char>(0x80 + (code >> 8)), static_cast<char>(code & 0xFF)};
 }
 
 string Decompress(const string& record) {
@@ -86,29 +90,26 @@ INSTANTIATE_TEST_SUITE_P(
                     CodecCase{"ThreeByteRepeatStaysLiteral", "abcXabc", "abcXabc"}),
     [](const auto& info) { return string(info.param.name); });
 
-TEST(CompressPalmDocRecord, LongerRepeatStartsWithCopyOfTen) {
+TEST(CompressPalmDocRecord, CopiesRepeatsWithinTheWindow) {
     const string part = "0123456789ABCDEFGHIJ";
-    const string text = part + "-" + part;
-    const string packed = qw::CompressPalmDocRecord(text);
+    const string packed = qw::CompressPalmDocRecord(part + "-" + part);
     // The literal part and the dash, then a copy of ten bytes from distance 21.
-    ASSERT_GE(packed.size(), 23u);
-    EXPECT_EQ(packed.substr(0, 21), part + "-");
-    const unsigned code = U16(packed, 21) & 0x3FFF;
-    EXPECT_EQ(U16(packed, 21) & 0xC000, 0x8000u);
-    EXPECT_EQ(code >> 3, 21u);
-    EXPECT_EQ((code & 7) + 3, 10u);
-    EXPECT_EQ(Decompress(packed), text);
-}
-
-TEST(CompressPalmDocRecord, WindowIsAtMost2047Back) {
+    EXPECT_EQ(packed.substr(0, 23), part + "-" + Copy(21, 10));
+    EXPECT_EQ(Decompress(packed), part + "-" + part);
     std::mt19937 random(7);
     string noise;
     for (int i = 0; i < 3000; ++i)
         noise.push_back(static_cast<char>('a' + random() % 26));
-    const string text = "QUIREWELL!" + noise + "QUIREWELL!";
-    const string packed = qw::CompressPalmDocRecord(text);
-    EXPECT_EQ(Decompress(packed), text);
-    EXPECT_GT(packed.size(), text.size() * 9 / 10); // the far repeat cannot be copied
+    string prose;
+    while (prose.size() < 4096)
+        prose += "It was the best of times, it was the worst of times, it was the age of wisdom. ";
+    prose.resize(4096);
+    const string far = "QUIREWELL!" + noise + "QUIREWELL!";
+    for (const string& text : {far, prose})
+        EXPECT_EQ(Decompress(qw::CompressPalmDocRecord(text)), text);
+    // The far repeat cannot be copied; prose shrinks to under a quarter.
+    EXPECT_GT(qw::CompressPalmDocRecord(far).size(), far.size() * 9 / 10);
+    EXPECT_LT(qw::CompressPalmDocRecord(prose).size(), 4096u / 4);
 }
 
 TEST(CompressPalmDocRecord, RoundTripsRandomRecordsOfEveryByte) {
@@ -228,53 +229,21 @@ TEST(CompressPalmDocRecord, SameBytesAsTheStepByStepWalk) {
     EXPECT_EQ(qw::CompressPalmDocRecord(long_text), ReferenceCompress(long_text));
 }
 
-TEST(CompressPalmDocRecord, CompressesProse) {
-    string text;
-    while (text.size() < 4096)
-        text += "It was the best of times, it was the worst of times, it was the age of wisdom. ";
-    text.resize(4096);
-    const string packed = qw::CompressPalmDocRecord(text);
-    EXPECT_EQ(Decompress(packed), text);
-    EXPECT_LT(packed.size(), 4096u / 4);
-}
-
-TEST(DecompressPalmDocRecord, OverlappingCopyRepeatsBytes) {
+TEST(DecompressPalmDocRecord, CopiesOverlapAndReachIntoEarlierRecords) {
     // "ab" then a copy of length 6 from distance 2: "abababab".
-    const unsigned code = 2 * 8 + (6 - 3);
-    string record = "ab";
-    record += static_cast<char>(0x80 + (code >> 8));
-    record += static_cast<char>(code & 0xFF);
-    EXPECT_EQ(Decompress(record), "abababab");
-}
-
-TEST(DecompressPalmDocRecord, CopyReachesIntoEarlierRecords) {
+    EXPECT_EQ(Decompress("ab" + Copy(2, 6)), "abababab");
     string out = "hello";
-    const unsigned code = 5 * 8 + (5 - 3);
-    const string record = {static_cast<char>(0x80 + (code >> 8)), static_cast<char>(code & 0xFF)};
-    ASSERT_TRUE(qw::DecompressPalmDocRecord(record, out));
+    ASSERT_TRUE(qw::DecompressPalmDocRecord(Copy(5, 5), out));
     EXPECT_EQ(out, "hellohello");
+    // Distance zero, before the start (distance 2, one byte decoded), cut
+    // inside a copy, a literal run past the end.
+    for (const string& bad : {"\x80\x00"s, "\x80\x10"s, "ab\x80"s,
+                              "\x05"
+                              "ab"s}) {
+        out = "x";
+        EXPECT_FALSE(qw::DecompressPalmDocRecord(bad, out)) << bad;
+    }
 }
-
-struct BadRecord {
-    const char* name;
-    string record;
-};
-
-class BadRecordTest : public testing::TestWithParam<BadRecord> {};
-
-TEST_P(BadRecordTest, IsRefused) {
-    string out = "x";
-    EXPECT_FALSE(qw::DecompressPalmDocRecord(GetParam().record, out));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, BadRecordTest,
-                         testing::Values(BadRecord{"DistanceZero", "\x80\x00"s},
-                                         BadRecord{"BeforeTheStart",
-                                                   "\x80\x10"s}, // distance 2, one byte decoded
-                                         BadRecord{"CutInsideCopy", "ab\x80"s},
-                                         BadRecord{"LiteralRunPastEnd", "\x05"
-                                                                        "ab"s}),
-                         [](const auto& info) { return string(info.param.name); });
 
 TEST(PreparePalmDocText, MakesLfLinesAndDropsLowBytes) {
     EXPECT_EQ(qw::PreparePalmDocText("a\r\nb\rc\nd\x0c"
@@ -304,43 +273,47 @@ TEST(BuildPalmDoc, HeaderFieldsAsWritten) {
     EXPECT_EQ(db.substr(record0 + 16), "Hello");
 }
 
-TEST(BuildPalmDoc, TextOfExactly4096BytesEndsWithEmptyRecord) {
-    const string db = qw::BuildPalmDoc(string(4096, 'x'), "t", 0);
-    EXPECT_EQ(U16(db, 76), 3u);
+TEST(BuildPalmDoc, EmptyFullRecordAndTitleBoundaries) {
+    const string full = qw::BuildPalmDoc(string(4096, 'x'), "t", 0);
+    EXPECT_EQ(U16(full, 76), 3u);
     const size_t record0 = 78 + 8 * 3 + 2;
-    EXPECT_EQ(U16(db, record0 + 8), 2u);
-    EXPECT_EQ(U32(db, record0 + 4), 4096u);
-    EXPECT_EQ(U32(db, 78 + 16), db.size()); // the second text record is empty
+    EXPECT_EQ(U16(full, record0 + 8), 2u);
+    EXPECT_EQ(U32(full, record0 + 4), 4096u);
+    EXPECT_EQ(U32(full, 78 + 16), full.size()); // the second text record is empty
+    const string empty = qw::BuildPalmDoc("", "t", 0);
+    EXPECT_EQ(U16(empty, 76), 2u);
+    EXPECT_EQ(U32(empty, 86), empty.size());
+    EXPECT_EQ(qw::PalmDocToText(empty, false).text, "");
+    // A title of 31 leaves one NUL; a longer one is cut.
+    EXPECT_EQ(qw::BuildPalmDoc("x", string(31, 'T'), 0).substr(0, 32), string(31, 'T') + '\0');
+    const string cut = qw::BuildPalmDoc("x", string(40, 'U'), 0);
+    EXPECT_EQ(cut.substr(0, 32), string(31, 'U') + '\0');
+    EXPECT_EQ(qw::PalmDocToText(cut, false).title, string(31, 'U'));
 }
 
-TEST(BuildPalmDoc, EmptyTextHasOneEmptyRecord) {
-    const string db = qw::BuildPalmDoc("", "t", 0);
-    EXPECT_EQ(U16(db, 76), 2u);
-    EXPECT_EQ(U32(db, 86), db.size());
-    EXPECT_EQ(qw::PalmDocToText(db, false).text, "");
-}
-
-TEST(BuildPalmDoc, TitleOf31LeavesOneNulAndLongerIsCut) {
-    const string title31(31, 'T');
-    string db = qw::BuildPalmDoc("x", title31, 0);
-    EXPECT_EQ(db.substr(0, 32), title31 + '\0');
-    db = qw::BuildPalmDoc("x", string(40, 'U'), 0);
-    EXPECT_EQ(db.substr(0, 32), string(31, 'U') + '\0');
-    EXPECT_EQ(qw::PalmDocToText(db, false).title, string(31, 'U'));
-}
-
-TEST(PalmDocToText, ReadsBackWhatWasWritten) {
+TEST(PalmDocToText, ReadsWrittenAndHandMadeDatabases) {
     const string text = "Chapter 1\r\n\r\nIt was a dark\r\nand stormy night.\x0c\tEnd\x01\x85";
     const qw::PalmDocText read = qw::PalmDocToText(qw::BuildPalmDoc(text, "Storm", 0), false);
     EXPECT_FALSE(read.failed);
     EXPECT_EQ(read.title, "Storm");
     EXPECT_EQ(read.text, "Chapter 1\r\n\r\nIt was a dark\r\nand stormy night.\r\n\tEnd\x85");
-}
-
-TEST(PalmDocToText, BlankLineOptionDoublesSingleBreaks) {
-    const string db = qw::BuildPalmDoc("one\ntwo\n\nthree", "", 0);
-    EXPECT_EQ(qw::PalmDocToText(db, true).text, "one\r\n\r\ntwo\r\n\r\nthree");
-    EXPECT_EQ(qw::PalmDocToText(db, false).text, "one\r\ntwo\r\n\r\nthree");
+    // The blank line option doubles single breaks.
+    const string lines = qw::BuildPalmDoc("one\ntwo\n\nthree", "", 0);
+    EXPECT_EQ(qw::PalmDocToText(lines, true).text, "one\r\n\r\ntwo\r\n\r\nthree");
+    EXPECT_EQ(qw::PalmDocToText(lines, false).text, "one\r\ntwo\r\n\r\nthree");
+    // Uncompressed records with compression 1; copies reaching across records.
+    const qw::PalmDocText plain =
+        qw::PalmDocToText(MakeDatabase(1, {"Plain ", "text\nhere"}), false);
+    EXPECT_EQ(plain.text, "Plain text\r\nhere");
+    EXPECT_EQ(plain.title, "Book");
+    EXPECT_EQ(qw::PalmDocToText(MakeDatabase(2, {"Hello ", Copy(6, 6)}), false).text,
+              "Hello Hello ");
+    string db = MakeDatabase(1, {"abc", "def"});
+    db[78 + 8 * 3 + 2 + 9] = 1; // one text record: the second record is not text
+    EXPECT_EQ(qw::PalmDocToText(db, false).text, "abc");
+    const qw::PalmDocText other = qw::PalmDocToText(MakeDatabase(1, {"x"}, "BOOK"), false);
+    EXPECT_EQ(other.text, qw::kPalmDocNotText);
+    EXPECT_TRUE(other.failed); // shown in place of the book, but not a book
 }
 
 TEST(PalmDocToText, RoundTripsEveryByteOfRandomTexts) {
@@ -367,32 +340,6 @@ TEST(PalmDocToText, RoundTripsEveryByteOfRandomTexts) {
         }
         ASSERT_EQ(read.text, expected) << "round " << round;
     }
-}
-
-TEST(PalmDocToText, UncompressedRecordsWithCompressionOne) {
-    const string db = MakeDatabase(1, {"Plain ", "text\nhere"});
-    const qw::PalmDocText read = qw::PalmDocToText(db, false);
-    EXPECT_EQ(read.text, "Plain text\r\nhere");
-    EXPECT_EQ(read.title, "Book");
-}
-
-TEST(PalmDocToText, CompressedCopiesReachAcrossRecords) {
-    const unsigned code = 6 * 8 + (6 - 3);
-    const string copy = {static_cast<char>(0x80 + (code >> 8)), static_cast<char>(code & 0xFF)};
-    EXPECT_EQ(qw::PalmDocToText(MakeDatabase(2, {"Hello ", copy}), false).text, "Hello Hello ");
-}
-
-TEST(PalmDocToText, RecordsAfterTheTextAreIgnored) {
-    string db = MakeDatabase(1, {"abc", "def"});
-    // Say only one text record: the second record is not text.
-    db[78 + 8 * 3 + 2 + 9] = 1;
-    EXPECT_EQ(qw::PalmDocToText(db, false).text, "abc");
-}
-
-TEST(PalmDocToText, OtherTypesAreNotSupported) {
-    const qw::PalmDocText read = qw::PalmDocToText(MakeDatabase(1, {"x"}, "BOOK"), false);
-    EXPECT_EQ(read.text, qw::kPalmDocNotText);
-    EXPECT_TRUE(read.failed); // shown in place of the book, but not a book
 }
 
 const string kFailurePrefix = "Error opening pdb file (";
@@ -497,18 +444,13 @@ TEST(PalmDocToText, TruncationsAndBitFlipsNeverCrash) {
     }
 }
 
-TEST(WritePalmDoc, WritesAFileThatReadsBack) {
+TEST(WritePalmDoc, WritesAFileThatReadsBackStampedFrom1904) {
     qw::test::TempDir dir;
     const string path = dir.path() + "/book.pdb";
     ASSERT_TRUE(qw::WritePalmDoc(path, "Saved text\r\nline two", "Saved").ok);
-    std::ifstream in(path, std::ios::binary);
-    const string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const qw::PalmDocText read = qw::PalmDocToText(bytes, false);
+    const qw::PalmDocText read = qw::PalmDocToText(qw::test::Slurp(path), false);
     EXPECT_EQ(read.text, "Saved text\r\nline two");
     EXPECT_EQ(read.title, "Saved");
-}
-
-TEST(PalmDocTimestampNow, CountsFrom1904) {
     // 2020-01-01 is 3,660,681,600 seconds after 1904-01-01; a day of time
     // zone either way is allowed.
     EXPECT_GT(qw::PalmDocTimestampNow(), 3660681600u - 86400u);

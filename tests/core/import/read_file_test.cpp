@@ -11,32 +11,21 @@ namespace {
 
 using namespace std::string_literals;
 
+// Every byte, an empty file, and a path that is not ASCII and has blanks.
 TEST(ReadWholeFile, ReadsEveryByte) {
     qw::test::TempDir dir;
     std::string content = "line\r\n\0\xff"s;
     for (int i = 0; i < 5000; ++i)
         content += static_cast<char>(i * 7);
-    const std::string path = dir.write("book.txt", content);
-    const qw::FileBytes file = qw::ReadWholeFile(path);
-    ASSERT_TRUE(file.ok()) << file.error;
-    EXPECT_EQ(file.bytes, content);
-}
-
-TEST(ReadWholeFile, ZeroLengthFile) {
-    qw::test::TempDir dir;
-    const qw::FileBytes file = qw::ReadWholeFile(dir.write("empty.txt", ""));
-    EXPECT_TRUE(file.ok());
-    EXPECT_TRUE(file.bytes.empty());
-}
-
-TEST(ReadWholeFile, NonAsciiPathWithSpaces) {
-    qw::test::TempDir dir;
-    const std::string path = dir.write("Gr\xc3\xbc\xc3\x9f"
+    for (const auto& [name, bytes] : {std::pair{"book.txt", content},
+                                      {"empty.txt", ""},
+                                      {"Gr\xc3\xbc\xc3\x9f"
                                        "e aus K\xc3\xb6ln.txt",
-                                       "hallo");
-    const qw::FileBytes file = qw::ReadWholeFile(path);
-    ASSERT_TRUE(file.ok()) << file.error;
-    EXPECT_EQ(file.bytes, "hallo");
+                                       "hallo"}}) {
+        const qw::FileBytes file = qw::ReadWholeFile(dir.write(name, bytes));
+        ASSERT_TRUE(file.ok()) << file.error;
+        EXPECT_EQ(file.bytes, bytes);
+    }
 }
 
 TEST(ReadWholeFile, FailuresNameTheFile) {
@@ -54,7 +43,7 @@ TEST(ReadWholeFile, FailuresNameTheFile) {
     }
 }
 
-TEST(ReadWholeFile, RefusesFilesOverTheLimit) {
+TEST(ReadWholeFile, RefusesFilesOverTheLimitWithoutReadingThem) {
     qw::test::TempDir dir;
     const std::string path = dir.write("big.txt", std::string(4096, 'x'));
     const qw::FileBytes refused = qw::ReadWholeFile(path, 4095);
@@ -62,18 +51,12 @@ TEST(ReadWholeFile, RefusesFilesOverTheLimit) {
     EXPECT_TRUE(refused.bytes.empty());
     EXPECT_NE(refused.error.find("Cannot open file " + path + "!"), std::string::npos);
     EXPECT_TRUE(qw::ReadWholeFile(path, 4096).ok());
-}
-
-TEST(ReadWholeFile, SparseFileOfTwoGigabytesIsRefusedWithoutReading) {
-    qw::test::TempDir dir;
-    const std::string path = dir.write("huge.txt", "");
-    ASSERT_EQ(::truncate(path.c_str(), 2LL * 1024 * 1024 * 1024), 0);
-    const qw::FileBytes refused = qw::ReadWholeFile(path);
-    EXPECT_FALSE(refused.ok());
-    EXPECT_NE(refused.error.find("256 MB"), std::string::npos);
-}
-
-TEST(ReadWholeFile, StreamsAreReadUpToTheLimit) {
+    // A sparse file of two gigabytes is refused without reading it.
+    const std::string huge = dir.write("huge.txt", "");
+    ASSERT_EQ(::truncate(huge.c_str(), 2LL * 1024 * 1024 * 1024), 0);
+    const qw::FileBytes tooLarge = qw::ReadWholeFile(huge);
+    EXPECT_FALSE(tooLarge.ok());
+    EXPECT_NE(tooLarge.error.find("256 MB"), std::string::npos);
     // /dev/zero never ends: the read must stop at the limit, not run out of memory.
     const qw::FileBytes endless = qw::ReadWholeFile("/dev/zero", 1 << 20);
     EXPECT_FALSE(endless.ok());

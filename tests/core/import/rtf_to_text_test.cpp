@@ -89,16 +89,11 @@ INSTANTIATE_TEST_SUITE_P(
         RtfCase{"Empty", "", ""}),
     [](const auto& info) { return string(info.param.name); });
 
-TEST(RemoveRtfNoiseGroups, LeavesOutStarredAndPictureGroups) {
+TEST(RemoveRtfNoiseGroups, LeavesOutStarredAndPictureGroupsCountingEscapedBraces) {
     EXPECT_EQ(qw::RemoveRtfNoiseGroups("a{\\*\\x{b}c}d{\\pict e}f{\\b g}"), "adf{\\b g}");
-}
-
-TEST(RemoveRtfNoiseGroups, EscapedBracesAreCountedToo) {
     // The escaped closing brace ends the group early, as the removal counts it.
     EXPECT_EQ(qw::RemoveRtfNoiseGroups("{\\*x\\}y}z}"), "y}z}");
-}
-
-TEST(RemoveRtfNoiseGroups, NeedsTheBytesAfterTheBrace) {
+    // It needs the bytes after the brace.
     EXPECT_EQ(qw::RemoveRtfNoiseGroups("a{\\"), "a{\\");
     EXPECT_EQ(qw::RemoveRtfNoiseGroups("a{\\pic"), "a{\\pic");
     EXPECT_EQ(qw::RemoveRtfNoiseGroups("a{\\*"), "a");

@@ -6,8 +6,6 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -19,10 +17,7 @@ namespace {
 
 using std::string;
 
-string ReadAll(const string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using qw::test::Slurp;
 
 size_t FilesIn(const string& folder) {
     size_t count = 0;
@@ -31,21 +26,17 @@ size_t FilesIn(const string& folder) {
     return count;
 }
 
-TEST(ReplaceFileContents, CreatesAndReplaces) {
+TEST(ReplaceFileContents, CreatesAndReplacesKeepingThePermissions) {
     qw::test::TempDir dir;
     const string path = dir.path() + "/book.txt";
     ASSERT_TRUE(qw::ReplaceFileContents(path, "first").ok);
-    EXPECT_EQ(ReadAll(path), "first");
+    EXPECT_EQ(Slurp(path), "first");
     ASSERT_TRUE(qw::ReplaceFileContents(path, "second, longer").ok);
-    EXPECT_EQ(ReadAll(path), "second, longer");
+    EXPECT_EQ(Slurp(path), "second, longer");
     ASSERT_TRUE(qw::ReplaceFileContents(path, "").ok);
-    EXPECT_EQ(ReadAll(path), "");
+    EXPECT_EQ(Slurp(path), "");
     EXPECT_EQ(FilesIn(dir.path()), 1u); // no temporary file left
-}
-
-TEST(ReplaceFileContents, KeepsThePermissionsOfTheReplacedFile) {
-    qw::test::TempDir dir;
-    const string path = dir.write("book.txt", "old");
+    // The replaced file keeps its permissions.
     ::chmod(path.c_str(), 0640);
     ASSERT_TRUE(qw::ReplaceFileContents(path, "new").ok);
     struct stat info {};
@@ -76,7 +67,7 @@ TEST(ReplaceFileContents, AFailedWriteLeavesTheOldFile) {
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, SIG_DFL);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(ReadAll(path), "the old text");
+    EXPECT_EQ(Slurp(path), "the old text");
     EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
@@ -100,7 +91,7 @@ TEST(ReplaceFileContents, WritesThroughLinksAndKeepsThem) {
         for (const auto& [link, to] : c.links)
             std::filesystem::create_symlink(to, dir.path() + "/" + link);
         ASSERT_TRUE(qw::ReplaceFileContents(dir.path() + "/" + c.saved, "new").ok) << c.name;
-        EXPECT_EQ(ReadAll(dir.path() + "/" + c.target), "new") << c.name;
+        EXPECT_EQ(Slurp(dir.path() + "/" + c.target), "new") << c.name;
         for (const auto& [link, to] : c.links)
             EXPECT_TRUE(std::filesystem::is_symlink(dir.path() + "/" + link)) << c.name;
     }
@@ -116,7 +107,7 @@ TEST(ReplaceFileContents, FolderWithoutRoomForANewFileRewritesInPlace) {
     for (const string& text :
          {string("a longer new text than before"), string("short"), string()}) {
         ASSERT_TRUE(qw::ReplaceFileContents(path, text, &readOnlyFolder).ok);
-        EXPECT_EQ(ReadAll(path), text);
+        EXPECT_EQ(Slurp(path), text);
     }
     struct stat after {};
     ASSERT_EQ(::stat(path.c_str(), &after), 0);
@@ -131,7 +122,7 @@ TEST(ReplaceFileContents, FolderWithoutRoomForANewFileRewritesInPlace) {
     fullDisk.failInPlaceAfterBytes = 4;
     for (const string& text : {string("a much longer replacement"), string("tiny")}) {
         EXPECT_FALSE(qw::ReplaceFileContents(path, text + "!", &fullDisk).ok);
-        EXPECT_EQ(ReadAll(path), "the old text");
+        EXPECT_EQ(Slurp(path), "the old text");
     }
 }
 

@@ -104,14 +104,11 @@ TEST(BookEncodingNames, EveryListedEncodingIsKnownToTheLibrary) {
     }
 }
 
-TEST(Cp1252, EveryByteSurvivesTheUnicodeRoundTrip) {
+TEST(Cp1252, EveryByteSurvivesTheUnicodeRoundTripAndKnownCodePoints) {
     string all;
     for (int c = 0; c < 256; ++c)
         all.push_back(static_cast<char>(c));
     EXPECT_EQ(qw::Utf8ToCp1252(qw::Cp1252ToUtf8(all)), all);
-}
-
-TEST(Cp1252, KnownCodePoints) {
     EXPECT_EQ(qw::Cp1252ToUnicode(0x80), U'\u20AC');
     EXPECT_EQ(qw::Cp1252ToUnicode(0x9F), U'\u0178');
     EXPECT_EQ(qw::Cp1252ToUnicode(0x81), U'\u0081');
@@ -121,7 +118,7 @@ TEST(Cp1252, KnownCodePoints) {
     EXPECT_EQ(qw::UnicodeToCp1252(U'\u03B1'), -1);
 }
 
-TEST(PlainTextToText, DecodesBeforeTheControlPass) {
+TEST(PlainTextToText, DecodesBeforeTheControlPassAndUpperExtension) {
     // UTF-16 holds NUL bytes that the plain-text pass would drop: decode first.
     EXPECT_EQ(qw::PlainTextToText("\xff\xfe"
                                   "a\0\n\0b\0"s),
@@ -129,6 +126,10 @@ TEST(PlainTextToText, DecodesBeforeTheControlPass) {
     EXPECT_EQ(qw::PlainTextToText("\xef\xbb\xbf"
                                   "a\nb"),
               "a\r\nb");
+    EXPECT_EQ(qw::UpperExtension("/a/b/Book.txt"), ".TXT");
+    EXPECT_EQ(qw::UpperExtension("/a.dir/README"), "");
+    EXPECT_EQ(qw::UpperExtension("archive.tar.Zip"), ".ZIP");
+    EXPECT_EQ(qw::UpperExtension("x."), ".");
 }
 
 TEST(ConvertToText, HtmlDeclaredCharsetAndUtf8PalmDoc) {
@@ -158,13 +159,6 @@ TEST(ConvertToText, HtmlDeclaredCharsetAndUtf8PalmDoc) {
          }) {
         EXPECT_EQ(qw::ConvertToText(c.content, c.extension, {}).text, c.text) << c.content;
     }
-}
-
-TEST(UpperExtension, TakesTheLastDotOfTheNamePart) {
-    EXPECT_EQ(qw::UpperExtension("/a/b/Book.txt"), ".TXT");
-    EXPECT_EQ(qw::UpperExtension("/a.dir/README"), "");
-    EXPECT_EQ(qw::UpperExtension("archive.tar.Zip"), ".ZIP");
-    EXPECT_EQ(qw::UpperExtension("x."), ".");
 }
 
 } // namespace

@@ -131,15 +131,11 @@ string SingleStream(unsigned char first, unsigned char second, const string& tex
     return file + text + "trailing garbage";
 }
 
-TEST(WordDocToText, SingleStreamKinds) {
+TEST(WordDocToText, SingleStreamKindsAndOffsetsOutsideTheFile) {
     EXPECT_EQ(Convert(SingleStream(0x31, 0xBE, "Old\rWord")), "Old\rWord");
     EXPECT_EQ(Convert(SingleStream(0x9B, 0xA5, "Old\rWord")), "Old\rWord");
     EXPECT_EQ(Convert(SingleStream(0xDB, 0xA5, "Old\rWord"), true), "Old\r\n\rWord");
-    string kind4 = SingleStream(0xD0, 0xCF, "Old\rWord");
-    EXPECT_EQ(Convert(kind4), "Old\r\nWord");
-}
-
-TEST(WordDocToText, SingleStreamOffsetsOutsideTheFile) {
+    EXPECT_EQ(Convert(SingleStream(0xD0, 0xCF, "Old\rWord")), "Old\r\nWord");
     string file = SingleStream(0x9B, 0xA5, "text");
     PutLe32(file, 28, 0xFFFFFFF0u);
     EXPECT_EQ(Convert(file), "texttrailing garbage");
@@ -150,10 +146,18 @@ TEST(WordDocToText, SingleStreamOffsetsOutsideTheFile) {
 
 // ---- Compound Word documents
 
-TEST(WordDocToText, MainTextThroughPieces) {
+TEST(WordDocToText, MainTextThroughPiecesOrFromFcMin) {
     EXPECT_EQ(Convert(BuildWordDocument(Simple("Hello\rWorld\r"))), "Hello\r\nWorld\r\n");
     EXPECT_EQ(Convert(BuildWordDocument(Simple("Hello\rWorld\r")), true),
               "Hello\r\n\r\nWorld\r\n\r\n");
+    WordBuild plain = Simple("Plain\rtext");
+    plain.pieceTable = false;
+    EXPECT_EQ(Convert(BuildWordDocument(plain)), "Plain\r\ntext");
+    WordBuild build = Simple("Main\rHeader\r");
+    build.ident = 0xA5DC;
+    build.counts = {5, 0, 7};
+    // Kind 5 takes fcMac - fcMin as the main text and no parts.
+    EXPECT_EQ(Convert(BuildWordDocument(build)), "Main\r\nHeader\r\n");
 }
 
 TEST(WordDocToText, WideAndNarrowPiecesJoinedWithoutLoss) {
@@ -184,12 +188,6 @@ TEST(WordDocToText, PiecesInTableOrderNotStreamOrder) {
         ASSERT_EQ(doc.kind, 6);
         EXPECT_EQ(qw::WordDocToText(file, doc, false), "WorldHello ");
     }
-}
-
-TEST(WordDocToText, WithoutPieceTableTheStreamFromFcMin) {
-    WordBuild build = Simple("Plain\rtext");
-    build.pieceTable = false;
-    EXPECT_EQ(Convert(BuildWordDocument(build)), "Plain\r\ntext");
 }
 
 TEST(WordDocToText, FootnoteGoesWhereItIsReferenced) {
@@ -226,32 +224,17 @@ TEST(WordDocToText, PartsFollowUnderLabels) {
               "Body\r\n\r\n{Headers}\r\nHead\r\n\r\n{Annotation}\r\nNote\r\n");
 }
 
-TEST(WordDocToText, Word6HasMainTextOnly) {
-    WordBuild build = Simple("Main\rHeader\r");
-    build.ident = 0xA5DC;
-    build.counts = {5, 0, 7};
-    // Kind 5 takes fcMac - fcMin as the main text and no parts.
-    EXPECT_EQ(Convert(BuildWordDocument(build)), "Main\r\nHeader\r\n");
-}
-
-TEST(IsWordDocument, EncryptedIsRefused) {
-    WordBuild build = Simple("secret");
-    build.encrypted = true;
-    const qw::WordDocument doc = qw::IsWordDocument(BuildWordDocument(build));
+TEST(IsWordDocument, RefusesEncryptedAndOtherDocuments) {
+    WordBuild encrypted = Simple("secret"), other = Simple("x");
+    encrypted.encrypted = true;
+    other.ident = 0x1234;
+    const qw::WordDocument doc = qw::IsWordDocument(BuildWordDocument(encrypted));
     EXPECT_FALSE(doc.isWord());
     EXPECT_EQ(doc.messages, (std::vector<string>{qw::kWordEncrypted, qw::kWordNotSupported}));
-}
-
-TEST(IsWordDocument, CompoundWithoutWordStream) {
-    const qw::WordDocument doc = qw::IsWordDocument(BuildCompoundFile({{"Workbook", "x"}}));
-    EXPECT_FALSE(doc.isWord());
-    EXPECT_EQ(doc.messages, std::vector<string>{qw::kWordNotSupported});
-}
-
-TEST(IsWordDocument, OtherFibIdentifier) {
-    WordBuild build = Simple("x");
-    build.ident = 0x1234;
-    EXPECT_FALSE(qw::IsWordDocument(BuildWordDocument(build)).isWord());
+    const qw::WordDocument workbook = qw::IsWordDocument(BuildCompoundFile({{"Workbook", "x"}}));
+    EXPECT_FALSE(workbook.isWord());
+    EXPECT_EQ(workbook.messages, std::vector<string>{qw::kWordNotSupported});
+    EXPECT_FALSE(qw::IsWordDocument(BuildWordDocument(other)).isWord());
 }
 
 // ---- Hostile compound files
@@ -327,40 +310,27 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"FcMinPastEnd", Patched(FibAt() + 24, 0xFFFFFFF0u), true}),
     [](const auto& info) { return string(info.param.name); });
 
-TEST(CompoundFile, FatWarningsGoOn) {
+TEST(CompoundFile, ReadsStreamsAndGoesOnAfterFatWarnings) {
     std::vector<string> warnings;
-    const string file = Patched(44, 500);
-    ASSERT_TRUE(qw::CompoundFile::Open(file, warnings).has_value());
+    ASSERT_TRUE(qw::CompoundFile::Open(Patched(44, 500), warnings).has_value());
     EXPECT_EQ(warnings, std::vector<string>{qw::kCompoundFatError});
-}
-
-TEST(CompoundFile, ReadsMiniAndRegularStreams) {
-    const string small = "small stream";
-    const string large(9000, 'L');
-    const string file = BuildCompoundFile({{"Small", small}, {"Large", large}});
-    std::vector<string> warnings;
-    const auto cf = qw::CompoundFile::Open(file, warnings);
-    ASSERT_TRUE(cf.has_value());
-    EXPECT_TRUE(warnings.empty());
-    qw::CompoundStream stream;
-    ASSERT_EQ(cf->find("Small", stream), qw::CompoundLookup::Found);
-    EXPECT_EQ(cf->read(stream), small);
-    ASSERT_EQ(cf->find("Large", stream), qw::CompoundLookup::Found);
-    EXPECT_EQ(cf->read(stream), large);
-    EXPECT_EQ(cf->read(stream, 10), large.substr(0, 10));
-    EXPECT_EQ(cf->find("Larg", stream), qw::CompoundLookup::NotFound);
-}
-
-TEST(CompoundFile, FatBeyond109SectorsUsesTheDifat) {
-    const string big(7'500'000, 'B'); // needs about 115 FAT sectors
-    const string file = BuildCompoundFile({{"Big", big}});
-    std::vector<string> warnings;
-    const auto cf = qw::CompoundFile::Open(file, warnings);
-    ASSERT_TRUE(cf.has_value());
-    EXPECT_TRUE(warnings.empty());
-    qw::CompoundStream stream;
-    ASSERT_EQ(cf->find("Big", stream), qw::CompoundLookup::Found);
-    EXPECT_EQ(cf->read(stream), big);
+    // Mini and regular streams, and a FAT beyond 109 sectors (about 115) through the DIFAT.
+    const string small = "small stream", large(9000, 'L'), big(7'500'000, 'B');
+    for (const auto& streams :
+         {std::vector<qw::test::NamedStream>{{"Small", small}, {"Large", large}}, {{"Big", big}}}) {
+        warnings.clear();
+        const string file = BuildCompoundFile(streams); // the reader keeps a view of it
+        const auto cf = qw::CompoundFile::Open(file, warnings);
+        ASSERT_TRUE(cf.has_value());
+        EXPECT_TRUE(warnings.empty());
+        qw::CompoundStream stream;
+        for (const auto& [name, content] : streams) {
+            ASSERT_EQ(cf->find(name, stream), qw::CompoundLookup::Found);
+            EXPECT_EQ(cf->read(stream), content);
+        }
+        EXPECT_EQ(cf->read(stream, 10), streams.back().bytes.substr(0, 10));
+        EXPECT_EQ(cf->find("Larg", stream), qw::CompoundLookup::NotFound);
+    }
 }
 
 TEST(WordDocToText, TruncationsAndBitFlipsNeverCrash) {

@@ -7,7 +7,7 @@ namespace {
 using Pages = qw::Bookmarks::Pages;
 constexpr int N = qw::Bookmarks::kNone;
 
-TEST(Bookmarks, SetFillsFreeSlotsThenReplacesTheThird) {
+TEST(Bookmarks, SetFillsFreeSlotsThenReplacesTheThirdClearCompactsTargetsStayInTheBook) {
     qw::Bookmarks marks;
     EXPECT_FALSE(marks.setNext(0)); // the title page
     EXPECT_TRUE(marks.setNext(4));
@@ -17,10 +17,8 @@ TEST(Bookmarks, SetFillsFreeSlotsThenReplacesTheThird) {
     EXPECT_EQ(marks.pages(), (Pages{4, 8, 12}));
     EXPECT_TRUE(marks.setNext(20)); // a fourth replaces the third
     EXPECT_EQ(marks.pages(), (Pages{4, 8, 20}));
-}
-
-TEST(Bookmarks, ClearingCompacts) {
-    qw::Bookmarks marks(Pages{4, 8, 12});
+    // Clearing compacts.
+    marks = qw::Bookmarks(Pages{4, 8, 12});
     EXPECT_TRUE(marks.clear(0));
     EXPECT_EQ(marks.pages(), (Pages{8, 12, N}));
     EXPECT_FALSE(marks.clear(2));
@@ -30,10 +28,8 @@ TEST(Bookmarks, ClearingCompacts) {
     // Stored gaps and hand-edited negative values are compacted on reading.
     EXPECT_EQ(qw::Bookmarks(Pages{N, 5, N}).pages(), (Pages{5, N, N}));
     EXPECT_EQ(qw::Bookmarks(Pages{-7, N, 9}).pages(), (Pages{9, N, N}));
-}
-
-TEST(Bookmarks, TargetsAreLimitedToTheBook) {
-    qw::Bookmarks marks(Pages{4, 300, N});
+    // Targets are limited to the book.
+    marks = qw::Bookmarks(Pages{4, 300, N});
     EXPECT_EQ(marks.target(0, 100), 4);
     EXPECT_EQ(marks.target(1, 100), 100);
     EXPECT_EQ(marks.target(2, 100), std::nullopt);

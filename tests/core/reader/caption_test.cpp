@@ -48,7 +48,7 @@ TEST(Caption, TitleSubtitleAuthor) {
     EXPECT_EQ(qw::CaptionNamePart(in), "[vol1/ch1.txt] from archive /books/set.zip");
 }
 
-TEST(Caption, PagesAndAutomaticTurning) {
+TEST(Caption, PagesAndAutomaticTurningOrTheDefaultFontWithoutABook) {
     qw::CaptionInput in = openBook();
     in.archiveEntry.clear();
     EXPECT_EQ(qw::ComposeCaption(in), "/books/set.zip (Liberation Serif, 12 pt, 10 pages)");
@@ -60,14 +60,11 @@ TEST(Caption, PagesAndAutomaticTurning) {
     in.autoTurnPaused = true;
     EXPECT_EQ(qw::ComposeCaption(in),
               "/books/set.zip (Liberation Serif, 12 pt, 1 page) - 7 s (Paused)");
-}
-
-TEST(Caption, NoBook) {
-    qw::CaptionInput in;
-    in.defaultFontName = "Liberation Serif";
-    in.defaultFontSize = 14;
-    EXPECT_EQ(qw::ComposeCaption(in), "Quirewell Version 1.9.0 Release Candidate - January 2010 "
-                                      "(Default font: Liberation Serif, 14 pt)");
+    qw::CaptionInput none; // no book
+    none.defaultFontName = "Liberation Serif";
+    none.defaultFontSize = 14;
+    EXPECT_EQ(qw::ComposeCaption(none), "Quirewell Version 1.9.0 Release Candidate - January 2010 "
+                                        "(Default font: Liberation Serif, 14 pt)");
 }
 
 } // namespace

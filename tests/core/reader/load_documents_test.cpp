@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -46,25 +47,21 @@ class LoadDocumentsTest : public testing::Test {
     qw::BookLoader loader{book, host, dialogs};
 };
 
-TEST_F(LoadDocumentsTest, WordDocumentOpensAsCleanText) {
-    ASSERT_TRUE(loader.loadFile(document("novel.doc"), "", 1, 1));
-    EXPECT_EQ(book.RawText.substr(0, 22), "Then may not when long");
-    EXPECT_EQ(book.RawText.find('\x07'), string::npos);
-    EXPECT_TRUE(host.removalSwitchedOff);
+// Word and RTF switch the removal of line breaks off; Palm DOC keeps it and
+// gives its title.
+TEST_F(LoadDocumentsTest, DocumentsOpenAsCleanText) {
+    for (const auto& [name, switchedOff, title] : {std::tuple{"novel.doc", true, ""},
+                                                   {"novel.rtf", true, ""},
+                                                   {"novel_c.pdb", false, "Novel Title"}}) {
+        SCOPED_TRACE(name);
+        host.removalSwitchedOff = false;
+        ASSERT_TRUE(loader.loadFile(document(name), "", 1, 1));
+        EXPECT_EQ(book.RawText.substr(0, 22), "Then may not when long");
+        EXPECT_EQ(book.RawText.find('\x07'), string::npos);
+        EXPECT_EQ(host.removalSwitchedOff, switchedOff);
+        EXPECT_EQ(book.PalmDocTitle, title);
+    }
     EXPECT_TRUE(dialogs.messages().empty());
-}
-
-TEST_F(LoadDocumentsTest, RtfDocumentOpensAsCleanText) {
-    ASSERT_TRUE(loader.loadFile(document("novel.rtf"), "", 1, 1));
-    EXPECT_EQ(book.RawText.substr(0, 22), "Then may not when long");
-    EXPECT_TRUE(host.removalSwitchedOff);
-}
-
-TEST_F(LoadDocumentsTest, PalmDocKeepsTheOptionAndGivesItsTitle) {
-    ASSERT_TRUE(loader.loadFile(document("novel_c.pdb"), "", 1, 1));
-    EXPECT_EQ(book.RawText.substr(0, 22), "Then may not when long");
-    EXPECT_EQ(book.PalmDocTitle, "Novel Title");
-    EXPECT_FALSE(host.removalSwitchedOff);
     ASSERT_TRUE(loader.loadFile(dir.write("plain.txt", "text"), "", 1, 1));
     EXPECT_EQ(book.PalmDocTitle, "");
 }

@@ -23,7 +23,7 @@ TEST(PageText, TrimsBlankLinesAtTheTopAndBlanksAtTheEnd) {
     }
 }
 
-TEST(PageText, ComposesBothPagesFromTheDisplayLines) {
+TEST(PageText, ComposesBothPagesFromTheDisplayLinesSplitAtCrLf) {
     // Lines 1..7, line 4 blank: pages of three lines.
     const qw::DisplayLineSource source = [](int n) -> std::optional<std::string> {
         if (n == 4)
@@ -47,9 +47,6 @@ TEST(PageText, ComposesBothPagesFromTheDisplayLines) {
     EXPECT_TRUE(end.leftFilled);
     EXPECT_FALSE(end.rightFilled); // after the end of the book
     EXPECT_EQ(end.left.text, "line 7");
-}
-
-TEST(PageText, SplitsAtCrLf) {
     EXPECT_EQ(qw::SplitPageLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_TRUE(qw::SplitPageLines("").empty());
 }

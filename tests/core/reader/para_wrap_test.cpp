@@ -113,43 +113,30 @@ INSTANTIATE_TEST_SUITE_P(Rules, ParaWrapTable, ::testing::ValuesIn(kWrapCases),
                              return std::string(info.param.name);
                          });
 
-TEST(ParaWrap, TabStopsAreAQuarterOfTheTabWidthInAverageCharacters) {
+TEST(ParaWrap, UsesEachCharactersAdvanceAndInk) {
+    FixedWidthMeasurer m(1.0);
+    m.setRightBearing('f', -0.5); // the f reaches half a pixel past its advance
+    m.setAdvance('W', 3.0);
+    EXPECT_EQ(Wrap("aaaa aaaf", 9, 32, &m), (Lines{"aaaa ", "aaaf"}));
+    EXPECT_EQ(Wrap("aaaa aaaf", 9.5, 32, &m), (Lines{"aaaa aaaf"}));
+    EXPECT_EQ(Wrap("aaaa fa", 7, 32, &m), (Lines{"aaaa fa"}));
+    EXPECT_EQ(Wrap("WW aW", 6, 32, &m), (Lines{"WW ", "aW"}));
+    EXPECT_EQ(Wrap("WW aW", 11, 32, &m), (Lines{"WW aW"}));
+    // Ten characters of 0.1 px: a float sum would drift past 1.0.
+    FixedWidthMeasurer tenth(0.1), quarter(0.25);
+    EXPECT_EQ(Wrap("aaaaaaaaaa aa", 1.0, 32, &tenth).size(), 2u);
+    EXPECT_EQ(Wrap("aaaa", 1.0, 32, &quarter), (Lines{"aaaa"}));
+}
+
+TEST(ParaWrap, TabStopsLineOutOfRangeAndClear) {
     FixedWidthMeasurer fixed(1.0);
     ParaWrap wrap;
     wrap.setFont(fixed);
+    // Tab stops are a quarter of the tab width in average characters.
     wrap.setTabStops(16);
     EXPECT_DOUBLE_EQ(wrap.tabStopDistance(), 4.0);
     wrap.setTabStops(32);
     EXPECT_DOUBLE_EQ(wrap.tabStopDistance(), 8.0);
-}
-
-TEST(ParaWrap, LeavesRoomForTheInkOfTheLastGlyph) {
-    FixedWidthMeasurer m(1.0);
-    m.setRightBearing('f', -0.5); // the f reaches half a pixel past its advance
-    EXPECT_EQ(Wrap("aaaa aaaf", 9, 32, &m), (Lines{"aaaa ", "aaaf"}));
-    EXPECT_EQ(Wrap("aaaa aaaf", 9.5, 32, &m), (Lines{"aaaa aaaf"}));
-    EXPECT_EQ(Wrap("aaaa fa", 7, 32, &m), (Lines{"aaaa fa"}));
-}
-
-TEST(ParaWrap, UsesEachCharactersAdvance) {
-    FixedWidthMeasurer m(1.0);
-    m.setAdvance('W', 3.0);
-    EXPECT_EQ(Wrap("WW aW", 6, 32, &m), (Lines{"WW ", "aW"}));
-    EXPECT_EQ(Wrap("WW aW", 11, 32, &m), (Lines{"WW aW"}));
-}
-
-TEST(ParaWrap, FractionalWidthsAddUpExactly) {
-    // Ten characters of 0.1 px: a float sum would drift past 1.0.
-    FixedWidthMeasurer m(0.1);
-    EXPECT_EQ(Wrap("aaaaaaaaaa aa", 1.0, 32, &m).size(), 2u);
-    FixedWidthMeasurer quarter(0.25);
-    EXPECT_EQ(Wrap("aaaa", 1.0, 32, &quarter), (Lines{"aaaa"}));
-}
-
-TEST(ParaWrap, WrappedLineOutOfRangeIsEmptyAndClearForgetsText) {
-    FixedWidthMeasurer fixed(1.0);
-    ParaWrap wrap;
-    wrap.setFont(fixed);
     wrap.setBounds(3, 10);
     const std::string text = "aa bb cc";
     wrap.setText(text);
@@ -181,12 +168,6 @@ TEST(ParaWrap, HostileWidthsNeverHang) {
         EXPECT_GE(lines, width > 1e6 ? 1u : 2u) << width;
     }
 }
-
-} // namespace
-} // namespace qw
-
-namespace qw {
-namespace {
 
 // On random lines and widths: the wrapped lines put together give the line
 // back, none is empty, and every line keeps its content, without the hanging

@@ -19,6 +19,7 @@ struct Case {
     std::string expected;
     bool notAfterPunctuation = false;
     bool notBeforeIndentation = false;
+    const char* marks = nullptr; // the default marks
 };
 
 class RemoveLineBreaksTable : public ::testing::TestWithParam<Case> {};
@@ -28,6 +29,8 @@ TEST_P(RemoveLineBreaksTable, GivesTheExpectedText) {
     LineBreakOptions options;
     options.notAfterPunctuation = c.notAfterPunctuation;
     options.notBeforeIndentation = c.notBeforeIndentation;
+    if (c.marks)
+        options.punctuationMarks = c.marks;
     EXPECT_EQ(RemoveLineBreaks(c.input, options), c.expected);
 }
 
@@ -71,6 +74,7 @@ const std::vector<Case> kCases = {
     {"ThreeLinesJoin", "a\r\nb\r\nc\r\n", "a b c\r\n"},
     {"ParagraphsByIndentation", "one\r\ntwo\r\n    three\r\nfour", "one two\r\n    three four",
      false, true},
+    {"UsesTheConfiguredMarks", "a#\r\nb.\r\nc", "a#\r\nb. c", true, false, "#"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, RemoveLineBreaksTable, ::testing::ValuesIn(kCases),
@@ -85,14 +89,6 @@ TEST(RemoveLineBreaks, DefaultMarksAreTheNineteenOfTheOption) {
     EXPECT_EQ(marks, Cp1252ToUtf8(DefaultPunctuationMarks()));
 }
 
-TEST(RemoveLineBreaks, UsesTheConfiguredMarks) {
-    LineBreakOptions options;
-    options.notAfterPunctuation = true;
-    options.notBeforeIndentation = false;
-    options.punctuationMarks = "#";
-    EXPECT_EQ(RemoveLineBreaks("a#\r\nb.\r\nc", options), "a#\r\nb. c");
-}
-
 TEST(RemoveLineBreaks, ReportsProgressTenTimesAtMostAndEndsAtHundred) {
     std::string text;
     for (int i = 0; i < 200; ++i)
@@ -103,10 +99,7 @@ TEST(RemoveLineBreaks, ReportsProgressTenTimesAtMostAndEndsAtHundred) {
     EXPECT_LE(captions.size(), 11u);
     EXPECT_EQ(captions.front(), "Removing line breaks: 10% done");
     EXPECT_EQ(captions.back(), "Removing line breaks: 100% done");
-}
-
-TEST(RemoveLineBreaks, ShortTextShowsNoProgress) {
-    int calls = 0;
+    int calls = 0; // a short text shows none
     EXPECT_EQ(RemoveLineBreaks("ab", {}, [&](const std::string&) { ++calls; }), "ab");
     EXPECT_EQ(calls, 0);
 }
@@ -146,12 +139,6 @@ TEST(RemoveLineBreaks, RunningAgainOnJoinedTextJoinsMore) {
     without.notAfterPunctuation = false;
     EXPECT_EQ(RemoveLineBreaks(once, without), "Stop. Next line");
 }
-
-} // namespace
-} // namespace qw
-
-namespace qw {
-namespace {
 
 // The scan one character at a time, as the rules read, to check the fast
 // copying of ordinary characters against.

@@ -19,10 +19,7 @@ namespace {
 using std::string;
 using Kind = qw::ScriptedDialogs::Kind;
 
-string ReadAll(const string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using qw::test::Slurp;
 
 class FakeHost : public qw::SaveHost {
   public:
@@ -90,20 +87,18 @@ TEST_F(SaveAsTest, SavesPlainTextAndSwitchesToTheNewFile) {
     choose("copy.txt");
     EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
     const string path = dir.path() + "/copy.txt";
-    EXPECT_EQ(ReadAll(path), book.RawText);
+    EXPECT_EQ(Slurp(path), book.RawText);
     EXPECT_EQ(book.FileName, path);
     EXPECT_FALSE(book.TextEdited);
     EXPECT_EQ(host.recent, (std::vector<qw::FileRef>{{path, ""}}));
     EXPECT_EQ(host.calls, (std::vector<string>{"closePanels", "Saving file " + path + " ...",
                                                "saved " + path}));
     EXPECT_TRUE(dialogs.messages().empty());
-}
-
-TEST_F(SaveAsTest, NameWithoutExtensionGetsTxt) {
+    // A name without extension gets ".txt".
     choose("plain");
     EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
     EXPECT_EQ(book.FileName, dir.path() + "/plain.txt");
-    EXPECT_EQ(ReadAll(dir.path() + "/plain.txt"), book.RawText);
+    EXPECT_EQ(Slurp(dir.path() + "/plain.txt"), book.RawText);
 }
 
 TEST_F(SaveAsTest, ArchiveMemberProposesItsNameAndBecomesAPlainFile) {
@@ -126,38 +121,33 @@ TEST_F(SaveAsTest, ExistingFileAsksAndCancelKeepsIt) {
     EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Cancelled);
     EXPECT_EQ(dialogs.messages(),
               std::vector<string>{"File " + path + " already exists! Overwrite?"});
-    EXPECT_EQ(ReadAll(path), "keep me");
+    EXPECT_EQ(Slurp(path), "keep me");
     EXPECT_NE(book.FileName, path);
 
     choose("old.txt");
     dialogs.answers.push_back(true);
     EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
-    EXPECT_EQ(ReadAll(path), book.RawText);
+    EXPECT_EQ(Slurp(path), book.RawText);
 }
 
-TEST_F(SaveAsTest, WithRemovalOnAnswerNoKeepsTheLineBreaks) {
-    host.removal = true;
-    choose("a.txt");
-    dialogs.answers.push_back(false);
-    const string raw = book.RawText;
-    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
-    EXPECT_EQ(ReadAll(dir.path() + "/a.txt"), raw);
-    EXPECT_EQ(book.RawText, raw);
-    EXPECT_TRUE(host.removal);
-    EXPECT_EQ(dialogs.messages(), std::vector<string>{qw::kSaveWithoutBreaksQuestion});
-}
-
-TEST_F(SaveAsTest, WithRemovalOnAnswerYesSavesOneLinePerParagraph) {
-    host.removal = true;
-    choose("b.txt");
-    dialogs.answers.push_back(true);
-    const string work = book.WorkText;
-    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
-    EXPECT_EQ(ReadAll(dir.path() + "/b.txt"), work);
-    EXPECT_EQ(book.RawText, work);
-    EXPECT_FALSE(host.removal);
-    EXPECT_EQ(dialogs.messages(),
-              (std::vector<string>{qw::kSaveWithoutBreaksQuestion, qw::kSavedWithoutBreaksInfo}));
+TEST_F(SaveAsTest, WithRemovalOnTheAnswerSaysWhetherToSaveOneLinePerParagraph) {
+    const string raw = book.RawText, work = book.WorkText;
+    for (bool join : {false, true}) {
+        SCOPED_TRACE(join);
+        host.removal = true;
+        book.RawText = raw;
+        qw::ScriptedDialogs d;
+        const string path = dir.path() + (join ? "/b.txt" : "/a.txt");
+        d.saveChoices.push_back(qw::SaveFileChoice{path, 2});
+        d.answers.push_back(join);
+        EXPECT_EQ(qw::SaveAs(book, host, d), qw::SaveOutcome::Saved);
+        EXPECT_EQ(Slurp(path), join ? work : raw);
+        EXPECT_EQ(book.RawText, join ? work : raw);
+        EXPECT_EQ(host.removal, !join);
+        EXPECT_EQ(d.messages(), join ? (std::vector<string>{qw::kSaveWithoutBreaksQuestion,
+                                                            qw::kSavedWithoutBreaksInfo})
+                                     : std::vector<string>{qw::kSaveWithoutBreaksQuestion});
+    }
 }
 
 TEST_F(SaveAsTest, PalmDocAsksForTheTitleAndWrites) {
@@ -167,10 +157,16 @@ TEST_F(SaveAsTest, PalmDocAsksForTheTitleAndWrites) {
     EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
     ASSERT_EQ(dialogs.shown.at(1).kind, Kind::Input);
     EXPECT_EQ(dialogs.shown.at(1).text, "Title of the Palm Doc file (max. 31 characters)");
-    const qw::PalmDocText read = qw::PalmDocToText(ReadAll(dir.path() + "/novel.pdb"), false);
+    const qw::PalmDocText read = qw::PalmDocToText(Slurp(dir.path() + "/novel.pdb"), false);
     EXPECT_EQ(read.title, "Typed Title");
     EXPECT_EQ(read.text, book.RawText);
     EXPECT_EQ(book.FileName, dir.path() + "/novel.pdb");
+    // A cancelled title leaves the book.
+    book.TextEdited = true;
+    choose("x.PDB");
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Cancelled);
+    EXPECT_EQ(book.FileName, dir.path() + "/novel.pdb");
+    EXPECT_TRUE(book.TextEdited);
 }
 
 TEST_F(SaveAsTest, PalmDocTitleProposalIsCutTo31Characters) {
@@ -183,7 +179,7 @@ TEST_F(SaveAsTest, PalmDocTitleProposalIsCutTo31Characters) {
     EXPECT_EQ(titles.inputRequests.back().title, "Palm Doc title");
     EXPECT_EQ(titles.inputRequests.back().maxLength, 31);
     const qw::PalmDocText read =
-        qw::PalmDocToText(ReadAll(dir.path() + "/A very long file name of many words.pdb"), false);
+        qw::PalmDocToText(Slurp(dir.path() + "/A very long file name of many words.pdb"), false);
     EXPECT_EQ(read.title, string(31, 'x'));
 
     host.title = "\xc3\xa9" + string(35, 'e'); // UTF-8: cut by characters, not bytes
@@ -191,13 +187,6 @@ TEST_F(SaveAsTest, PalmDocTitleProposalIsCutTo31Characters) {
     titles.inputs.push_back(std::nullopt);
     EXPECT_EQ(qw::SaveAs(book, host, titles), qw::SaveOutcome::Cancelled);
     EXPECT_EQ(titles.inputRequests.back().value, "\xc3\xa9" + string(30, 'e'));
-}
-
-TEST_F(SaveAsTest, CancelledTitleLeavesTheBook) {
-    choose("x.PDB");
-    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Cancelled);
-    EXPECT_EQ(book.FileName, dir.path() + "/novel.txt");
-    EXPECT_TRUE(book.TextEdited);
 }
 
 TEST_F(SaveAsTest, WriteFailureIsShownAndTheBookStaysEdited) {
@@ -242,7 +231,7 @@ TEST_F(SaveAsTest, Windows1252ChoicesWarnOfTheCharactersTheyLack) {
         d.saveChoices.push_back(qw::SaveFileChoice{dir.path() + "/" + c.name, c.filter});
         d.inputs.push_back(string("Title"));
         EXPECT_EQ(qw::SaveAs(b, host, d), qw::SaveOutcome::Saved) << c.name;
-        const string bytes = ReadAll(dir.path() + "/" + c.name);
+        const string bytes = Slurp(dir.path() + "/" + c.name);
         EXPECT_EQ(c.filter == 3 ? qw::ConvertToText(bytes, ".PDB", {}).text : bytes, c.written)
             << c.name;
         const bool warned = std::any_of(d.shown.begin(), d.shown.end(), [&](const auto& s) {

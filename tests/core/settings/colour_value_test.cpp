@@ -9,44 +9,41 @@ namespace qw {
 namespace {
 
 TEST(ColourValue, ParsesNamesHexAndDecimalAndRefusesTheRest) {
-    struct Case {
-        const char* text;
-        std::optional<std::uint32_t> code;
-    };
     const std::string forty(40, '1');
-    for (const Case& c : {
-             Case{"$00E7E7E7", 0xE7E7E7},
-             Case{"$00D2A6A6", 0xD2A6A6},
-             Case{"$FF", 0xFF},
-             Case{" clNavy ", 0x800000},
-             Case{"CLWHITE", 0xFFFFFF},
-             Case{"clMaroon", 0x000080},
-             Case{"clBtnface", 0x8000000F},
-             Case{"clInfoBk", 0x80000018},
-             Case{"cl3DDkShadow", 0x80000015},
-             Case{"clScrollBar", 0x80000000},
-             Case{"$80000018", 0x80000018},
-             Case{"16711680", 0xFF0000},
-             Case{"-2147483633", 0x8000000F}, // clBtnFace as a signed number
-             Case{"0", 0},
-             // Not colours: the key's default is used instead.
-             Case{"", std::nullopt},
-             Case{"$", std::nullopt},
-             Case{"$00GGGGGG", std::nullopt},
-             Case{"#123456", std::nullopt},
-             Case{"clNoSuch", std::nullopt},
-             Case{"$0000000000", std::nullopt},
-             Case{forty.c_str(), std::nullopt},
-             Case{"$01000000", std::nullopt},
-             Case{"$80000019", std::nullopt},
-             Case{"4294967296", std::nullopt},
-             Case{"-", std::nullopt},
-             Case{"12a", std::nullopt},
-         }) {
-        const std::optional<ColourValue> value = ParseColour(c.text);
-        EXPECT_EQ(value.has_value(), c.code.has_value()) << c.text;
-        if (value && c.code) {
-            EXPECT_EQ(value->code, *c.code) << c.text;
+    // "-2147483633" is clBtnFace as a signed number. Last, the texts that are
+    // no colours: the key's default is used instead.
+    const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {
+        {"$00E7E7E7", 0xE7E7E7},
+        {"$00D2A6A6", 0xD2A6A6},
+        {"$FF", 0xFF},
+        {" clNavy ", 0x800000},
+        {"CLWHITE", 0xFFFFFF},
+        {"clMaroon", 0x000080},
+        {"clBtnface", 0x8000000F},
+        {"clInfoBk", 0x80000018},
+        {"cl3DDkShadow", 0x80000015},
+        {"clScrollBar", 0x80000000},
+        {"$80000018", 0x80000018},
+        {"16711680", 0xFF0000},
+        {"-2147483633", 0x8000000F},
+        {"0", 0},
+        {"", {}},
+        {"$", {}},
+        {"$00GGGGGG", {}},
+        {"#123456", {}},
+        {"clNoSuch", {}},
+        {"$0000000000", {}},
+        {forty.c_str(), {}},
+        {"$01000000", {}},
+        {"$80000019", {}},
+        {"4294967296", {}},
+        {"-", {}},
+        {"12a", {}}};
+    for (const auto& [text, code] : cases) {
+        const std::optional<ColourValue> value = ParseColour(text);
+        EXPECT_EQ(value.has_value(), code.has_value()) << text;
+        if (value && code) {
+            EXPECT_EQ(value->code, *code) << text;
         }
     }
     EXPECT_EQ(ColourValue::FromRgb(0x123456).code, 0x563412u);

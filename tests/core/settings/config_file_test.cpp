@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace qw {
@@ -21,12 +20,7 @@ ConfigFile Parsed(const std::string& text) {
     return config;
 }
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::Slurp;
 
 const char* const kSample = "; written by hand\n"
                             "[Options]\n"
@@ -62,53 +56,41 @@ INSTANTIATE_TEST_SUITE_P(Lookups, ReadStringTest,
                                            ReadCase{"Missing", "Page", nullptr},
                                            ReadCase{" Options ", " Book style ", "Yes"}));
 
-struct BoolCase {
-    const char* stored;
-    bool expected;
-};
-
-class ReadBoolTest : public ::testing::TestWithParam<BoolCase> {};
-
-TEST_P(ReadBoolTest, OnlyTheExactYesIsTrue) {
-    const ConfigFile config = Parsed(std::string("[W]\nMaximized=") + GetParam().stored + "\n");
-    EXPECT_EQ(config.ReadBool("W", "Maximized", true), GetParam().expected);
+TEST(ConfigFileTest, OnlyTheExactYesIsTrue) {
+    const std::pair<const char*, bool> cases[] = {
+        {"Yes", true}, {"yes", false},  {"YES", false}, {"No", false},    {"", false},
+        {"1", false},  {"true", false}, {"Yes ", true}, {" Yes\t", true}, {"Y es", false}};
+    for (const auto& [stored, expected] : cases)
+        EXPECT_EQ(
+            Parsed(std::string("[W]\nMaximized=") + stored + "\n").ReadBool("W", "Maximized", true),
+            expected)
+            << stored;
+    // A missing one gives the default.
+    EXPECT_TRUE(Parsed("[W]\n").ReadBool("W", "Maximized", true));
+    EXPECT_FALSE(Parsed("[W]\n").ReadBool("W", "Maximized", false));
 }
 
-INSTANTIATE_TEST_SUITE_P(Booleans, ReadBoolTest,
-                         ::testing::Values(BoolCase{"Yes", true}, BoolCase{"yes", false},
-                                           BoolCase{"YES", false}, BoolCase{"No", false},
-                                           BoolCase{"", false}, BoolCase{"1", false},
-                                           BoolCase{"true", false}, BoolCase{"Yes ", true},
-                                           BoolCase{" Yes\t", true}, BoolCase{"Y es", false}));
-
-TEST(ConfigFileTest, MissingBooleanGivesTheDefault) {
-    const ConfigFile config = Parsed("[W]\n");
-    EXPECT_TRUE(config.ReadBool("W", "Maximized", true));
-    EXPECT_FALSE(config.ReadBool("W", "Maximized", false));
-}
-
-struct IntCase {
-    const char* stored;
-    int expected;
-};
-
-class ReadIntegerTest : public ::testing::TestWithParam<IntCase> {};
-
-TEST_P(ReadIntegerTest, NumbersOrTheDefault) {
-    const ConfigFile config = Parsed(std::string("[P]\nn=") + GetParam().stored + "\n");
-    EXPECT_EQ(config.ReadInteger("P", "n", -7), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Integers, ReadIntegerTest,
-    ::testing::Values(IntCase{"0", 0}, IntCase{"120", 120}, IntCase{"-5", -5}, IntCase{"+5", 5},
-                      IntCase{" 42 ", 42}, IntCase{"007", 7}, IntCase{"", -7}, IntCase{"abc", -7},
-                      IntCase{"12abc", -7}, IntCase{"1.5", -7}, IntCase{"-", -7},
-                      IntCase{"2147483647", 2147483647}, IntCase{"-2147483648", -2147483647 - 1},
-                      IntCase{"2147483648", -7}, IntCase{"99999999999999999999", -7},
-                      IntCase{"$1F", -7}));
-
-TEST(ConfigFileTest, MissingIntegerGivesTheDefault) {
+TEST(ConfigFileTest, NumbersOrTheDefault) {
+    const std::pair<const char*, int> cases[] = {{"0", 0},
+                                                 {"120", 120},
+                                                 {"-5", -5},
+                                                 {"+5", 5},
+                                                 {" 42 ", 42},
+                                                 {"007", 7},
+                                                 {"", -7},
+                                                 {"abc", -7},
+                                                 {"12abc", -7},
+                                                 {"1.5", -7},
+                                                 {"-", -7},
+                                                 {"2147483647", 2147483647},
+                                                 {"-2147483648", -2147483647 - 1},
+                                                 {"2147483648", -7},
+                                                 {"99999999999999999999", -7},
+                                                 {"$1F", -7}};
+    for (const auto& [stored, expected] : cases)
+        EXPECT_EQ(Parsed(std::string("[P]\nn=") + stored + "\n").ReadInteger("P", "n", -7),
+                  expected)
+            << stored;
     EXPECT_EQ(Parsed("").ReadInteger("P", "n", 3), 3);
 }
 
@@ -295,7 +277,7 @@ TEST(ConfigFileTest, BadInputNeverBreaksTheStore) {
     EXPECT_EQ(Parsed(longLine).ReadString("A", "long", "").size(), 1024u * 1024u);
 }
 
-TEST(ConfigFileTest, OpenReadsTheFileAndUpdateFileWritesIt) {
+TEST(ConfigFileTest, OpenReadsTheFileOrStartsEmptyAndUpdateFileWritesIt) {
     test::TempDir dir;
     const std::string path = dir.write("Quirewell.ini", "[A]\r\nx=1\r\n");
     ConfigFile config(path);
@@ -304,16 +286,12 @@ TEST(ConfigFileTest, OpenReadsTheFileAndUpdateFileWritesIt) {
     config.WriteString("A", "y", "2");
     ASSERT_TRUE(config.UpdateFile()) << config.LastWriteError();
     EXPECT_EQ(Slurp(path), "[A]\nx=1\ny=2\n");
-}
-
-TEST(ConfigFileTest, MissingFileIsAnEmptyStoreThatCanBeSaved) {
-    test::TempDir dir;
-    ConfigFile config(dir.path() + "/Quirewell.ini");
-    EXPECT_TRUE(config.OpenError().empty());
-    EXPECT_TRUE(config.ReadSections().empty());
-    config.WriteString("A", "x", "1");
-    ASSERT_TRUE(config.UpdateFile());
-    EXPECT_EQ(Slurp(dir.path() + "/Quirewell.ini"), "[A]\nx=1\n");
+    ConfigFile missing(dir.path() + "/missing.ini");
+    EXPECT_TRUE(missing.OpenError().empty());
+    EXPECT_TRUE(missing.ReadSections().empty());
+    missing.WriteString("A", "x", "1");
+    ASSERT_TRUE(missing.UpdateFile());
+    EXPECT_EQ(Slurp(dir.path() + "/missing.ini"), "[A]\nx=1\n");
 }
 
 TEST(ConfigFileTest, AFileThatCannotBeReadIsNeverOverwritten) {
@@ -357,13 +335,10 @@ TEST(ConfigFileTest, WriteFailureIsReportedOnceUntilAWriteSucceeds) {
     config.SetWriteFaults(&full);
     EXPECT_FALSE(config.UpdateFile());
     EXPECT_EQ(reported.size(), 2u);
-}
-
-TEST(ConfigFileTest, NoFileMeansNoSave) {
-    ConfigFile config;
-    config.WriteString("A", "x", "1");
-    EXPECT_FALSE(config.UpdateFile());
-    EXPECT_FALSE(config.LastWriteError().empty());
+    ConfigFile noFile; // no file means no save
+    noFile.WriteString("A", "x", "1");
+    EXPECT_FALSE(noFile.UpdateFile());
+    EXPECT_FALSE(noFile.LastWriteError().empty());
 }
 
 } // namespace

@@ -20,12 +20,7 @@
 namespace qw {
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::Slurp;
 
 class FakeEnvironment : public ConfigEnvironment {
   public:
@@ -126,7 +121,7 @@ std::string ExpectedFirstFile(const std::string& programDir) {
            "Section on right page=No\n";
 }
 
-TEST_F(ConfigLoadTest, FirstStartWritesTheDefaultFileKeyByKey) {
+TEST_F(ConfigLoadTest, FirstStartWritesTheDefaultFileKeyByKeyAndReadsItBack) {
     const ConfigLoadResult r = load();
     ASSERT_FALSE(r.exitProgram);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -150,24 +145,33 @@ TEST_F(ConfigLoadTest, FirstStartWritesTheDefaultFileKeyByKey) {
     EXPECT_FALSE(settings.Bool(Setting::HtmlBoldItalicUnderlined));
     EXPECT_TRUE(settings.Bool(Setting::DocBlankLine));
     EXPECT_EQ(settings.AutoTurnSeconds(), 120);
-}
-
-TEST_F(ConfigLoadTest, SecondStartReadsTheFileBackUnchanged) {
-    const ConfigLoadResult first = load();
-    const std::string written = Slurp(iniPath());
+    // The second start reads the file back unchanged.
     const ConfigLoadResult second = load();
-    EXPECT_EQ(Slurp(iniPath()), written);
-    EXPECT_TRUE(second.state.book == first.state.book);
-    EXPECT_EQ(second.state.defaultFontName, first.state.defaultFontName);
+    EXPECT_EQ(Slurp(iniPath()), ExpectedFirstFile(env.program));
+    EXPECT_TRUE(second.state.book == r.state.book);
+    EXPECT_EQ(second.state.defaultFontName, r.state.defaultFontName);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(ConfigLoadTest, FirstStartWithTimesNewRomanAndNoStandIn) {
+TEST_F(ConfigLoadTest, FontsOfTheScreenLessTheExcludedOnesOrNoneEndsTheProgram) {
+    writeIni("[Excluded Fonts]\nliberation serif=\nDejaVu Sans=\n");
+    const ConfigLoadResult r = load();
+    EXPECT_EQ(r.state.fontList, std::vector<std::string>{"Liberation Mono"});
+    EXPECT_EQ(r.state.defaultFontName, "Liberation Mono");
+    // First starts: Times New Roman itself, else the first font when there is no stand-in.
     env.fonts = {"Zapf", "Times New Roman"};
+    std::filesystem::remove(iniPath());
     EXPECT_EQ(load().state.defaultFontName, "Times New Roman");
     env.fonts = {"Zapf", "Gentium"};
     std::filesystem::remove(iniPath());
     EXPECT_EQ(load().state.defaultFontName, "Zapf");
+    env.fonts = {"Symbol", "Wingdings", "Webdings"};
+    std::filesystem::remove(iniPath());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(load().exitProgram);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"No Fonts available - exit program!"});
+    // The first-use defaults are saved all the same.
+    EXPECT_TRUE(ConfigFile(iniPath()).SectionExists("Colors"));
 }
 
 TEST_F(ConfigLoadTest, LegacyKeysMoveIntoTheDefaults) {
@@ -185,11 +189,14 @@ TEST_F(ConfigLoadTest, LegacyKeysMoveIntoTheDefaults) {
     EXPECT_EQ(config.ReadString("Default", "Fontname", ""), "Liberation Mono");
     EXPECT_EQ(config.ReadString("Default", "Fontsize", ""), "22");
     EXPECT_EQ(config.ReadString("Default", "Automatically create TOC", ""), "Yes");
-}
-
-TEST_F(ConfigLoadTest, ALegacySizeThatIsNoNumberFallsBackToTwelve) {
-    writeIni("[Options]\nDefault font size=big\n");
+    writeIni("[Options]\nDefault font size=big\n"); // no number: twelve
     EXPECT_EQ(load().state.defaultFontSize, 12);
+    // The legacy automatic TOC only fills a missing default key.
+    writeIni("[Options]\nDefault automatic TOC=Yes\n[Default]\nFontname=Liberation Mono\n"
+             "Automatically create TOC=No\n");
+    EXPECT_FALSE(load().state.book.automaticToc);
+    writeIni("[Options]\nDefault automatic TOC=Yes\n[Default]\nFontname=Liberation Mono\n");
+    EXPECT_TRUE(load().state.book.automaticToc);
 }
 
 TEST_F(ConfigLoadTest, DefaultRecordIsReadAndCorrected) {
@@ -239,23 +246,24 @@ TEST_F(ConfigLoadTest, ExistingValuesAreNeverOverwrittenByDefaults) {
     EXPECT_EQ(r.state.bounds.left, 10);
 }
 
-TEST_F(ConfigLoadTest, MaximizedInLowerCaseIsNotMaximized) {
-    writeIni("[Window]\nMaximized=yes\n");
+TEST_F(ConfigLoadTest, ValuesThatAreReadStrictlyOrConverted) {
+    writeIni("[Window]\nMaximized=yes\n"); // lower case is not "Yes"
     EXPECT_FALSE(load().state.maximized);
-}
-
-TEST_F(ConfigLoadTest, BothHtmlOptionsOnLeavesOnlyTheMarking) {
+    // Both HTML options on leave only the marking.
     writeIni("[Import]\nHTML emphasis as capitals=Yes\nHTML bold,italic,underlined=Yes\n");
     load();
     EXPECT_FALSE(Settings(config).Bool(Setting::HtmlEmphasisAsCapitals));
     EXPECT_TRUE(Settings(config).Bool(Setting::HtmlBoldItalicUnderlined));
     EXPECT_EQ(config.ReadString("Import", "HTML emphasis as capitals", ""), "No");
-}
-
-TEST_F(ConfigLoadTest, PunctuationIsConvertedToWindows1252) {
+    // Punctuation is converted to Windows-1252; missing, it ends the section.
     writeIni("[Options]\nPunctuation=.\xE2\x80\x9C\xC2\xBB\n");
     load();
     EXPECT_EQ(Settings(config).Bytes(Setting::Punctuation), ".\x93\xBB");
+    writeIni("[Options]\nBook style=No\n\n[Window]\nMaximized=No\n");
+    load();
+    EXPECT_EQ(config.ReadSection("Options"),
+              (std::vector<std::string>{"Book style", "Punctuation"}));
+    EXPECT_NE(Slurp(iniPath()).find("Punctuation=.:;!?\xC2\xBF"), std::string::npos);
 }
 
 struct MigrationCase {
@@ -448,22 +456,6 @@ TEST_F(ConfigLoadTest, EnvironmentNamesTheFolder) {
     EXPECT_FALSE(std::filesystem::exists(iniPath()));
 }
 
-TEST_F(ConfigLoadTest, NoFontsEndsTheProgram) {
-    env.fonts = {"Symbol", "Wingdings", "Webdings"};
-    const ConfigLoadResult r = load();
-    EXPECT_TRUE(r.exitProgram);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"No Fonts available - exit program!"});
-    // The first-use defaults are saved all the same.
-    EXPECT_TRUE(ConfigFile(iniPath()).SectionExists("Colors"));
-}
-
-TEST_F(ConfigLoadTest, ExcludedFontsFromTheFileAreRemoved) {
-    writeIni("[Excluded Fonts]\nliberation serif=\nDejaVu Sans=\n");
-    const ConfigLoadResult r = load();
-    EXPECT_EQ(r.state.fontList, std::vector<std::string>{"Liberation Mono"});
-    EXPECT_EQ(r.state.defaultFontName, "Liberation Mono");
-}
-
 TEST_F(ConfigLoadTest, DamagedFilesStartWithDefaultsAndKeepTheirContent) {
     std::string binary;
     for (int i = 0; i < 2000; ++i)
@@ -487,12 +479,6 @@ TEST_F(ConfigLoadTest, DamagedFilesStartWithDefaultsAndKeepTheirContent) {
     }
 }
 
-} // namespace
-} // namespace qw
-
-namespace qw {
-namespace {
-
 TEST(LoadPathListTest, RewritesTheFileOnlyWhenTheListChanged) {
     test::TempDir dir;
     const std::string path = dir.write("Quirewell.ini", "[Recent]\nRecent 0=/a.txt\n");
@@ -509,34 +495,6 @@ TEST(LoadPathListTest, RewritesTheFileOnlyWhenTheListChanged) {
     EXPECT_EQ(config.ReadSectionValues("Recent"), std::vector<std::string>{"Recent 0=/a.txt"});
     EXPECT_EQ(failures.size(), 1u);
 }
-
-} // namespace
-} // namespace qw
-
-namespace qw {
-namespace {
-
-TEST_F(ConfigLoadTest, LegacyAutomaticTocOnlyFillsAMissingDefaultKey) {
-    writeIni("[Options]\nDefault automatic TOC=Yes\n[Default]\nFontname=Liberation Mono\n"
-             "Automatically create TOC=No\n");
-    EXPECT_FALSE(load().state.book.automaticToc);
-    writeIni("[Options]\nDefault automatic TOC=Yes\n[Default]\nFontname=Liberation Mono\n");
-    EXPECT_TRUE(load().state.book.automaticToc);
-}
-
-TEST_F(ConfigLoadTest, MissingPunctuationIsAddedToTheEndOfOptions) {
-    writeIni("[Options]\nBook style=No\n\n[Window]\nMaximized=No\n");
-    load();
-    EXPECT_EQ(config.ReadSection("Options"),
-              (std::vector<std::string>{"Book style", "Punctuation"}));
-    EXPECT_NE(Slurp(iniPath()).find("Punctuation=.:;!?\xC2\xBF"), std::string::npos);
-}
-
-} // namespace
-} // namespace qw
-
-namespace qw {
-namespace {
 
 TEST_F(ConfigLoadTest, ACopyHoldingTheLockIsToldOnceAndTheFileStillWritten) {
     writeIni("[Options]\nBook style=No\n");

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,12 +21,7 @@ namespace {
 
 using List = std::vector<std::string>;
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::Slurp;
 
 List RecentList(const ConfigFile& config) {
     List entries;

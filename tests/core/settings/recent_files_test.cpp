@@ -126,16 +126,13 @@ TEST_F(RecentFilesTest, UnrecordedBooksAreNeitherLastReadNorRecent) {
     EXPECT_EQ(config.ReadString("Base Directory", "InitialDir", "x"), "");
 }
 
-TEST_F(RecentFilesTest, BaseFolderIsSetOnceAndKeptAfterwards) {
+TEST_F(RecentFilesTest, BaseFolderIsSetOnceAndFavouritesAddAndRemove) {
     open("[Last]\nLast read file=\n"); // no "Base Directory" section at all
     ASSERT_TRUE(registerFile("/a/x.txt"));
     ASSERT_TRUE(registerFile("/c/y.txt"));
     EXPECT_EQ(recent.baseDirectory(), "/a/");
     recent.setBaseDirectory("/c");
     EXPECT_EQ(reread().ReadString("Base Directory", "InitialDir", ""), "/c/");
-}
-
-TEST_F(RecentFilesTest, FavouritesAddAndRemove) {
     for (const char* path : {"/f/1.txt", "/f/dir/", "/f/2.txt", "/f/dir/"})
         recent.addFavorite(path);
     EXPECT_EQ(recent.list(PathList::Favorite), (List{"/f/dir/", "/f/2.txt", "/f/1.txt"}));
