@@ -7,13 +7,13 @@
 #include "controls/scripted_dialogs.h"
 #include "core/reader/novel_gen.h"
 #include "reader/book.h"
-#include "reader/ui/MenuPanel.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/TForm1.h"
 #include "reader/ui/TitlePageView.h"
 #include "settings/book_fingerprint.h"
 #include "settings/configuration.h"
+#include "settings/ui/MenuPanel.h"
 #include "test_books.h"
 
 #include <QCheckBox>
