@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libzip-dev libgtest-dev libgmock-dev
           libbenchmark-dev libutf8proc-dev xvfb xauth fonts-liberation fonts-dejavu-core
-          fonts-wqy-zenhei openssl "$@")
+          fonts-wqy-zenhei openssl poppler-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

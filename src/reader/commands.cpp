@@ -40,6 +40,8 @@ KeyDecision ctrlTable(const KeyPress& p) {
         return make(shift ? Command::PreviousFont : Command::NextFont);
     case 'O':
         return make(shift ? Command::OpenWithAssociatedProgram : Command::Open);
+    case 'P':
+        return make(Command::PrintText);
     case 'R':
         return make(shift ? Command::OpenMostRecent : Command::ShowRecent);
     case 'S':
@@ -51,7 +53,6 @@ KeyDecision ctrlTable(const KeyPress& p) {
     case 'X':
         return make(Command::Exit);
     case 'H':
-    case 'P':
         return make(Command::Nothing);
     default:
         return make(Command::PassOn);

@@ -91,6 +91,7 @@ enum class Command {
     ClearAllBookmarks,
     Append,
     Copy,
+    PrintText,
     Edit,
     Find,
     FindInFiles,

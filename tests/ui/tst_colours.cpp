@@ -18,7 +18,6 @@
 
 #include <QComboBox>
 #include <QListWidget>
-#include <QPushButton>
 #include <QtTest>
 
 class ColoursTest : public QObject {
@@ -57,7 +56,7 @@ class ColoursTest : public QObject {
         form.ShowOptions();
         qw::ColorsPage* page = form.findChild<qw::OptionsPart*>()->colorsPage();
         QCOMPARE(page->schemeList()->currentText(), QStringLiteral("Default"));
-        auto* remove = page->findChild<QPushButton*>(QStringLiteral("DeleteScheme"));
+        auto* remove = page->findChild<qw::TPanelButton*>(QStringLiteral("DeleteScheme"));
         QVERIFY(!remove->isEnabled());
 
         page->schemeList()->setCurrentIndex(1);
@@ -88,7 +87,7 @@ class ColoursTest : public QObject {
 
         // New: a taken name is refused and asked again, then made and selected.
         dialogs.inputs = {std::string("night"), std::string("Mine")};
-        page->findChild<QPushButton*>(QStringLiteral("NewScheme"))->click();
+        page->findChild<qw::TPanelButton*>(QStringLiteral("NewScheme"))->click();
         QCOMPARE(dialogs.messages().back(),
                  std::string("\"night\" already exists, please enter a different name!"));
         QCOMPARE(dialogs.inputRequests.back().value, std::string("night"));
@@ -121,4 +120,5 @@ class ColoursTest : public QObject {
 };
 
 QTEST_MAIN(ColoursTest)
+#include "controls/ui/TPanelButton.h"
 #include "tst_colours.moc"

@@ -17,11 +17,9 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -73,8 +71,8 @@ class ContentsTest : public QObject {
         QApplication::sendEvent(widget, &move);
     }
 
-    static QToolButton* button(qw::TForm1& form, const char* name) {
-        return form.findChild<QToolButton*>(QString::fromLatin1(name));
+    static qw::TPanelButton* button(qw::TForm1& form, const char* name) {
+        return form.findChild<qw::TPanelButton*>(QString::fromLatin1(name));
     }
 
   private slots:
@@ -230,7 +228,7 @@ class ContentsTest : public QObject {
         QCOMPARE(form->configuration().file.ReadString(record, "TOC on left side", ""),
                  std::string("Yes"));
         // Hiding undocks and stores "No".
-        panel->findChild<QPushButton*>(QStringLiteral("TOCClose"))->click();
+        panel->findChild<qw::TPanelButton*>(QStringLiteral("TOCClose"))->click();
         QVERIFY(!panel->isVisible());
         QVERIFY(!panel->isDocked());
         QTRY_COMPARE(form->pageArea()->x(), 0);
@@ -301,7 +299,7 @@ class ContentsTest : public QObject {
         QCOMPARE(form->configuration().file.ReadString(record, "Section header contains", ""),
                  std::string("chapter i"));
         QCOMPARE(form->contentsPanel()->rowCount(), rows);
-        group.findChild<QPushButton*>(QStringLiteral("ApplyTOC"))->click();
+        group.findChild<qw::TPanelButton*>(QStringLiteral("ApplyTOC"))->click();
         QCOMPARE(form->contentsPanel()->rowCount(), 3);
 
         // Switching automatic creation off stores it and keeps the list.
@@ -543,4 +541,5 @@ class ContentsTest : public QObject {
 };
 
 QTEST_MAIN(ContentsTest)
+#include "controls/ui/TPanelButton.h"
 #include "tst_contents.moc"

@@ -2,6 +2,7 @@
 // entries, sorting, the "Info" hints, "Delete data for", the Delete key and
 // "Set to current".
 
+#include "controls/ui/TMyHintWindow.h"
 #include "settings/ui/IniFileListPage.h"
 
 #include <QCheckBox>
@@ -11,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QToolTip>
 #include <QtTest>
 
 using namespace qw;
@@ -156,21 +156,22 @@ class IniListTest : public QObject {
         const QPoint at = list->visualItemRect(list->item(0)).center();
         QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
         QApplication::sendEvent(list->viewport(), &help);
-        QVERIFY(QToolTip::isVisible());
-        // Shown as plain text: blanks become non-breaking spaces.
-        QString text = QToolTip::text();
-        text.replace(QChar::Nbsp, QLatin1Char(' '));
+        // In the main window's own hint window, which stays until emptied.
+        qw::TMyHintWindow* info = qw::InfoHintWindow();
+        QVERIFY(info->isVisible());
+        QVERIFY(!info->hideTimer().isActive());
+        const QString text = info->text();
         QVERIFY2(text.contains(QStringLiteral("Title: Zeta tale")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("   Not before indentation: ?")));
         // Off the entries, the hint goes.
         const QPoint below(at.x(), list->visualItemRect(list->item(4)).bottom() + 20);
         QHelpEvent away(QEvent::ToolTip, below, list->viewport()->mapToGlobal(below));
         QApplication::sendEvent(list->viewport(), &away);
-        QTRY_VERIFY(!QToolTip::isVisible());
+        QVERIFY(!info->isVisible());
         QApplication::sendEvent(list->viewport(), &help);
-        QVERIFY(QToolTip::isVisible());
+        QVERIFY(info->isVisible());
         page.infoBox()->click();
-        QTRY_VERIFY(!QToolTip::isVisible());
+        QVERIFY(!info->isVisible());
     }
 
     void deleteRanges() {

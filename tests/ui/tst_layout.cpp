@@ -20,7 +20,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -223,7 +222,7 @@ class LayoutTest : public QObject {
         form.ShowOptions(2);
         auto* page = form.findChild<qw::MarginsPage*>();
         QVERIFY(page && page->isVisible());
-        QPushButton* change = page->changeButton();
+        qw::TPanelButton* change = page->changeButton();
         QVERIFY(!change->isEnabled());
         auto edit = [&](const char* name) {
             return page->findChild<QSpinBox*>(QString::fromLatin1(name));
@@ -351,7 +350,7 @@ class LayoutTest : public QObject {
         form.settings().SetBool(qw::Setting::AutomaticallyFit, false);
         form.ShowOptions(3);
         auto* control = form.findChild<qw::CheckOptionsPage*>(QStringLiteral("OPanel3"));
-        auto* fitNow = form.findChild<QPushButton*>(QStringLiteral("Anpassen"));
+        auto* fitNow = form.findChild<qw::TPanelButton*>(QStringLiteral("Anpassen"));
         QVERIFY(control && fitNow);
         QVERIFY(!fitNow->isEnabled()); // no book
         openAt(form, QRect(30, 20, 700, 480), writeBook(dir));
@@ -374,4 +373,5 @@ class LayoutTest : public QObject {
 };
 
 QTEST_MAIN(LayoutTest)
+#include "controls/ui/TPanelButton.h"
 #include "tst_layout.moc"

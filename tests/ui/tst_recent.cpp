@@ -12,7 +12,6 @@
 #include "show_window.h"
 #include "test_books.h"
 
-#include <QToolButton>
 #include <QtTest>
 
 class RecentTest : public QObject {
@@ -112,7 +111,7 @@ class RecentTest : public QObject {
         QTest::keyClick(&form, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(form.book().FileName, config_.filePath(opened[0]).toStdString());
         QTest::keyClick(&form, Qt::Key_W, Qt::ControlModifier);
-        auto* button = form.findChild<QToolButton*>(QStringLiteral("MBRecent"));
+        auto* button = form.findChild<qw::TPanelButton*>(QStringLiteral("MBRecent"));
         QVERIFY(button->toolTip().endsWith(config_.filePath(opened[0])));
         emit button->customContextMenuRequested({});
         QCOMPARE(form.book().FileName, config_.filePath(opened[0]).toStdString());
@@ -156,4 +155,5 @@ class RecentTest : public QObject {
 };
 
 QTEST_MAIN(RecentTest)
+#include "controls/ui/TPanelButton.h"
 #include "tst_recent.moc"

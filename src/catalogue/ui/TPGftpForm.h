@@ -8,6 +8,7 @@
 //   browser->exec();                                   // Ctrl+G, "PG Browser"
 
 #include "catalogue/catalogue_list.h"
+#include "controls/ui/TPanelButton.h"
 
 #include <QDialog>
 
@@ -18,13 +19,14 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTableView;
 
 namespace qw {
 
 class CatalogueModel;
 class ConfigFile;
+class DownloadPane;
+class THttpCli;
 class Configuration;
 class Dialogs;
 class Settings;
@@ -63,13 +65,14 @@ class TPGftpForm : public QDialog {
     QTableView* PGList;
     QLabel* ItemsLabel;
     QLineEdit* FilterText;
-    QPushButton* FilterApply;
+    TPanelButton* FilterApply;
     QCheckBox* FilterActive;
     QCheckBox* CaseSens;
-    QPushButton* FilterReset;
+    TPanelButton* FilterReset;
     QCheckBox* ShowAddInfo;
-    QPushButton* EtextSelect;
-    QFrame* DownloadPanel; // the download list's place
+    TPanelButton* EtextSelect;
+    QFrame* DownloadPanel; // holds the download list
+    DownloadPane* Downloads;
 
   signals:
     // Entries the user chose for the download list (double click, Enter in
@@ -101,6 +104,7 @@ class TPGftpForm : public QDialog {
     bool positionRestored_ = false;
     int designWidth_ = kDesignWidth, designHeight_ = kDesignHeight;
     QString tipShown_;
+    THttpCli* http_;
 };
 
 } // namespace qw

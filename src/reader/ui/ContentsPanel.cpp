@@ -1,5 +1,6 @@
 #include "reader/ui/ContentsPanel.h"
 
+#include "controls/ui/TPanelButton.h"
 #include "reader/ui/qt_text_measurer.h"
 
 #include <QCheckBox>
@@ -11,7 +12,6 @@
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -56,11 +56,13 @@ ContentsPanel::ContentsPanel(QWidget* window) : QFrame(window), window_(window) 
     TOCLeft->setObjectName(QStringLiteral("TOCLeft"));
     TOCLeft->setToolTip(tr("When checked: Stick TOC to the left side"));
     TOCLeft->setFocusPolicy(Qt::NoFocus);
-    CreateTOC = new QPushButton(tr("Create"), this);
+    CreateTOC = new TPanelButton(tr("Create"), this);
+    CreateTOC->useGrooveLook();
     CreateTOC->setObjectName(QStringLiteral("CreateTOC"));
     CreateTOC->setToolTip(tr("Create TOC now"));
     CreateTOC->setFocusPolicy(Qt::NoFocus);
-    TOCClose = new QPushButton(tr("Hide"), this);
+    TOCClose = new TPanelButton(tr("Hide"), this);
+    TOCClose->useGrooveLook();
     TOCClose->setObjectName(QStringLiteral("TOCClose"));
     TOCClose->setToolTip(tr("Hide the TOC panel"));
     TOCClose->setFocusPolicy(Qt::NoFocus);
@@ -130,8 +132,8 @@ ContentsPanel::ContentsPanel(QWidget* window) : QFrame(window), window_(window) 
     CScrDelay.setInterval(100);
     connect(&CScrDelay, &QTimer::timeout, this, &ContentsPanel::scrollTick);
 
-    connect(CreateTOC, &QPushButton::clicked, this, &ContentsPanel::createRequested);
-    connect(TOCClose, &QPushButton::clicked, this, &ContentsPanel::hideRequested);
+    connect(CreateTOC, &TPanelButton::clicked, this, &ContentsPanel::createRequested);
+    connect(TOCClose, &TPanelButton::clicked, this, &ContentsPanel::hideRequested);
     connect(TOCLeft, &QCheckBox::toggled, this, &ContentsPanel::dockingChanged);
     connect(ChapterList, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int previous, int) {

@@ -4,6 +4,7 @@
 // buttons. Docked, it sits at the left edge of the reader window and the
 // reading area gives it room; floating, it is a tool window of its own.
 
+#include "controls/ui/TPanelButton.h"
 #include "reader/sections.h"
 
 #include <QFrame>
@@ -15,7 +16,6 @@
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
 class QTableWidget;
 
 namespace qw {
@@ -77,8 +77,8 @@ class ContentsPanel : public QFrame {
     QPointF lastPointer_{-1e9, -1e9}; // screen position of the last move over the list
     QLabel* title_;
     QCheckBox* TOCLeft;
-    QPushButton* CreateTOC;
-    QPushButton* TOCClose;
+    TPanelButton* CreateTOC;
+    TPanelButton* TOCClose;
     QWidget* ChapterPanelDown;
     QTableWidget* ChapterList;
     QWidget* ChapterPanelUp;

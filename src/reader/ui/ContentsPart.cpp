@@ -10,6 +10,7 @@
 
 #include "reader/ui/ContentsPart.h"
 
+#include "controls/ui/TPanelButton.h"
 #include "reader/book.h"
 #include "reader/ui/ContentsPanel.h"
 #include "reader/ui/PageArea.h"
@@ -27,7 +28,6 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
-#include <QToolButton>
 
 #include <algorithm>
 
@@ -53,13 +53,12 @@ class TocScanPump : public TocScanHost {
     int pollMs_;
 };
 
-QToolButton* sectionButton(QWidget* parent, const char* name, const QString& text,
-                           const QString& tip) {
-    auto* button = new QToolButton(parent);
+TPanelButton* sectionButton(QWidget* parent, const char* name, const QString& text,
+                            const QString& tip) {
+    auto* button = new TPanelButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setText(text);
     button->setToolTip(tip);
-    button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
@@ -75,18 +74,18 @@ ContentsPart::ContentsPart(ReaderContext& context, QBoxLayout& buttonRow, Record
     MBPrevious =
         sectionButton(window, "MBPrevious", tr("|<"), tr("Previous section (Ctrl+Arrow Left)"));
     MBNext = sectionButton(window, "MBNext", tr(">|"), tr("Next section (Ctrl+Arrow Right)"));
-    for (QToolButton* button : {MBTOC, MBPrevious, MBNext})
+    for (TPanelButton* button : {MBTOC, MBPrevious, MBNext})
         buttonRow.addWidget(button);
     MBPrevious->setEnabled(false);
     MBNext->setEnabled(false);
     // A right click on either section button shows the panel instead.
-    for (QToolButton* button : {MBPrevious, MBNext}) {
+    for (TPanelButton* button : {MBPrevious, MBNext}) {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QWidget::customContextMenuRequested, this, [this] { ShowToc(true); });
     }
-    connect(MBTOC, &QToolButton::clicked, this, &ContentsPart::ToggleToc);
-    connect(MBPrevious, &QToolButton::clicked, this, &ContentsPart::PreviousSection);
-    connect(MBNext, &QToolButton::clicked, this, &ContentsPart::NextSection);
+    connect(MBTOC, &TPanelButton::clicked, this, &ContentsPart::ToggleToc);
+    connect(MBPrevious, &TPanelButton::clicked, this, &ContentsPart::PreviousSection);
+    connect(MBNext, &TPanelButton::clicked, this, &ContentsPart::NextSection);
 
     connect(Contents, &ContentsPanel::sectionClicked, this, &ContentsPart::JumpToSection);
     connect(Contents, &ContentsPanel::rowSelected, this, &ContentsPart::PreviewSection);
@@ -130,7 +129,9 @@ void ContentsPart::runCreateToc(bool redraw) {
                 Contents->repaint();
         }
         const LineTextSource lines = [this](int n) { return lineText(n); };
-        TocScan scan = DetectSections(book(), TocCriteriaOf(config().state.book), lines, &pump);
+        TocCriteria criteria = TocCriteriaOf(config().state.book);
+        criteria.alwaysListChapters = config().settings.Bool(Setting::AlwaysListChapters);
+        TocScan scan = DetectSections(book(), criteria, lines, &pump);
         sections_ = std::move(scan.sections);
         if (!scan.aborted) {
             if (sections_.empty()) {
@@ -176,6 +177,11 @@ void ContentsPart::attachTocCriteria(TocCriteriaGroup* group) {
         TocCriteriaChanged(headerTextOnly);
     });
     connect(group, &TocCriteriaGroup::applyClicked, this, &ContentsPart::CreateTOCClick);
+    group->setAlwaysListChapters(config().settings.Bool(Setting::AlwaysListChapters));
+    connect(group, &TocCriteriaGroup::alwaysListChaptersToggled, this, [this](bool on) {
+        config().settings.SetBool(Setting::AlwaysListChapters, on);
+        TocCriteriaChanged(false);
+    });
 }
 
 bool ContentsPart::tocWanted() const {

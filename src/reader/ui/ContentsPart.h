@@ -5,6 +5,7 @@
 // docking as the book record keeps it. The window's geometry while the panel
 // docks stays with the window, which hears of it through dockedShownChanged.
 
+#include "controls/ui/TPanelButton.h"
 #include "reader/commands.h"
 #include "reader/sections.h"
 #include "reader/ui/ReaderContext.h"
@@ -19,7 +20,6 @@
 
 class QBoxLayout;
 class QTimer;
-class QToolButton;
 
 namespace qw {
 
@@ -99,9 +99,9 @@ class ContentsPart : public QObject {
     RecordsPart& records_;
     QTimer& resizeTimer_;
     ContentsPanel* Contents = nullptr;
-    QToolButton* MBTOC = nullptr;
-    QToolButton* MBPrevious = nullptr;
-    QToolButton* MBNext = nullptr;
+    TPanelButton* MBTOC = nullptr;
+    TPanelButton* MBPrevious = nullptr;
+    TPanelButton* MBNext = nullptr;
     SectionMap sections_;
     std::vector<SectionRow> contentsRows_; // what the list shows
     int previewedRow_ = -1;

@@ -2,6 +2,7 @@
 
 #include "import/text_decoding.h"
 
+#include "controls/ui/TPanelButton.h"
 #include "reader/commands.h"
 
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -31,7 +31,8 @@ FileSpecificPage::FileSpecificPage(QWidget* parent) : QWidget(parent) {
     TabWidth->setObjectName(QStringLiteral("TabWidth"));
     TabWidth->setRange(1, 100);
     TabWidth->setToolTip(tr("Tab stops; 4 units are one average character"));
-    ApplyTabWidth = new QPushButton(tr("Apply"), this);
+    ApplyTabWidth = new TPanelButton(tr("Apply"), this);
+    ApplyTabWidth->useGrooveLook();
     ApplyTabWidth->setObjectName(QStringLiteral("ApplyTabWidth"));
     grid->addWidget(new QLabel(tr("Font:"), this), 0, 0);
     grid->addWidget(Schriftart, 0, 1, 1, 2);
@@ -57,7 +58,8 @@ FileSpecificPage::FileSpecificPage(QWidget* parent) : QWidget(parent) {
         indented->addWidget(box, 1);
         layout->addLayout(indented);
     }
-    SetDefault = new QPushButton(tr("Set as default"), this);
+    SetDefault = new TPanelButton(tr("Set as default"), this);
+    SetDefault->useGrooveLook();
     SetDefault->setObjectName(QStringLiteral("SetDefault"));
     SetDefault->setToolTip(tr("Use this font and these line settings for new books"));
     layout->addWidget(SetDefault, 0, Qt::AlignLeft);
@@ -78,11 +80,11 @@ FileSpecificPage::FileSpecificPage(QWidget* parent) : QWidget(parent) {
             [this] { emit fontChosen(Schriftart->currentText().toStdString()); });
     connect(Fontgroesse, QOverload<int>::of(&QComboBox::activated), this,
             [this] { emit sizeChosen(Fontgroesse->currentData().toInt()); });
-    connect(ApplyTabWidth, &QPushButton::clicked, this,
+    connect(ApplyTabWidth, &TPanelButton::clicked, this,
             [this] { emit tabWidthApplied(TabWidth->value()); });
     for (QCheckBox* box : {ZWEntfernen, Punctuation, Einzug})
         connect(box, &QCheckBox::clicked, this, &FileSpecificPage::reportLineBreakOptions);
-    connect(SetDefault, &QPushButton::clicked, this, &FileSpecificPage::setAsDefaultClicked);
+    connect(SetDefault, &TPanelButton::clicked, this, &FileSpecificPage::setAsDefaultClicked);
     connect(Encoding, QOverload<int>::of(&QComboBox::activated), this,
             [this] { emit encodingChosen(Encoding->currentText().toStdString()); });
 }

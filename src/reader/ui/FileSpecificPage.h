@@ -4,6 +4,7 @@
 // "Set as default". The page shows the values and reports the reader's
 // choices; the reader window stores them and fits or re-paginates.
 
+#include "controls/ui/TPanelButton.h"
 #include "settings/book_settings.h"
 
 #include <QWidget>
@@ -13,7 +14,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QPushButton;
 class QSpinBox;
 
 namespace qw {
@@ -52,11 +52,11 @@ class FileSpecificPage : public QWidget {
     QComboBox* Schriftart;
     QComboBox* Fontgroesse;
     QSpinBox* TabWidth;
-    QPushButton* ApplyTabWidth;
+    TPanelButton* ApplyTabWidth;
     QCheckBox* ZWEntfernen;
     QCheckBox* Punctuation;
     QCheckBox* Einzug;
-    QPushButton* SetDefault;
+    TPanelButton* SetDefault;
     QComboBox* Encoding;
 };
 

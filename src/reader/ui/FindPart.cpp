@@ -1,6 +1,7 @@
 #include "reader/ui/FindPart.h"
 
 #include "controls/dialogs.h"
+#include "controls/ui/TPanelButton.h"
 #include "reader/book.h"
 #include "reader/book_search_lines.h"
 #include "reader/find_pages.h"
@@ -17,7 +18,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 namespace qw {
@@ -59,8 +59,9 @@ class FindScanPump : public FindProgress {
     QString caption_;
 };
 
-QPushButton* panelButton(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
+TPanelButton* panelButton(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new TPanelButton(text, parent);
+    button->useGrooveLook();
     button->setObjectName(QString::fromLatin1(name));
     button->setFocusPolicy(Qt::NoFocus); // the focus stays in the field
     return button;
@@ -93,9 +94,9 @@ FindPart::FindPart(ReaderContext& context, const ParaWrap& wrap, QTimer& resizeT
         row->addWidget(w);
     Finden->hide();
 
-    connect(FindStart, &QPushButton::clicked, this, &FindPart::findNext);
-    connect(FindDone, &QPushButton::clicked, this, &FindPart::closePanel);
-    connect(FindInFiles, &QPushButton::clicked, this,
+    connect(FindStart, &TPanelButton::clicked, this, &FindPart::findNext);
+    connect(FindDone, &TPanelButton::clicked, this, &FindPart::closePanel);
+    connect(FindInFiles, &TPanelButton::clicked, this,
             [this] { emit findInFilesRequested(FindText->currentText()); });
     connect(FindCSens, &QCheckBox::clicked, this, [this] {
         if (isOpen())

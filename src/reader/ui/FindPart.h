@@ -4,6 +4,7 @@
 // it runs on from the left page), the caption showing the scan's progress,
 // Space or Esc stopping it and the question at the end of the book.
 
+#include "controls/ui/TPanelButton.h"
 #include "reader/commands.h"
 
 #include <QObject>
@@ -12,7 +13,6 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
-class QPushButton;
 class QTimer;
 
 namespace qw {
@@ -65,9 +65,9 @@ class FindPart : public QObject {
     QFrame* Finden;
     QComboBox* FindText;
     QCheckBox* FindCSens;
-    QPushButton* FindStart;
-    QPushButton* FindInFiles;
-    QPushButton* FindDone;
+    TPanelButton* FindStart;
+    TPanelButton* FindInFiles;
+    TPanelButton* FindDone;
 };
 
 } // namespace qw

@@ -1,10 +1,10 @@
 #include "reader/ui/MarginsPage.h"
+#include "controls/ui/TPanelButton.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -22,10 +22,11 @@ MarginsPage::MarginsPage(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout;
     const char* names[4] = {"MarginLeft", "MarginRight", "MarginTop", "MarginBottom"};
     const char* captions[4] = {"Left:", "Right (inner):", "Top:", "Bottom:"};
-    ChangeMargins = new QPushButton(tr("Change margins to:"), this);
+    ChangeMargins = new TPanelButton(tr("Change margins to:"), this);
+    ChangeMargins->useGrooveLook();
     ChangeMargins->setObjectName(QStringLiteral("ChangeMargins"));
     ChangeMargins->setToolTip(tr("Store the four margins (pixels) and apply them"));
-    connect(ChangeMargins, &QPushButton::clicked, this, &MarginsPage::requestChange);
+    connect(ChangeMargins, &TPanelButton::clicked, this, &MarginsPage::requestChange);
     grid->addWidget(ChangeMargins, 0, 0, 1, 2);
     for (int i = 0; i < 4; ++i) {
         auto* edit = new QSpinBox(this);

@@ -3,12 +3,12 @@
 // "Change margins to:", which is enabled only while an edit differs from the
 // stored margins. Enter in an edit or on the check box applies the margins.
 
+#include "controls/ui/TPanelButton.h"
 #include "reader/window_layout.h"
 
 #include <QWidget>
 
 class QCheckBox;
-class QPushButton;
 class QSpinBox;
 
 namespace qw {
@@ -22,7 +22,7 @@ class MarginsPage : public QWidget {
     void setStored(const PageMargins& margins, bool apply);
     PageMargins edits() const;
     void setEdits(const PageMargins& margins);
-    QPushButton* changeButton() const { return ChangeMargins; }
+    TPanelButton* changeButton() const { return ChangeMargins; }
     QCheckBox* applyBox() const { return ApplyMargins; }
 
   signals:
@@ -39,7 +39,7 @@ class MarginsPage : public QWidget {
     PageMargins stored_{};
     QCheckBox* ApplyMargins;
     QSpinBox* edits_[4];
-    QPushButton* ChangeMargins;
+    TPanelButton* ChangeMargins;
 };
 
 } // namespace qw

@@ -1,5 +1,6 @@
 #include "reader/ui/OptionsPart.h"
 
+#include "controls/ui/TPanelButton.h"
 #include "import/archive.h"
 #include "reader/book.h"
 #include "reader/ui/ContentsPart.h"
@@ -24,7 +25,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -90,11 +90,12 @@ void OptionsPart::build() {
     };
     general_ = addCheckPage(kGeneralNode, tr("General"), GeneralOptions());
     control_ = addCheckPage(kControlNode, tr("Control"), ControlOptions());
-    Anpassen = new QPushButton(tr("Fit &lines now"), control_);
+    Anpassen = new TPanelButton(tr("Fit &lines now"), control_);
+    Anpassen->useGrooveLook();
     Anpassen->setObjectName(QStringLiteral("Anpassen"));
     Anpassen->setToolTip(tr("Fit the lines to the pages now"));
     control_->below()->addWidget(Anpassen, 0, Qt::AlignLeft);
-    connect(Anpassen, &QPushButton::clicked, this, &OptionsPart::fitNowClicked);
+    connect(Anpassen, &TPanelButton::clicked, this, &OptionsPart::fitNowClicked);
     import_ = addCheckPage(kImportNode, tr("Import"), ImportOptionList());
     auto* reopen =
         new QLabel(tr("Re-open the file for these changes to become effective"), import_);
@@ -159,12 +160,13 @@ void OptionsPart::build() {
     auto* tocLayout = new QVBoxLayout(tocPage);
     auto* criteria = new TocCriteriaGroup(tocPage);
     tocLayout->addWidget(criteria);
-    auto* tocDefault = new QPushButton(tr("Set as default"), tocPage);
+    auto* tocDefault = new TPanelButton(tr("Set as default"), tocPage);
+    tocDefault->useGrooveLook();
     tocDefault->setObjectName(QStringLiteral("SetTocDefault"));
     tocDefault->setToolTip(tr("Use these criteria for new books"));
     tocLayout->addWidget(tocDefault, 0, Qt::AlignLeft);
     tocLayout->addStretch(1);
-    connect(tocDefault, &QPushButton::clicked, this, [this] {
+    connect(tocDefault, &TPanelButton::clicked, this, [this] {
         SaveTocSettings(context_.config.file, kDefaultRecord, context_.config.state.book,
                         contents_.tocShown());
     });

@@ -5,6 +5,7 @@
 // A check box is stored here; what an option does to the pages and the book
 // is the window's, which hears of it through the signals.
 
+#include "controls/ui/TPanelButton.h"
 #include "reader/ui/ReaderContext.h"
 #include "settings/page_margins.h"
 #include "settings/ui/option_pages.h"
@@ -13,8 +14,6 @@
 
 #include <functional>
 #include <string>
-
-class QPushButton;
 
 namespace qw {
 
@@ -74,7 +73,7 @@ class OptionsPart : public QObject {
     CheckOptionsPage* general_ = nullptr;
     CheckOptionsPage* control_ = nullptr;
     CheckOptionsPage* import_ = nullptr;
-    QPushButton* Anpassen = nullptr; // "Fit lines now"
+    TPanelButton* Anpassen = nullptr; // "Fit lines now"
     MarginsPage* margins_ = nullptr;
     ColorsPage* colors_ = nullptr;
     FileSpecificPage* fileSpecific_ = nullptr;

@@ -1,6 +1,8 @@
 #include "reader/ui/PageArea.h"
 
 #include "controls/dialogs.h"
+#include "controls/ui/TPanelButton.h"
+#include "reader/justify.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/ProgressBar.h"
 #include "reader/ui/TitlePageView.h"
@@ -14,7 +16,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QToolButton>
 
 namespace qw {
 
@@ -95,23 +96,34 @@ PageArea::PageArea(Book& book, Dialogs& dialogs, QWidget* parent)
     placeControls();
 }
 
-QToolButton* PageArea::makeButton(const char* name, QStyle::StandardPixmap icon, const QString& tip,
-                                  PageMove move) {
-    auto* button = new QToolButton(topRow_);
+TPanelButton* PageArea::makeButton(const char* name, QStyle::StandardPixmap icon,
+                                   const QString& tip, PageMove move) {
+    auto* button = new TPanelButton(topRow_);
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(style()->standardIcon(icon));
     button->setToolTip(tip);
-    button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setMinimumWidth(24);
-    connect(button, &QToolButton::clicked, this, [this, move] { applyMove(move); });
+    connect(button, &TPanelButton::clicked, this, [this, move] { applyMove(move); });
     return button;
 }
 
 void PageArea::setOptions(const PageAreaOptions& options) {
     options_ = options;
     placeControls();
+    justifyShownPages();
     update();
+}
+
+void PageArea::justifyShownPages() {
+    const auto justify = [this](PageView* view, int page, const PageText& text, bool filled) {
+        view->setJustifiedLines(
+            options_.justify && filled && book_.isOpen()
+                ? PageLinesToJustify(book_, page, text.leadingBlankLines, view->lineCount())
+                : std::vector<bool>());
+    };
+    justify(LinkeSeite, book_.Pages.LeftPage, shown_.left, shown_.leftFilled);
+    justify(RechteSeite, book_.Pages.LeftPage + 1, shown_.right, shown_.rightFilled);
 }
 
 void PageArea::setPageFont(const QFont& font) {
@@ -178,7 +190,7 @@ void PageArea::placeControls() {
 
     // The progress bar sits below the pages or in the top row.
     const int backIndex =
-        buttonRow_->indexOf(topRow_->findChild<QToolButton*>(QStringLiteral("MBBack")));
+        buttonRow_->indexOf(topRow_->findChild<TPanelButton*>(QStringLiteral("MBBack")));
     Fortschritt->setBelowText(options_.progressBarBelow);
     if (options_.progressBarShown && options_.progressBarBelow) {
         if (Fortschritt->parentWidget() != this) {
@@ -293,6 +305,7 @@ void PageArea::showCurrentPages() {
     shown_ = ComposePages(book_.Pages.LeftPage, book_.Pages.LinesPerPage, lineCount_, source_);
     LinkeSeite->setPageText(shown_.left.text);
     RechteSeite->setPageText(shown_.right.text);
+    justifyShownPages();
     setUpdatesEnabled(true);
     if (!shown_.failedLines.empty()) {
         const std::string n = std::to_string(shown_.failedLines.front());

@@ -4,6 +4,7 @@
 // page numbers with the page history, the progress bar and the turn areas.
 // It shows the pages of the book it is given and carries out the moves.
 
+#include "controls/ui/TPanelButton.h"
 #include "reader/book.h"
 #include "reader/page_history.h"
 #include "reader/page_layout.h"
@@ -20,7 +21,6 @@
 class QComboBox;
 class QHBoxLayout;
 class QLabel;
-class QToolButton;
 
 namespace qw {
 
@@ -37,6 +37,8 @@ struct PageAreaOptions {
     PageMargins margins{}; // applied
     // Full screen: the button row is pushed above the screen's edge.
     bool fullScreen = false;
+    // "Justify text": the lines of a paragraph are drawn to the page width.
+    bool justify = false;
 };
 
 class PageArea : public QWidget {
@@ -115,12 +117,13 @@ class PageArea : public QWidget {
     void showMove(const MoveResult& result);
     void updateHistoryList();
     void renderBackground();
-    QToolButton* makeButton(const char* name, QStyle::StandardPixmap icon, const QString& tip,
-                            PageMove move);
+    TPanelButton* makeButton(const char* name, QStyle::StandardPixmap icon, const QString& tip,
+                             PageMove move);
 
     Book& book_;
     Dialogs& dialogs_;
     PageAreaOptions options_;
+    void justifyShownPages();
     QFont font_;
     QColor pageColour_{0xe7, 0xe7, 0xe7};
     QColor textColour_{0, 0, 0};

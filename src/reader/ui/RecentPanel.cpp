@@ -1,10 +1,10 @@
 #include "reader/ui/RecentPanel.h"
+#include "controls/ui/TPanelButton.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,8 +24,9 @@ QLabel* title(const QString& text, const char* name, QWidget* parent) {
     return label;
 }
 
-QPushButton* button(const QString& text, const char* name, const QString& hint, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
+TPanelButton* button(const QString& text, const char* name, const QString& hint, QWidget* parent) {
+    auto* b = new TPanelButton(text, parent);
+    b->useGrooveLook();
     b->setObjectName(QString::fromLatin1(name));
     b->setToolTip(hint);
     b->setFocusPolicy(Qt::NoFocus);
@@ -86,14 +87,14 @@ RecentPanel::RecentPanel(QWidget* parent) : QFrame(parent) {
     layout->addLayout(base);
 
     auto* buttons = new QGridLayout;
-    QPushButton* setCurrent = button(tr("Set current"), "SetCurrentBase",
-                                     tr("Set the base directory to the current path"), this);
-    QPushButton* browse =
+    TPanelButton* setCurrent = button(tr("Set current"), "SetCurrentBase",
+                                      tr("Set the base directory to the current path"), this);
+    TPanelButton* browse =
         button(tr("Browse"), "BrowseBase", tr("Browse and set the base directory"), this);
-    QPushButton* addCurrent =
+    TPanelButton* addCurrent =
         button(tr("Add current"), "AddCurrentFavorite",
                tr("Add the current file to the list of favorite files"), this);
-    QPushButton* addDirectory =
+    TPanelButton* addDirectory =
         button(tr("Add directory"), "AddDirectoryFavorite",
                tr("Browse and add a directory to the list of favorite files"), this);
     ShowInfo = new QCheckBox(tr("Show info"), this);
@@ -106,10 +107,10 @@ RecentPanel::RecentPanel(QWidget* parent) : QFrame(parent) {
     buttons->addWidget(ShowInfo, 0, 2);
     layout->addLayout(buttons);
 
-    connect(setCurrent, &QPushButton::clicked, this, &RecentPanel::setCurrentClicked);
-    connect(browse, &QPushButton::clicked, this, &RecentPanel::browseClicked);
-    connect(addCurrent, &QPushButton::clicked, this, &RecentPanel::addCurrentClicked);
-    connect(addDirectory, &QPushButton::clicked, this, &RecentPanel::addDirectoryClicked);
+    connect(setCurrent, &TPanelButton::clicked, this, &RecentPanel::setCurrentClicked);
+    connect(browse, &TPanelButton::clicked, this, &RecentPanel::browseClicked);
+    connect(addCurrent, &TPanelButton::clicked, this, &RecentPanel::addCurrentClicked);
+    connect(addDirectory, &TPanelButton::clicked, this, &RecentPanel::addDirectoryClicked);
     connect(ShowInfo, &QCheckBox::toggled, this, &RecentPanel::refreshHints);
     connect(RecentList, &PathListBox::entryClicked, this,
             [this](const std::string& path, Qt::KeyboardModifiers mods) {

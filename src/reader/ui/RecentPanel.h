@@ -4,6 +4,7 @@
 // the buttons that change it or add favourites. It only shows and reports;
 // the recent part carries the actions out.
 
+#include "controls/ui/TPanelButton.h"
 #include "settings/recent_files.h"
 
 #include <QFrame>
@@ -14,7 +15,6 @@
 
 class QCheckBox;
 class QLabel;
-class QPushButton;
 
 namespace qw {
 

@@ -1,6 +1,7 @@
 #include "reader/ui/RecentPart.h"
 
 #include "controls/dialogs.h"
+#include "controls/ui/TPanelButton.h"
 #include "reader/book.h"
 #include "reader/ui/RecentPanel.h"
 #include "reader/ui/RecordsPart.h"
@@ -9,7 +10,6 @@
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QToolButton>
 
 #include <algorithm>
 
@@ -31,15 +31,14 @@ RecentPart::RecentPart(ReaderContext& context, QBoxLayout& buttonRow, RecordsPar
     : QObject(&context.window), context_(context), records_(records) {
     QWidget* window = &context_.window;
     Recent = new RecentPanel(window);
-    MBRecent = new QToolButton(window);
+    MBRecent = new TPanelButton(window);
     MBRecent->setObjectName(QStringLiteral("MBRecent"));
     MBRecent->setText(tr("Recent"));
-    MBRecent->setAutoRaise(true);
     MBRecent->setFocusPolicy(Qt::NoFocus);
     MBRecent->setToolTip(hintText(RecentFiles::startupHint()));
     MBRecent->setContextMenuPolicy(Qt::CustomContextMenu);
     buttonRow.addWidget(MBRecent);
-    connect(MBRecent, &QToolButton::clicked, this, &RecentPart::ShowRecentPanel);
+    connect(MBRecent, &TPanelButton::clicked, this, &RecentPart::ShowRecentPanel);
     connect(MBRecent, &QWidget::customContextMenuRequested, this, &RecentPart::OpenLatest);
 
     connect(Recent, &RecentPanel::entryClicked, this, &RecentPart::entryClicked);

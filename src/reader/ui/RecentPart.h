@@ -4,6 +4,7 @@
 // click: the latest file) and the base folder. The lists are read from the
 // configuration whenever they are shown.
 
+#include "controls/ui/TPanelButton.h"
 #include "import/file_ref.h"
 #include "reader/commands.h"
 #include "reader/ui/ReaderContext.h"
@@ -15,7 +16,6 @@
 #include <string>
 
 class QBoxLayout;
-class QToolButton;
 
 namespace qw {
 
@@ -60,7 +60,7 @@ class RecentPart : public QObject {
     ReaderContext& context_;
     RecordsPart& records_;
     RecentPanel* Recent;
-    QToolButton* MBRecent;
+    TPanelButton* MBRecent;
 };
 
 } // namespace qw

@@ -1,8 +1,11 @@
 #include "reader/ui/RecordsPart.h"
 
+#include "controls/ui/TPanelButton.h"
+#include "import/archive.h"
 #include "reader/book.h"
 #include "reader/title_page.h"
 #include "reader/ui/PageArea.h"
+#include "settings/book_fingerprint.h"
 #include "settings/book_info_fields.h"
 #include "settings/configuration.h"
 #include "settings/ui/AnnotationPage.h"
@@ -12,7 +15,6 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
-#include <QToolButton>
 
 #include <algorithm>
 
@@ -20,11 +22,10 @@ namespace qw {
 
 namespace {
 
-QToolButton* bookmarkButton(QWidget* parent, const QString& name, const QString& tip) {
-    auto* button = new QToolButton(parent);
+TPanelButton* bookmarkButton(QWidget* parent, const QString& name, const QString& tip) {
+    auto* button = new TPanelButton(parent);
     button->setObjectName(name);
     button->setToolTip(tip);
-    button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setContextMenuPolicy(Qt::CustomContextMenu);
     return button;
@@ -61,15 +62,15 @@ RecordsPart::RecordsPart(ReaderContext& context, QBoxLayout& buttonRow)
                                  tr("Bookmark the left page (Ctrl+B); right click clears all"));
     Lesezeichen->setText(tr("Bookmark"));
     buttonRow.addWidget(Lesezeichen);
-    connect(Lesezeichen, &QToolButton::clicked, this, &RecordsPart::setNextBookmark);
+    connect(Lesezeichen, &TPanelButton::clicked, this, &RecordsPart::setNextBookmark);
     connect(Lesezeichen, &QWidget::customContextMenuRequested, this,
             &RecordsPart::clearAllBookmarks);
     for (int i = 0; i < 3; ++i) {
-        QToolButton* button =
+        TPanelButton* button =
             bookmarkButton(&context_.window, QStringLiteral("Lesezeichen%1").arg(i + 1),
                            tr("Go to the bookmark (Ctrl+%1); right click clears it").arg(i + 1));
         buttonRow.addWidget(button);
-        connect(button, &QToolButton::clicked, this, [this, i] { goToBookmark(i); });
+        connect(button, &TPanelButton::clicked, this, [this, i] { goToBookmark(i); });
         connect(button, &QWidget::customContextMenuRequested, this,
                 [this, i] { clearBookmark(i); });
         LesezeichenNr[i] = button;
@@ -114,12 +115,24 @@ void RecordsPart::loadRecord(const std::string& name) {
 
 void RecordsPart::openBook() {
     Book& book = context_.book;
+    takeOverMovedRecord();
     loadRecord(recordName());
     if (record_.info.title.empty() && !book.PalmDocTitle.empty())
         record_.info.title = book.PalmDocTitle;
     // The stored position: fitting carries it over to the new layout.
     book.LineCount = record_.position.totalLines;
     book.Pages.restore(record_.position.page, record_.position.linesPerPage, record_.bookmarks);
+}
+
+void RecordsPart::takeOverMovedRecord() {
+    if (!context_.configLoaded || !context_.config.settings.Bool(Setting::FindMovedBooks) ||
+        IsUnrecorded(recordName(), recordRules()))
+        return;
+    const std::string moved = FindMovedRecord(
+        context_.config.file, recordName(), context_.book.Fingerprint,
+        [](const std::string& reference) { return FileReferenceExists(reference); });
+    if (!moved.empty())
+        TakeOverRecord(context_.config.file, moved, recordName());
 }
 
 void RecordsPart::bookOpened() {
@@ -139,6 +152,9 @@ void RecordsPart::writeBookRecord() {
     record_.position = {book.Pages.LeftPage, book.LineCount, book.Pages.LinesPerPage};
     for (size_t i = 0; i < 3; ++i)
         record_.bookmarks[i] = book.Pages.Bookmarks[i] > 0 ? book.Pages.Bookmarks[i] : kNoBookmark;
+    // Kept with the record so that the book is found again after a move.
+    if (!book.Fingerprint.empty() && !IsUnrecorded(recordName(), recordRules()))
+        context_.config.file.WriteString(recordName(), kFingerprintKey, book.Fingerprint);
     SaveBookSection(context_.config.file, recordName(), record_, tocShown(), recordRules());
 }
 
@@ -219,6 +235,7 @@ void RecordsPart::updateTitlePage() {
     title.remarks = record_.info.remarks;
     title.fileName = context_.book.FileName;
     title.archiveEntry = context_.book.ArchiveEntry;
+    FillFromGutenbergHeader(title, context_.book.Frame.header);
     context_.pages.setTitleInfo(title);
 }
 

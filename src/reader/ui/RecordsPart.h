@@ -4,6 +4,7 @@
 // fields, the bookmark buttons, the title page drawn from the information,
 // and the "Book info" and "Annotation" pages.
 
+#include "controls/ui/TPanelButton.h"
 #include "reader/ui/ReaderContext.h"
 #include "settings/book_record.h"
 
@@ -13,7 +14,6 @@
 #include <string>
 
 class QBoxLayout;
-class QToolButton;
 
 namespace qw {
 
@@ -68,12 +68,14 @@ class RecordsPart : public QObject {
 
   private:
     void writeBookmarks();
+    // "Find the reading position of moved or renamed books".
+    void takeOverMovedRecord();
     void infoEdited(BookKey key, const std::string& value);
 
     ReaderContext& context_;
     BookRecord record_;
-    QToolButton* Lesezeichen;
-    QToolButton* LesezeichenNr[3];
+    TPanelButton* Lesezeichen;
+    TPanelButton* LesezeichenNr[3];
     BookInfoPage* bookInfo_ = nullptr;
     AnnotationPage* annotation_ = nullptr;
 };

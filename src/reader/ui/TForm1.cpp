@@ -2,9 +2,12 @@
 
 #include "catalogue/ui/TPGftpForm.h"
 #include "controls/dialogs.h"
+#include "controls/ui/TMyHintWindow.h"
 #include "reader/caption.h"
+#include "reader/help_file.h"
 #include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
+#include "reader/ui/EditorPart.h"
 #include "reader/ui/FindInFilesPart.h"
 #include "reader/ui/FindPart.h"
 #include "reader/ui/FolderPart.h"
@@ -12,6 +15,7 @@
 #include "reader/ui/OptionsPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
+#include "reader/ui/PrintPart.h"
 #include "reader/ui/RecentPart.h"
 #include "reader/ui/RecordsPart.h"
 #include "reader/ui/save_as_glue.h"
@@ -46,6 +50,7 @@ QAction* menuCommand(QMenu* menu, const char* name, const QString& text, const Q
 TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), loader_(book_, *this, dialogs) {
     setObjectName(QStringLiteral("Form1"));
+    InstallHintWindow(); // every tooltip in the program's hint window
     setMinimumSize(600, 400);
     resize(1024, 720);
 
@@ -73,6 +78,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     Append = menuCommand(menu, "Append", tr("&Append..."), tr("Ctrl+A"));
     Speichern = menuCommand(menu, "Speichern", tr("&Save as..."), tr("Ctrl+S"));
     Schliessen = menuCommand(menu, "Schliessen", tr("Close"), tr("Ctrl+W"));
+    QAction* printText = menuCommand(menu, "PrintText", tr("&Print text"), tr("Ctrl+P"));
     menu->addSeparator();
     QAction* contents = menuCommand(menu, "ShowTOC", tr("&Table of contents"), tr("Ctrl+T"));
     QAction* catalogue = menuCommand(menu, "PGBrowser", tr("Project &Gutenberg..."), tr("Ctrl+G"));
@@ -80,6 +86,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
         menuCommand(menu, "FIFiles", tr("Find in &files..."), tr("Ctrl+Shift+F"));
     OptionsAction = menuCommand(menu, "OptionsAction", tr("O&ptions..."), QString());
     menu->addSeparator();
+    QAction* help = menuCommand(menu, "OpenHelpTxt", tr("Open &Help.txt"), QString());
     QAction* exit = menuCommand(menu, "Beenden", tr("E&xit"), tr("Ctrl+X"));
     MenuButton->setMenu(menu);
     pages_->buttonRow()->insertWidget(0, MenuButton);
@@ -92,6 +99,8 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(catalogue, &QAction::triggered, this, &TForm1::showCatalogue);
     connect(findInFiles, &QAction::triggered, this, [this] { runCommand({Command::FindInFiles}); });
     connect(exit, &QAction::triggered, this, [this] { runCommand({Command::Exit}); });
+    connect(help, &QAction::triggered, this, &TForm1::OpenHelpFile);
+    connect(printText, &QAction::triggered, this, [this] { runCommand({Command::PrintText}); });
 
     records_ = new RecordsPart(*context_, *pages_->buttonRow());
     connect(records_, &RecordsPart::captionFieldsChanged, this, &TForm1::UpdateCaption);
@@ -122,13 +131,15 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(options_, &OptionsPart::coloursChanged, colours_, &ColoursPart::apply);
     colours_->apply();
     find_ = new FindPart(*context_, layout_->wrap(), layout_->resizeTimer());
-    findInFiles_ = new FindInFilesPart(*context_, loader_, *find_);
-    connect(find_, &FindPart::findInFilesRequested, findInFiles_, &FindInFilesPart::start);
     folder_ = new FolderPart(
         *context_,
         [this](const FileRef& file) { return loader_.openKnownFile(file.path, file.entry); },
         [this] { return openFolder_; });
     folder_->addMenuCommands(*menu, exit);
+    findInFiles_ = new FindInFilesPart(*context_, loader_, *find_);
+    connect(find_, &FindPart::findInFilesRequested, findInFiles_, &FindInFilesPart::start);
+    setUpEditor();
+    print_ = new PrintPart(*context_);
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
 }
@@ -165,6 +176,21 @@ void TForm1::startupOpen(const QStringList& arguments) {
 void TForm1::LadenClick() {
     contents_->hideFloatingToc();
     loader_.openCommand(false, openFolder_);
+}
+void TForm1::OpenHelpFile() {
+    auto variable = [](const char* name) {
+        const QByteArray value = qgetenv(name);
+        return value.toStdString();
+    };
+    const std::string path =
+        FindHelpFile({QCoreApplication::applicationDirPath().toStdString(),
+                      variable("XDG_DATA_HOME"), variable("HOME"), variable("XDG_DATA_DIRS")});
+    if (path.empty()) {
+        dialogs_.error("Help.txt was not found beside the program or in its share folder.");
+        return;
+    }
+    contents_->hideFloatingToc();
+    loader_.openKnownFile(path, std::string());
 }
 void TForm1::AppendClick() {
     contents_->hideFloatingToc();
@@ -340,6 +366,9 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::Copy:
         pages_->activePage()->copy();
         break;
+    case Command::PrintText:
+        print_->PrintText();
+        break;
     case Command::Minimize:
         showMinimized();
         break;
@@ -399,9 +428,8 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::CloseFindBar:
         find_->closePanel();
         break;
-    case Command::FindInFilesStart:
-    case Command::FindInFiles:
-        findInFiles_->start(find_->text());
+    case Command::Edit:
+        editor_->openEditor();
         break;
     case Command::FirstFile:
         folder_->goToFile(FileDirection::First);
@@ -415,16 +443,19 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::LastFile:
         folder_->goToFile(FileDirection::Last);
         break;
+    case Command::FindInFilesStart:
+    case Command::FindInFiles:
+        findInFiles_->start(find_->text());
+        break;
     case Command::PassOn:
     case Command::Nothing:
         break;
     // Not built yet: the find bar, find in files, automatic turning, the
-    // help and menu panels, the editor, the catalogue browser and
+    // help and menu panels, the catalogue browser and
     // the folder navigation plug in here as they arrive.
     case Command::AutoTurnOff:
     case Command::AutoTurnPause:
     case Command::ToggleHelp:
-    case Command::Edit:
     case Command::OpenOptionsPage:
     case Command::DeleteBookRecords:
     case Command::ApplyMargins:

@@ -44,8 +44,10 @@ class RecordsPart;
 class RecentPart;
 class ColoursPart;
 class FindPart;
+class EditorPart;
 class FolderPart;
 class FindInFilesPart;
+class PrintPart;
 
 class TForm1 : public QWidget, private LoadHost {
     Q_OBJECT
@@ -85,6 +87,7 @@ class TForm1 : public QWidget, private LoadHost {
     void SchliessenClick();
     void ReloadClick();
     void SpeichernClick(); // save as (Ctrl+S)
+    void OpenHelpFile();   // the guide, Help.txt, as a book
     void UpdateCaption();
     void LesezeichenClick(); // set the next bookmark (Ctrl+B)
     // Fits the lines now ("Fit lines now").
@@ -114,7 +117,9 @@ class TForm1 : public QWidget, private LoadHost {
     ContentsPanel* contentsPanel() const { return contents_->panel(); }
     RecentPart* recentPart() const { return recent_; }
     FindPart* findPart() const { return find_; }
+    EditorPart* editorPart() const { return editor_; }
     FolderPart* folderPart() const { return folder_; }
+    PrintPart* printPart() const { return print_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
     void attachTocCriteria(TocCriteriaGroup* group) { contents_->attachTocCriteria(group); }
@@ -156,6 +161,8 @@ class TForm1 : public QWidget, private LoadHost {
     // "Browse and download Project Gutenberg files" (Ctrl+G, the menu).
     void showCatalogue();
     void setUpRecent();
+    // The editor part and its menu entry (TForm1_editor.cpp).
+    void setUpEditor();
 
     // Keys and the mouse wheel (TForm1_keys.cpp); `focus` is the control the
     // key was meant for.
@@ -194,6 +201,8 @@ class TForm1 : public QWidget, private LoadHost {
     FindPart* find_ = nullptr;               // the find panel and find next in the book
     FolderPart* folder_ = nullptr;           // the files of the book's folder, the file order
     FindInFilesPart* findInFiles_ = nullptr; // "Find text in files" and opening its hits
+    EditorPart* editor_ = nullptr;           // the editor window and handing its text back
+    PrintPart* print_ = nullptr;             // printing the selection or the shown pages
 };
 
 } // namespace qw

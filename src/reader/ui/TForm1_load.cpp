@@ -10,6 +10,7 @@
 #include "import/ui/TZipForm.h"
 #include "import/zip_archive.h"
 #include "reader/caption.h"
+#include "reader/ui/EditorPart.h"
 #include "reader/ui/FolderPart.h"
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/PageArea.h"
@@ -76,6 +77,7 @@ void TForm1::switchOffLineBreakRemoval() {
 void TForm1::firstFileLoaded(Book& book, bool appending) {
     pages_->leftPage()->clearPage();
     pages_->rightPage()->clearPage();
+    editor_->markStale();
     Append->setEnabled(true);
     Speichern->setEnabled(true);
     Schliessen->setEnabled(true);
@@ -113,6 +115,7 @@ void TForm1::registerLastRead(const FileRef& file) {
 void TForm1::bookClosed(Book& book) {
     setWindowIconText(QString::fromLatin1(kProgramVersionTitle));
     recent_->bookClosed();
+    editor_->markStale();
     Append->setEnabled(false);
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);

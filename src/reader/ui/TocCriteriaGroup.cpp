@@ -1,10 +1,10 @@
 #include "reader/ui/TocCriteriaGroup.h"
+#include "controls/ui/TPanelButton.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 
 namespace qw {
@@ -35,7 +35,8 @@ TocCriteriaGroup::TocCriteriaGroup(QWidget* parent)
     AutomaticTOC = new QCheckBox(tr("Automatically create table of contents"), this);
     AutomaticTOC->setObjectName(QStringLiteral("AutomaticTOC"));
     AutomaticTOC->setToolTip(tr("Upon file loading, window resizing, font change ..."));
-    ApplyTOC = new QPushButton(tr("Apply"), this);
+    ApplyTOC = new TPanelButton(tr("Apply"), this);
+    ApplyTOC->useGrooveLook();
     ApplyTOC->setObjectName(QStringLiteral("ApplyTOC"));
     ApplyTOC->setToolTip(tr("Create TOC again"));
     // Kept in the records, without effect on the layout.
@@ -45,6 +46,14 @@ TocCriteriaGroup::TocCriteriaGroup(QWidget* parent)
         box->setEnabled(false);
         box->hide();
     }
+
+    AlwaysListChapters = new QCheckBox(tr("Always list chapter headings"), this);
+    AlwaysListChapters->setObjectName(QStringLiteral("AlwaysListChapters"));
+    AlwaysListChapters->setToolTip(
+        tr("List \"CHAPTER I\", \"BOOK II\", \"PART ONE\" ... even when they are closer than "
+           "the header size to the previous section"));
+    connect(AlwaysListChapters, &QCheckBox::clicked, this,
+            &TocCriteriaGroup::alwaysListChaptersToggled);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(tr("Preceding blank lines:"), this), 0, 0);
@@ -56,6 +65,7 @@ TocCriteriaGroup::TocCriteriaGroup(QWidget* parent)
     grid->addWidget(HeaderText, 2, 1, 1, 2);
     grid->addWidget(AutomaticTOC, 3, 0, 1, 2);
     grid->addWidget(ApplyTOC, 3, 2);
+    grid->addWidget(AlwaysListChapters, 4, 0, 1, 3);
 
     auto changed = [this] { emit criterionChanged(false); };
     connect(PreChapter, &QSpinBox::valueChanged, this, changed);
@@ -63,7 +73,7 @@ TocCriteriaGroup::TocCriteriaGroup(QWidget* parent)
     connect(ChapterCountBlank, &QCheckBox::toggled, this, changed);
     connect(AutomaticTOC, &QCheckBox::toggled, this, changed);
     connect(HeaderText, &QLineEdit::textEdited, this, [this] { emit criterionChanged(true); });
-    connect(ApplyTOC, &QPushButton::clicked, this, &TocCriteriaGroup::applyClicked);
+    connect(ApplyTOC, &TPanelButton::clicked, this, &TocCriteriaGroup::applyClicked);
     setValues(BookSettings{});
 }
 
@@ -77,6 +87,11 @@ void TocCriteriaGroup::setValues(const BookSettings& s) {
     AutomaticTOC->setChecked(s.automaticToc);
     SectionNewPage->setChecked(s.sectionOnNewPage);
     SectionRightPage->setChecked(s.sectionOnRightPage);
+}
+
+void TocCriteriaGroup::setAlwaysListChapters(bool on) {
+    const QSignalBlocker quiet(AlwaysListChapters);
+    AlwaysListChapters->setChecked(on);
 }
 
 void TocCriteriaGroup::writeTo(BookSettings& s) const {

@@ -4,13 +4,13 @@
 // creation and "Apply". The options panel holds it; the reader window
 // connects it (TForm1::attachTocCriteria).
 
+#include "controls/ui/TPanelButton.h"
 #include "settings/book_settings.h"
 
 #include <QGroupBox>
 
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 class QSpinBox;
 
 namespace qw {
@@ -24,11 +24,14 @@ class TocCriteriaGroup : public QGroupBox {
     void setValues(const BookSettings& settings);
     // Copies the group's values into the contents fields of `settings`.
     void writeTo(BookSettings& settings) const;
+    // "Always list chapter headings", a general option shown among the criteria.
+    void setAlwaysListChapters(bool on);
 
   signals:
     // A value was changed by the user; headerTextOnly when it was the header text.
     void criterionChanged(bool headerTextOnly);
     void applyClicked();
+    void alwaysListChaptersToggled(bool on);
 
   private:
     QSpinBox* PreChapter;
@@ -36,9 +39,10 @@ class TocCriteriaGroup : public QGroupBox {
     QCheckBox* ChapterCountBlank;
     QLineEdit* HeaderText;
     QCheckBox* AutomaticTOC;
-    QPushButton* ApplyTOC;
+    TPanelButton* ApplyTOC;
     QCheckBox* SectionNewPage;
     QCheckBox* SectionRightPage;
+    QCheckBox* AlwaysListChapters;
 };
 
 } // namespace qw

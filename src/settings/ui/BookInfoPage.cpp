@@ -1,5 +1,6 @@
 #include "settings/ui/BookInfoPage.h"
 
+#include "controls/ui/TPanelButton.h"
 #include "settings/book_info_fields.h"
 
 #include <QCheckBox>
@@ -7,7 +8,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace qw {
 
@@ -45,14 +45,15 @@ BookInfoPage::BookInfoPage(QWidget* parent) : QWidget(parent) {
     author_ = lineEdit(this, "Author", kFieldLength);
     const std::pair<BookKey, QLineEdit*> names[] = {
         {BookKey::Title, title_}, {BookKey::Subtitle, subtitle_}, {BookKey::Author, author_}};
-    QPushButton** buttons[] = {&titleButton_, &subtitleButton_, &authorButton_};
+    TPanelButton** buttons[] = {&titleButton_, &subtitleButton_, &authorButton_};
     int row = 0;
     for (size_t i = 0; i < 3; ++i) {
         const BookKey key = names[i].first;
-        auto* button = new QPushButton(tr(BookKeyName(key)), this);
+        auto* button = new TPanelButton(tr(BookKeyName(key)), this);
+        button->useGrooveLook();
         button->setObjectName(QStringLiteral("%1Button").arg(QLatin1String(BookKeyName(key))));
         button->setToolTip(tr("Click to insert the current file name"));
-        connect(button, &QPushButton::clicked, this, [this, key] { insertFileName(key); });
+        connect(button, &TPanelButton::clicked, this, [this, key] { insertFileName(key); });
         connect(names[i].second, &QLineEdit::textEdited, this,
                 [this, key](const QString& text) { report(key, text); });
         *buttons[i] = button;
@@ -80,10 +81,11 @@ BookInfoPage::BookInfoPage(QWidget* parent) : QWidget(parent) {
     ++row;
 
     source_ = lineEdit(this, "Source", 0);
-    sourceButton_ = new QPushButton(tr("Source"), this);
+    sourceButton_ = new TPanelButton(tr("Source"), this);
+    sourceButton_->useGrooveLook();
     sourceButton_->setObjectName(QStringLiteral("SourceButton"));
     sourceButton_->setToolTip(tr("Click to open the specified URL"));
-    connect(sourceButton_, &QPushButton::clicked, this, &BookInfoPage::openSource);
+    connect(sourceButton_, &TPanelButton::clicked, this, &BookInfoPage::openSource);
     connect(source_, &QLineEdit::textEdited, this,
             [this](const QString& text) { report(BookKey::Source, text); });
     grid->addWidget(sourceButton_, row, 0);
@@ -155,7 +157,7 @@ QLineEdit* BookInfoPage::field(BookKey key) const {
     }
 }
 
-QPushButton* BookInfoPage::nameButton(BookKey key) const {
+TPanelButton* BookInfoPage::nameButton(BookKey key) const {
     switch (key) {
     case BookKey::Title:
         return titleButton_;

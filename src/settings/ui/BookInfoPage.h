@@ -4,6 +4,7 @@
 // the user makes is reported at once through onEdited; filling the page from
 // a record reports nothing.
 
+#include "controls/ui/TPanelButton.h"
 #include "settings/book_record.h"
 #include "settings/book_settings.h"
 
@@ -16,7 +17,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace qw {
 
@@ -48,8 +48,8 @@ class BookInfoPage : public QWidget {
     QLineEdit* field(BookKey key) const;
     QComboBox* ratingList() const { return rating_; }
     QCheckBox* finishedBox() const { return finished_; }
-    QPushButton* nameButton(BookKey key) const;
-    QPushButton* sourceButton() const { return sourceButton_; }
+    TPanelButton* nameButton(BookKey key) const;
+    TPanelButton* sourceButton() const { return sourceButton_; }
     QString factText(const char* which) const; // "Size", "Created", "Modified", "Last opened"
 
   private:
@@ -61,13 +61,13 @@ class BookInfoPage : public QWidget {
     QLineEdit* title_;
     QLineEdit* subtitle_;
     QLineEdit* author_;
-    QPushButton* titleButton_;
-    QPushButton* subtitleButton_;
-    QPushButton* authorButton_;
+    TPanelButton* titleButton_;
+    TPanelButton* subtitleButton_;
+    TPanelButton* authorButton_;
     QComboBox* rating_;
     QLineEdit* categories_;
     QLineEdit* source_;
-    QPushButton* sourceButton_;
+    TPanelButton* sourceButton_;
     QCheckBox* finished_;
     QLabel* size_;
     QLabel* created_;

@@ -1,6 +1,7 @@
 #include "settings/ui/ColorsPage.h"
 
 #include "controls/dialogs.h"
+#include "controls/ui/TPanelButton.h"
 #include "settings/ui/colour_scheme_ui.h"
 
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -54,10 +54,12 @@ ColorsPage::ColorsPage(ConfigFile& config, Dialogs& dialogs, QWidget* parent)
     ColorScheme->setObjectName(QStringLiteral("ColorScheme"));
     ColorScheme->setMinimumContentsLength(16);
     schemeRow->addWidget(ColorScheme, 1);
-    NewScheme = new QPushButton(tr("New"), this);
+    NewScheme = new TPanelButton(tr("New"), this);
+    NewScheme->useGrooveLook();
     NewScheme->setObjectName(QStringLiteral("NewScheme"));
     NewScheme->setToolTip(tr("Create a new color scheme"));
-    DeleteScheme = new QPushButton(tr("Delete"), this);
+    DeleteScheme = new TPanelButton(tr("Delete"), this);
+    DeleteScheme->useGrooveLook();
     DeleteScheme->setObjectName(QStringLiteral("DeleteScheme"));
     DeleteScheme->setToolTip(tr("Delete the current color scheme"));
     schemeRow->addWidget(NewScheme);
@@ -66,13 +68,14 @@ ColorsPage::ColorsPage(ConfigFile& config, Dialogs& dialogs, QWidget* parent)
 
     auto* grid = new QGridLayout;
     for (size_t i = 0; i < kSchemeColourCount; ++i) {
-        auto* button = new QPushButton(tr(kCaptions[i]), this);
+        auto* button = new TPanelButton(tr(kCaptions[i]), this);
+        button->useGrooveLook();
         button->setObjectName(QString::fromLatin1(kNames[i]));
         button->setMinimumHeight(32);
         grid->addWidget(button, static_cast<int>(i / 2), static_cast<int>(i % 2));
         buttons_[i] = button;
         const auto which = static_cast<SchemeColour>(i);
-        connect(button, &QPushButton::clicked, this, [this, which] { colourClicked(which); });
+        connect(button, &TPanelButton::clicked, this, [this, which] { colourClicked(which); });
     }
     layout->addLayout(grid);
     layout->addStretch(1);
@@ -86,12 +89,12 @@ ColorsPage::ColorsPage(ConfigFile& config, Dialogs& dialogs, QWidget* parent)
     ColorScheme->setCurrentIndex(0);
     DeleteScheme->setEnabled(false);
     connect(ColorScheme, &QComboBox::activated, this, &ColorsPage::chooseScheme);
-    connect(NewScheme, &QPushButton::clicked, this, &ColorsPage::NewClick);
-    connect(DeleteScheme, &QPushButton::clicked, this, &ColorsPage::DeleteClick);
+    connect(NewScheme, &TPanelButton::clicked, this, &ColorsPage::NewClick);
+    connect(DeleteScheme, &TPanelButton::clicked, this, &ColorsPage::DeleteClick);
     refreshPreviews();
 }
 
-QPushButton* ColorsPage::colourButton(SchemeColour which) const {
+TPanelButton* ColorsPage::colourButton(SchemeColour which) const {
     return buttons_[static_cast<size_t>(which)];
 }
 
@@ -108,10 +111,9 @@ void ColorsPage::refreshPreviews() {
         QPalette palette = buttons_[i]->palette();
         palette.setColor(QPalette::ButtonText,
                          SchemeColourOf(colours, static_cast<SchemeColour>(pair)));
-        palette.setColor(QPalette::Button,
+        palette.setColor(QPalette::Window,
                          SchemeColourOf(colours, static_cast<SchemeColour>(pair + 1)));
         buttons_[i]->setPalette(palette);
-        buttons_[i]->setAutoFillBackground(true);
     }
 }
 
@@ -169,7 +171,7 @@ void ColorsPage::DeleteClick() {
 }
 
 void ColorsPage::colourClicked(SchemeColour which) {
-    QPushButton* button = colourButton(which);
+    TPanelButton* button = colourButton(which);
     const QColor current = SchemeColourOf(CurrentColours(), which);
     const std::optional<QColor> chosen = chooseColour(which, current);
     // Back onto the button, so that control by mouse movement keeps the menu open.

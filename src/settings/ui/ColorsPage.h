@@ -4,6 +4,7 @@
 // previewing its text colour on its background. A change of the current
 // colours is announced through coloursChanged; the window repaints itself.
 
+#include "controls/ui/TPanelButton.h"
 #include "settings/colour_scheme.h"
 
 #include <QWidget>
@@ -13,7 +14,6 @@
 #include <optional>
 
 class QComboBox;
-class QPushButton;
 
 namespace qw {
 
@@ -29,7 +29,7 @@ class ColorsPage : public QWidget {
     std::function<std::optional<QColor>(SchemeColour which, const QColor& current)> chooseColour;
 
     QComboBox* schemeList() const { return ColorScheme; }
-    QPushButton* colourButton(SchemeColour which) const;
+    TPanelButton* colourButton(SchemeColour which) const;
     // Runs the choice of the selected list entry.
     void chooseScheme(int index);
     void NewClick();
@@ -47,9 +47,9 @@ class ColorsPage : public QWidget {
     ConfigFile& config_;
     Dialogs& dialogs_;
     QComboBox* ColorScheme;
-    QPushButton* NewScheme;
-    QPushButton* DeleteScheme;
-    std::array<QPushButton*, kSchemeColourCount> buttons_{};
+    TPanelButton* NewScheme;
+    TPanelButton* DeleteScheme;
+    std::array<TPanelButton*, kSchemeColourCount> buttons_{};
 };
 
 } // namespace qw

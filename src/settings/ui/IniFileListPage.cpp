@@ -1,4 +1,6 @@
 #include "settings/ui/IniFileListPage.h"
+#include "controls/ui/TMyHintWindow.h"
+#include "controls/ui/TPanelButton.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -8,9 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTextDocument>
-#include <QToolTip>
 
 #include <algorithm>
 
@@ -55,10 +55,12 @@ IniFileListPage::IniFileListPage(IniListBinding binding, QWidget* parent)
     connect(sorted_, &QCheckBox::toggled, this, [this] { refresh(); });
     connect(info_, &QCheckBox::toggled, this, [](bool on) {
         if (!on)
-            QToolTip::hideText();
+            InfoHintWindow()->setText(QString());
     });
 
-    delete_ = new QPushButton(tr("Delete data for"), this);
+    delete_ = new TPanelButton(tr("Delete data for"), this);
+
+    delete_->useGrooveLook();
     delete_->setObjectName(QStringLiteral("DeleteData"));
     ranges_ = new QComboBox(this);
     ranges_->setObjectName(QStringLiteral("DeleteRange"));
@@ -66,12 +68,14 @@ IniFileListPage::IniFileListPage(IniListBinding binding, QWidget* parent)
                        tr("all but recent/fav."), tr("excluded files")});
     grid->addWidget(delete_, 2, 0);
     grid->addWidget(ranges_, 2, 1, 1, 3);
-    connect(delete_, &QPushButton::clicked, this, [this] {
+    connect(delete_, &TPanelButton::clicked, this, [this] {
         const int at = std::max(0, ranges_->currentIndex());
         deleteRange(kRanges[at]);
     });
 
-    setCurrent_ = new QPushButton(tr("Set to current"), this);
+    setCurrent_ = new TPanelButton(tr("Set to current"), this);
+
+    setCurrent_->useGrooveLook();
     setCurrent_->setObjectName(QStringLiteral("SetToCurrent"));
     parameters_ = new QComboBox(this);
     parameters_->setObjectName(QStringLiteral("SetToCurrentParameter"));
@@ -79,7 +83,7 @@ IniFileListPage::IniFileListPage(IniListBinding binding, QWidget* parent)
                            tr("TOC settings"), tr("font+line+TOC")});
     grid->addWidget(setCurrent_, 3, 0);
     grid->addWidget(parameters_, 3, 1, 1, 3);
-    connect(setCurrent_, &QPushButton::clicked, this, [this] {
+    connect(setCurrent_, &TPanelButton::clicked, this, [this] {
         const int at = std::max(0, parameters_->currentIndex());
         setSelectedToCurrent(kParameters[at]);
     });
@@ -181,15 +185,13 @@ bool IniFileListPage::eventFilter(QObject* watched, QEvent* event) {
         const QListWidgetItem* item = list_->itemAt(help->pos());
         const QString hint = item != nullptr ? hintForRow(list_->row(item)) : QString();
         if (hint.isEmpty())
-            QToolTip::hideText();
+            InfoHintWindow()->setText(QString());
         else
-            // As plain text: a record name may hold "<" and ">".
-            QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(hint, Qt::WhiteSpacePre),
-                               list_->viewport());
+            InfoHintWindow()->ActivateHint(help->globalPos() + QPoint(0, 20), hint);
         return true;
     }
     if (watched == list_->viewport() && event->type() == QEvent::Leave)
-        QToolTip::hideText();
+        InfoHintWindow()->setText(QString());
     return QWidget::eventFilter(watched, event);
 }
 

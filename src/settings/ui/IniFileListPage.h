@@ -4,6 +4,7 @@
 // selected ones. The page is bound to the store and the window's current
 // values through IniListBinding, so it runs without the reader window.
 
+#include "controls/ui/TPanelButton.h"
 #include "settings/book_record.h"
 #include "settings/ini_list.h"
 
@@ -17,7 +18,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 namespace qw {
 
@@ -60,8 +60,8 @@ class IniFileListPage : public QWidget {
     QCheckBox* infoBox() const { return info_; }
     QComboBox* rangeList() const { return ranges_; }
     QComboBox* parameterList() const { return parameters_; }
-    QPushButton* deleteButton() const { return delete_; }
-    QPushButton* setToCurrentButton() const { return setCurrent_; }
+    TPanelButton* deleteButton() const { return delete_; }
+    TPanelButton* setToCurrentButton() const { return setCurrent_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -79,8 +79,8 @@ class IniFileListPage : public QWidget {
     QCheckBox* info_;
     QComboBox* ranges_;
     QComboBox* parameters_;
-    QPushButton* delete_;
-    QPushButton* setCurrent_;
+    TPanelButton* delete_;
+    TPanelButton* setCurrent_;
 };
 
 } // namespace qw
