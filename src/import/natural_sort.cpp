@@ -72,7 +72,8 @@ std::string NaturalKey(const std::string& s, size_t width) {
     return key;
 }
 
-// The order of the strings under the natural comparison.
+} // namespace
+
 std::vector<size_t> NaturalOrder(const std::vector<std::string>& strings) {
     std::vector<size_t> order(strings.size());
     std::iota(order.begin(), order.end(), size_t{0});
@@ -107,6 +108,8 @@ std::vector<size_t> NaturalOrder(const std::vector<std::string>& strings) {
     return order;
 }
 
+namespace {
+
 std::vector<std::string> Reordered(std::vector<std::string>& strings,
                                    const std::vector<size_t>& order) {
     std::vector<std::string> result;
@@ -123,9 +126,9 @@ std::vector<std::string> NaturalSort(std::vector<std::string> list) {
     return Reordered(list, order);
 }
 
-std::vector<std::string> SortArchiveListing(std::vector<std::string> listing) {
+std::vector<size_t> ArchiveListingOrder(const std::vector<std::string>& listing) {
     if (listing.size() < 2)
-        return listing;
+        return NaturalOrder(listing);
     // M: one past the position of the rightmost folder separator of any entry.
     size_t m = 0;
     size_t keyBytes = 0;
@@ -137,7 +140,7 @@ std::vector<std::string> SortArchiveListing(std::vector<std::string> listing) {
     }
     keyBytes += listing.size() * m;
     if (m == 0 || keyBytes > KeyBudget(listing))
-        return NaturalSort(std::move(listing));
+        return NaturalOrder(listing);
 
     std::vector<std::string> keys;
     keys.reserve(listing.size());
@@ -155,7 +158,11 @@ std::vector<std::string> SortArchiveListing(std::vector<std::string> listing) {
         }
         keys.push_back(std::move(key));
     }
-    const std::vector<size_t> order = NaturalOrder(keys);
+    return NaturalOrder(keys);
+}
+
+std::vector<std::string> SortArchiveListing(std::vector<std::string> listing) {
+    const std::vector<size_t> order = ArchiveListingOrder(listing);
     return Reordered(listing, order);
 }
 

@@ -12,8 +12,14 @@ namespace qw {
 // longest run of the list; strings with equal keys keep their order.
 std::vector<std::string> NaturalSort(std::vector<std::string> list);
 
+// The same order as positions into the list, for sorting things that carry a
+// name: order[i] is the index of the i-th string in natural order.
+std::vector<size_t> NaturalOrder(const std::vector<std::string>& strings);
+
 // Archive entries in natural order of folder and name, folders padded to one
 // width so that the names line up; entries without a folder come first.
 std::vector<std::string> SortArchiveListing(std::vector<std::string> listing);
+// The same order as positions into the listing.
+std::vector<size_t> ArchiveListingOrder(const std::vector<std::string>& listing);
 
 } // namespace qw

@@ -1,10 +1,14 @@
-// quirewell-pg: the catalogue browser's list without a window, for scripts
-// that search the Project Gutenberg catalogue.
+// quirewell-pg: the catalogue browser without a window, for scripts that
+// search the Project Gutenberg catalogue, look titles up on its servers and
+// download them.
 
 #include "catalogue/ascii.h"
 #include "catalogue/catalogue_list.h"
 #include "catalogue/gutindex.h"
 #include "settings/config_load.h"
+#ifdef QW_PG_NET
+#include "pg/net_commands.h"
+#endif
 
 #include <cstdio>
 #include <cstring>
@@ -15,6 +19,9 @@ namespace {
 
 const char* const kUsage =
     "Usage: quirewell-pg list [--filter TEXT] [--case] [--sort number|title] [--index DIR]\n"
+    "       quirewell-pg lookup NUMBER [--type NAME] [--index DIR]\n"
+    "       quirewell-pg get NUMBER [--type NAME] [--to DIR] [--overwrite] [--index DIR]\n"
+    "\n"
     "Prints the entries of the catalogue index files GUTINDEX.ALL and GUTINDEX.AUS,\n"
     "one a line: the number, a TAB, title and author, a TAB, the entry's further\n"
     "lines joined by \" | \" (UTF-8, LF line ends), in index order.\n"
@@ -27,7 +34,17 @@ const char* const kUsage =
     "                    Quirewell.ini: QUIREWELL_CONFIG_DIR, the program's folder\n"
     "                    when it holds Quirewell.ini, else ~/.config/Quirewell)\n"
     "\n"
-    "Exit status: 0 listed, 1 bad command line, 2 no index file or no entry.\n";
+    "\n"
+    "lookup prints the files the catalogue server holds for the title, one a line:\n"
+    "the name, a TAB, the size, a TAB, the date. get downloads the file of the\n"
+    "type (default \"Plain text\"; \"8-bit text\", \"HTML ZIP\", ...) into DIR (default:\n"
+    "the working folder) and prints its path; an existing file is replaced only\n"
+    "with --overwrite. The servers are the keys \"Primary server\" and \"Australian\n"
+    "server\" of the section [PG Browser] of Quirewell.ini in the index folder.\n"
+    "\n"
+    "Exit status: 0 done, 1 bad command line, 2 no index file or no such entry,\n"
+    "3 the file is not on the server, 4 the lookup or the download failed,\n"
+    "5 the file exists and was not replaced.\n";
 
 constexpr int kBadCommandLine = 1;
 constexpr int kNoIndex = 2;
@@ -140,6 +157,14 @@ int main(int argc, char** argv) {
     if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(kUsage, stdout);
         return 0;
+    }
+    if (argc >= 2 && (std::strcmp(argv[1], "lookup") == 0 || std::strcmp(argv[1], "get") == 0)) {
+#ifdef QW_PG_NET
+        return qw::pg::RunNetCommand(argc, argv, DefaultIndexFolder());
+#else
+        std::fputs("quirewell-pg: built without the network commands\n", stderr);
+        return kBadCommandLine;
+#endif
     }
     if (argc < 2 || std::strcmp(argv[1], "list") != 0) {
         std::fputs(kUsage, stderr);

@@ -3,6 +3,7 @@
 
 #include "import/file_ref.h"
 #include "reader/fit_lines_types.h"
+#include "reader/gutenberg_frame.h"
 #include "reader/pagination.h"
 
 #include <array>
@@ -38,6 +39,13 @@ struct Book {
     // The database name of the Palm DOC file converted last,
     // the book title when its record has none; empty after other formats.
     std::string PalmDocTitle;
+    // The Project Gutenberg frame of a single book's RawText (none for joined
+    // books) and whether WorkText was last made without it.
+    GutenbergFrame Frame;
+    bool FrameSkipped = false;
+    // Of the file (or archive member) as read, for finding the record of a
+    // moved book; empty for joined and saved texts.
+    std::string Fingerprint;
 
     Pagination Pages; // lines per page, the left page, the page count, the bookmarks
 

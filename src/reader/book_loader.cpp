@@ -3,6 +3,7 @@
 #include "import/archive.h"
 #include "import/plain_text.h"
 #include "import/zip_archive.h"
+#include "settings/book_fingerprint.h"
 
 #include <climits>
 #include <cstdlib>
@@ -199,6 +200,7 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
 
     ImportOptions options = host_.importOptions();
     options.encoding = host_.bookEncoding(path, entry);
+    std::string fingerprint = FileFingerprint(bytes);
     ConvertResult converted = ConvertToText(bytes, conversionExtension, options);
     std::string().swap(bytes);
     book_.PalmDocTitle = converted.palmDocTitle;
@@ -252,6 +254,12 @@ bool BookLoader::loadFile(const std::string& path, const std::string& entryIn, i
     } else if (index == 1 && !book_.AppendMode) {
         book_.BreaksAutoOff = false; // a new book of another type
     }
+    // Only a book of its own has a Project Gutenberg frame; joined books are
+    // shown whole.
+    book_.Frame =
+        count == 1 && !book_.AppendMode ? FindGutenbergFrame(book_.RawText) : GutenbergFrame{};
+    book_.FrameSkipped = false;
+    book_.Fingerprint = count == 1 && !book_.AppendMode ? std::move(fingerprint) : std::string();
     if (index == 1) {
         book_.RestoreRawText = true;
         host_.rememberOpenFolder(path);
@@ -311,6 +319,8 @@ bool BookLoader::closeBook() {
     book_.ArchiveEntry.clear();
     book_.RawText.clear();
     book_.WorkText.clear();
+    book_.Frame = GutenbergFrame{};
+    book_.Fingerprint.clear();
     book_.BookLines.clear();
     book_.Pages.PageCount = 0;
     book_.Pages.LeftPage = 0;

@@ -24,12 +24,21 @@ void prepareWorkText(Book& book, const FitOptions& options, FitHost& host) {
     const LineBreakOptions& lb = options.lineBreaks;
     // Turning a check option on needs the unjoined text; turning one off
     // simply joins more of the already joined text.
+    const bool frameToggled = book.Frame.found && options.skipGutenbergFrame != book.FrameSkipped;
     const bool restore = book.RestoreRawText || (book.BreaksRemoved && !options.removeLineBreaks) ||
                          (!book.BreaksPunctuation && lb.notAfterPunctuation) ||
-                         (!book.BreaksIndentation && lb.notBeforeIndentation);
+                         (!book.BreaksIndentation && lb.notBeforeIndentation) || frameToggled;
     bool changed = false;
     if (restore) {
-        book.WorkText = book.RawText;
+        // RawText may have been edited since the frame was found.
+        if (book.Frame.found)
+            book.Frame = FindGutenbergFrame(book.RawText);
+        book.FrameSkipped = book.Frame.found && options.skipGutenbergFrame;
+        if (book.FrameSkipped)
+            book.WorkText.assign(book.RawText, book.Frame.bodyBegin,
+                                 book.Frame.bodyEnd - book.Frame.bodyBegin);
+        else
+            book.WorkText = book.RawText;
         book.BreaksRemoved = false;
         book.BreaksPunctuation = false;
         book.BreaksIndentation = false;

@@ -19,10 +19,11 @@ namespace qw {
 
 // The options fitting reads.
 struct FitOptions {
-    bool removeLineBreaks = true; // "Remove single line breaks"
-    LineBreakOptions lineBreaks;  // "Not after punctuation marks", "Not before indentation"
-    bool automaticToc = false;    // "Automatically create table of contents"
-    int tabWidth = 32;            // "Tab width", in quarters of the average character width
+    bool removeLineBreaks = true;   // "Remove single line breaks"
+    LineBreakOptions lineBreaks;    // "Not after punctuation marks", "Not before indentation"
+    bool automaticToc = false;      // "Automatically create table of contents"
+    int tabWidth = 32;              // "Tab width", in quarters of the average character width
+    bool skipGutenbergFrame = true; // "Skip the Gutenberg header and licence"
     // Recorded in the snapshot.
     std::string fontName;
     int fontSize = 0;

@@ -10,6 +10,7 @@ FitOptions FitOptionsFromSettings(const BookSettings& book, const Settings& sett
     options.lineBreaks.punctuationMarks = settings.Text(Setting::Punctuation);
     options.automaticToc = book.automaticToc;
     options.tabWidth = book.tabWidth;
+    options.skipGutenbergFrame = settings.Bool(Setting::SkipGutenbergFrame);
     options.fontName = book.fontName;
     options.fontSize = book.fontSize;
     options.bookStyle = settings.Bool(Setting::BookStyle);

@@ -111,9 +111,18 @@ SaveOutcome SaveAs(Book& book, SaveHost& host, Dialogs& dialogs) {
 
     book.FileName = path;
     book.ArchiveEntry.clear();
+    book.Fingerprint.clear(); // the saved file is another one
     host.showProgress("Saving file " + book.FileName + " ...");
-    if (withoutBreaks)
-        book.RawText = book.WorkText;
+    if (withoutBreaks) {
+        // The Project Gutenberg header and licence stay in the saved text.
+        if (book.FrameSkipped)
+            book.RawText = book.RawText.substr(0, book.Frame.bodyBegin) + book.WorkText +
+                           book.RawText.substr(book.Frame.bodyEnd);
+        else
+            book.RawText = book.WorkText;
+        if (book.Frame.found)
+            book.Frame = FindGutenbergFrame(book.RawText);
+    }
 
     // Text is written as UTF-8; Palm DOC and the "Text, Windows-1252" choice
     // for old devices in Windows-1252, saying how many characters it lacks.

@@ -135,6 +135,15 @@ std::string ShortenTitleLine(const std::string& text) {
     return cutBefore(text, 0, text.size());
 }
 
+void FillFromGutenbergHeader(TitlePageInput& in, const GutenbergHeader& header) {
+    if (isBlank(in.title))
+        in.title = header.title;
+    if (isBlank(in.author))
+        in.author = header.author;
+    if (isBlank(in.subtitle))
+        in.notes = HeaderNotes(header);
+}
+
 std::vector<TitleItem> LayoutTitlePage(const TitlePageInput& in, const TitleMetrics& m) {
     std::vector<TitleItem> items;
     if (in.width <= 0 || in.height <= 0)
@@ -162,6 +171,14 @@ std::vector<TitleItem> LayoutTitlePage(const TitlePageInput& in, const TitleMetr
         writer.s *= 1.3;
         writer.line(in.author, 0.7);
         writer.italic = false;
+    }
+    if (!in.notes.empty()) {
+        const double scale = writer.s;
+        writer.s *= 0.6;
+        for (const std::string& note : in.notes)
+            if (!isBlank(note))
+                writer.line(note, 0.5);
+        writer.s = scale;
     }
 
     // The small print at the bottom.

@@ -3,6 +3,8 @@
 // paints the result; measuring is done through TitleMetrics so that the
 // layout is the same in tests and on screen.
 
+#include "reader/gutenberg_frame.h"
+
 #include <string>
 #include <vector>
 
@@ -27,8 +29,9 @@ struct TitlePageInput {
     std::string title, subtitle, author, synopsis, remarks; // book information
     std::string fileName;                                   // path of the book (or archive)
     std::string archiveEntry;                               // member name, or empty
-    int fontSize = 12;                                      // P, the page font size
-    int width = 0, height = 0;                              // the picture, pixels
+    std::vector<std::string> notes; // small lines under the author (translator, release)
+    int fontSize = 12;              // P, the page font size
+    int width = 0, height = 0;      // the picture, pixels
 };
 
 struct TitleItem {
@@ -40,6 +43,10 @@ struct TitleItem {
     int y = 0;          // top of the text line, or the rule's line
     int x1 = 0, x2 = 0; // the rule's ends
 };
+
+// The book information of a Project Gutenberg header where the record's own
+// is blank: the title, the author, and the notes under a blank subtitle.
+void FillFromGutenbergHeader(TitlePageInput& input, const GutenbergHeader& header);
 
 std::vector<TitleItem> LayoutTitlePage(const TitlePageInput& input, const TitleMetrics& metrics);
 

@@ -1,6 +1,7 @@
 #include "reader/toc.h"
 
 #include "import/unicode_text.h"
+#include "reader/chapter_headings.h"
 
 #include <algorithm>
 
@@ -28,6 +29,21 @@ int AfterNonBlankLines(const std::vector<BlankRun>& runs, std::size_t run, int f
         pos = std::max(pos, runs[run].first + runs[run].count);
         ++run;
     }
+}
+
+// Whether the heading on `line` is followed within two lines by another of
+// its kind, or by a heading that is (a volume entry above its chapters).
+bool IsContentsEntry(int line, HeadingKind kind, int lineCount, const LineTextSource& lineText,
+                     bool followOn = true) {
+    for (int next = line + 1; next <= line + 2 && next <= lineCount; ++next) {
+        const HeadingKind nextKind = ChapterHeadingKind(lineText(next));
+        if (nextKind == kind)
+            return true;
+        if (followOn && nextKind != HeadingKind::None &&
+            IsContentsEntry(next, nextKind, lineCount, lineText, false))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -98,7 +114,14 @@ TocScan DetectSections(const Book& book, const TocCriteria& criteria,
             nextAllowed = 0;
             continue;
         }
-        if (candidate < nextAllowed)
+        const HeadingKind kind = criteria.alwaysListChapters && lineText
+                                     ? ChapterHeadingKind(lineText(candidate))
+                                     : HeadingKind::None;
+        if (candidate < nextAllowed && kind == HeadingKind::None)
+            continue;
+        // An entry of a contents list at the front: the heading counts where
+        // the body has it.
+        if (kind != HeadingKind::None && IsContentsEntry(candidate, kind, lineCount, lineText))
             continue;
         add(candidate);
         nextAllowed = criteria.countBlankLines

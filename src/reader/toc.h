@@ -20,6 +20,11 @@ struct TocCriteria {
     int headerSize = 5;          // minimum distance between two listed sections (1..9)
     bool countBlankLines = true; // blank lines count towards that distance
     std::string headerContains;  // empty: every candidate qualifies
+    // "Always list chapter headings": a candidate that looks like a chapter
+    // or part heading is listed even closer than headerSize to the previous
+    // one, and one followed within two lines by another heading of its kind
+    // (an entry of a contents list at the front) is not listed.
+    bool alwaysListChapters = true;
 };
 
 // The criteria the book settings hold, with the counts kept within 1..9 and

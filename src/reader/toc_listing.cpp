@@ -29,6 +29,7 @@ std::vector<ListedSection> ListSections(std::string_view text, const TocCriteria
     book.FileName = "-";
     book.RawText.assign(text.data(), text.size());
     book.RestoreRawText = true;
+    book.Frame = FindGutenbergFrame(book.RawText);
     book.Pages.LinesPerPage = 1;
     FitOptions options;
     options.removeLineBreaks = false; // the caller has already joined the lines when asked

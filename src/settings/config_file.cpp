@@ -315,6 +315,17 @@ std::vector<std::string> ConfigFile::ReadSections() const {
     return names;
 }
 
+std::vector<std::string> ConfigFile::SectionsWithValue(std::string_view key,
+                                                       std::string_view value) const {
+    std::vector<std::string> names;
+    for (size_t i = 1; i < sections_.size(); ++i) {
+        const Line* line = FindKey(sections_[i], key);
+        if (line && sections_[i].value(*line) == value)
+            names.push_back(sections_[i].name);
+    }
+    return names;
+}
+
 std::vector<std::string> ConfigFile::ReadSectionValues(std::string_view section) const {
     std::vector<std::string> lines;
     if (const Section* s = Find(section))

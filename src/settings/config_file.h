@@ -77,6 +77,8 @@ class ConfigFile {
     std::vector<std::string> ReadSections() const;
     // The name=value lines of the section, in file order.
     std::vector<std::string> ReadSectionValues(std::string_view section) const;
+    // The names of the sections in which `key` holds exactly `value`, in file order.
+    std::vector<std::string> SectionsWithValue(std::string_view key, std::string_view value) const;
     void EraseSection(std::string_view section);
     void DeleteKey(std::string_view section, std::string_view key);
     // Makes a change of the kind another copy's store recorded.

@@ -49,6 +49,10 @@ enum class Setting {
     ApplyDefaultSettings,
     AutoTurnInterval,
     UseFontInEditor,
+    SkipGutenbergFrame,
+    AlwaysListChapters,
+    JustifyText,
+    FindMovedBooks,
     // "Colors"
     ColorText,
     ColorBackground,

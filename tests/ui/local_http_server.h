@@ -6,6 +6,7 @@
 //   /chain/N             N redirections, then /ok   (/abs/N: absolute Locations)
 //   /loop                redirects to itself for ever
 //   /truncated           announces 1000 bytes, sends 10 and closes
+//   /toolong             announces 5 bytes and sends 10
 //   /nolength            a body without Content-Length, ended by closing
 //   /split               the whole answer one byte at a time
 //   /bigheader           a 10 MB header block
@@ -126,6 +127,8 @@ class LocalHttpServer : public QTcpServer {
             send(socket, Answer("301 Moved Permanently", "", "Location: /loop\r\n"));
         } else if (path == "/truncated") {
             send(socket, "HTTP/1.0 200 OK\r\nContent-Length: 1000\r\n\r\n0123456789");
+        } else if (path == "/toolong") {
+            send(socket, "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\n0123456789");
         } else if (path == "/nolength") {
             send(socket, "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\nno length here");
         } else if (path == "/split") {

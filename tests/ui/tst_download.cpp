@@ -40,6 +40,7 @@ class TestDownload : public QObject {
     void downloadsAndAsksBeforeOverwriting();
     void failuresLeaveNoFile_data();
     void failuresLeaveNoFile();
+    void moreBodyThanAnnounced();
     void hostileNamesAreNeverWritten();
     void abortLeavesNoFileAndGoesOn();
     void largeTransferSpeed();
@@ -135,21 +136,43 @@ void TestDownload::failuresLeaveNoFile_data() {
     QTest::newRow("reset") << QByteArray("/reset");
     QTest::newRow("redirect loop") << QByteArray("/loop");
     QTest::newRow("10 MB header") << QByteArray("/bigheader");
+    QTest::newRow("stalled") << QByteArray("/stall");
+    QTest::newRow("no answer") << QByteArray("/silent");
 }
 
 void TestDownload::failuresLeaveNoFile() {
     QFETCH(QByteArray, path);
+    http_->limits().idleTimeoutMs = 300; // a stalled server is given up soon
     QFile existing(folder_->filePath("book.txt"));
     QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("previous") == 8);
     existing.close();
     DownloadRun run(*http_, dialogs_, bases_);
+    QStringList progress;
+    connect(&run, &DownloadRun::statusText, [&](int panel, const QString& text) {
+        if (panel == 2 && !text.isEmpty())
+            progress << text;
+    });
     QVERIFY(!run.transfer(bases_.primary + path.toStdString(), folder(), "book.txt"));
+    if (path == "/404" || path == "/500") // an error page is no progress of the file
+        QCOMPARE(progress, QStringList());
     QCOMPARE(saved(), QStringList{"book.txt"}); // no temporary file left
     QVERIFY(existing.open(QIODevice::ReadOnly));
     QCOMPARE(existing.readAll(), QByteArray("previous"));
     QCOMPARE(dialogs_.messages().size(), size_t(1));
     QVERIFY(dialogs_.messages()[0].rfind(
                 "Error downloading file " + bases_.primary + path.toStdString() + ":\r\n", 0) == 0);
+}
+
+void TestDownload::moreBodyThanAnnounced() {
+    // The announced length ends the document; what follows is not stored.
+    DownloadRun run(*http_, dialogs_, bases_);
+    QVERIFY(run.transfer(bases_.primary + "/toolong", folder(), "short.txt"));
+    QFile file(folder_->filePath("short.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("01234"));
+    // A redirect names another document ("/ok"); the file keeps its own name.
+    QVERIFY(run.transfer(bases_.primary + "/abs/2", folder(), "moved.txt"));
+    QCOMPARE(saved(), QStringList({"moved.txt", "short.txt"}));
 }
 
 void TestDownload::hostileNamesAreNeverWritten() {

@@ -2,6 +2,7 @@
 
 #include "controls/scripted_dialogs.h"
 #include "core/import/zip_test_util.h"
+#include "import/ui/TFileSelForm.h"
 #include "import/ui/TZipForm.h"
 #include "import/ui/browse_for_folder.h"
 #include "reader/ui/TForm1.h"
@@ -129,6 +130,12 @@ class ZipFormTest : public QObject {
                 offered << form->ZipList->item(row)->text();
             form->ZipList->item(0)->setSelected(true);
             form->ZipList->item(2)->setSelected(true);
+            // The two members then pass the file ordering window unchanged.
+            QTimer::singleShot(0, [] {
+                auto* order = qobject_cast<qw::TFileSelForm*>(QApplication::activeModalWidget());
+                QVERIFY(order);
+                QTest::keyClick(order->FileSelList, Qt::Key_Return);
+            });
             QTest::keyClick(form->ZipList, Qt::Key_Return);
         });
         QVERIFY(window.loader().loadFiles({zip}));

@@ -1,6 +1,7 @@
 #include "catalogue/ui/DownloadRun.h"
 
 #include "catalogue/download_entry.h"
+#include "catalogue/index_install.h"
 #include "controls/dialogs.h"
 
 #include <QCoreApplication>
@@ -62,8 +63,8 @@ void DownloadRun::begin() {
     emit runningChanged(true);
 }
 
-void DownloadRun::end() {
-    emit statusText(0, QLatin1String(abortCurrent_ ? run_text::kAborted : run_text::kDone));
+void DownloadRun::end(const char* doneText) {
+    emit statusText(0, QLatin1String(abortCurrent_ ? run_text::kAborted : doneText));
     emit statusText(1, {});
     emit statusText(2, {});
     running_ = false;
@@ -170,6 +171,30 @@ void DownloadRun::download(std::vector<DownloadEntry>& entries, const std::strin
         QCoreApplication::processEvents();
     }
     end();
+}
+
+void DownloadRun::refreshIndex(const std::string& configDir, bool usa, bool australian) {
+    if (running_ || (!usa && !australian))
+        return;
+    begin();
+    auto fetch = [&](const char* path, const char* name) {
+        const std::string address = bases_.primary + path;
+        emit statusText(0, QLatin1String(run_text::kDownloadingIndex));
+        emit statusText(1, u(address));
+        return transfer(address, configDir, name);
+    };
+    if (usa && fetch(index_files::kZipPath, index_files::kZip)) {
+        const std::string error =
+            InstallIndexArchive(configDir + index_files::kZip, configDir + index_files::kAll);
+        if (!error.empty())
+            dialogs_.error(error);
+    }
+    QCoreApplication::processEvents();
+    abortCurrent_ = false;
+    if (australian && !abortAll_)
+        fetch(index_files::kAustralianPath, index_files::kAustralian);
+    abortCurrent_ = false; // the index is read again in every case: "Done."
+    end(run_text::kIndexDone);
 }
 
 } // namespace qw

@@ -26,6 +26,8 @@ namespace run_text {
 constexpr const char* kNotFound = "Some files could not be found - check available file types";
 constexpr const char* kAborted = "Aborted";
 constexpr const char* kDone = "Done";
+constexpr const char* kIndexDone = "Done.";
+constexpr const char* kDownloadingIndex = "Downloading...";
 } // namespace run_text
 
 class DownloadRun : public QObject, private ServerPages {
@@ -41,6 +43,10 @@ class DownloadRun : public QObject, private ServerPages {
     void download(std::vector<DownloadEntry>& entries, const std::string& folder);
     // Looks up every entry.
     void lookUpAll(std::vector<DownloadEntry>& entries);
+    // Fetches GUTINDEX.ALL (as the archive GUTINDEX.zip) and GUTINDEX.AUS
+    // from the primary server into configDir (ending with "/"). Each index
+    // is replaced only by a complete new one; a failure keeps the old.
+    void refreshIndex(const std::string& configDir, bool usa, bool australian);
     // Fetches address into folder/name as one transfer of a run; false
     // after a failure (shown, the run ends) or an abort.
     bool transfer(const std::string& address, const std::string& folder, const std::string& name);
@@ -64,7 +70,7 @@ class DownloadRun : public QObject, private ServerPages {
     void status(const std::string& text) override;
 
     void begin();
-    void end();
+    void end(const char* doneText = run_text::kDone);
     bool lookUp(std::vector<DownloadEntry>& entries, size_t i, std::string& name);
 
     THttpCli& http_;

@@ -37,7 +37,8 @@ TransferOutcome FileDownload::fetch(const std::string& address, const std::strin
     active_ = true;
     const HttpOutcome got = http_.get(address, file);
     active_ = false;
-    emit progress(http_.results().receivedCount, http_.results().announcedLength);
+    if (got.ok) // the last count, whatever the interval; an error page shows none
+        emit progress(http_.results().receivedCount, http_.results().announcedLength);
     if (!got.ok) {
         file.cancelWriting();
         const bool aborted = got.message == http_failure::kAborted;

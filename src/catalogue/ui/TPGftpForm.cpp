@@ -1,7 +1,10 @@
 #include "catalogue/ui/TPGftpForm.h"
 
 #include "catalogue/gutindex.h"
+#include "catalogue/server_config.h"
 #include "catalogue/ui/CatalogueModel.h"
+#include "catalogue/ui/DownloadPane.h"
+#include "catalogue/ui/THttpCli.h"
 #include "controls/dialogs.h"
 #include "controls/ui/TPanelButton.h"
 #include "settings/configuration.h"
@@ -9,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -117,10 +121,15 @@ TPGftpForm::TPGftpForm(Configuration& config, Dialogs& dialogs, QWidget* parent)
     FilterText->installEventFilter(this);
 
     EtextSelect = Button(tr("Copy selection\nto download list"), "EtextSelect", this);
-    EtextSelect->setEnabled(false); // until the download list is there to receive
     DownloadPanel = new QFrame(this);
     DownloadPanel->setObjectName(QStringLiteral("DownloadPanel"));
     DownloadPanel->setFrameShape(QFrame::StyledPanel);
+    http_ = new THttpCli(this);
+    Downloads =
+        new DownloadPane(*http_, dialogs_, ReadServerBases(config_), configDir_, DownloadPanel);
+    auto* downloadLayout = new QVBoxLayout(DownloadPanel);
+    downloadLayout->setContentsMargins(0, 0, 0, 0);
+    downloadLayout->addWidget(Downloads);
 
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(ItemsLabel);
@@ -158,11 +167,21 @@ TPGftpForm::TPGftpForm(Configuration& config, Dialogs& dialogs, QWidget* parent)
     connect(PGList->horizontalHeader(), &QHeaderView::sectionPressed, this,
             &TPGftpForm::sortByColumn);
     connect(PGList, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (Downloads->running())
+            return;
         const std::vector<CatalogueEntry> one{list_.entry(static_cast<size_t>(index.row()))};
         if (!one.front().number.empty())
             emit entriesChosen(one);
     });
     connect(EtextSelect, &TPanelButton::clicked, this, &TPGftpForm::chooseSelection);
+    connect(this, &TPGftpForm::entriesChosen, Downloads, &DownloadPane::add);
+    connect(Downloads, &DownloadPane::runningChanged, EtextSelect,
+            [this](bool running) { EtextSelect->setEnabled(!running); });
+    connect(Downloads, &DownloadPane::indexRefreshed, this, [this] {
+        setWindowTitle(QLatin1String(kLoadingCaption));
+        loadCatalogue();
+        setWindowTitle(QLatin1String(kCaption));
+    });
 }
 
 TPGftpForm::~TPGftpForm() = default;
@@ -303,6 +322,10 @@ void TPGftpForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     applyColours();
     FilterText->setFocus();
+    if (Downloads->saveFolder().empty()) {
+        const std::string base = settings_.BaseDirectory();
+        Downloads->setSaveFolder(!base.empty() ? base : QDir::homePath().toStdString());
+    }
     if (entries_.empty()) {
         // Tried again on every opening while there is no entry.
         setWindowTitle(QLatin1String(kLoadingCaption));
@@ -312,6 +335,8 @@ void TPGftpForm::showEvent(QShowEvent* event) {
 }
 
 void TPGftpForm::done(int result) {
+    if (Downloads->running())
+        return; // Abort first
     hideInfoTip();
     if (isVisible())
         savePosition();

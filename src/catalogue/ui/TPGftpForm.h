@@ -25,6 +25,8 @@ namespace qw {
 
 class CatalogueModel;
 class ConfigFile;
+class DownloadPane;
+class THttpCli;
 class Configuration;
 class Dialogs;
 class Settings;
@@ -69,7 +71,8 @@ class TPGftpForm : public QDialog {
     TPanelButton* FilterReset;
     QCheckBox* ShowAddInfo;
     TPanelButton* EtextSelect;
-    QFrame* DownloadPanel; // the download list's place
+    QFrame* DownloadPanel; // holds the download list
+    DownloadPane* Downloads;
 
   signals:
     // Entries the user chose for the download list (double click, Enter in
@@ -101,6 +104,7 @@ class TPGftpForm : public QDialog {
     bool positionRestored_ = false;
     int designWidth_ = kDesignWidth, designHeight_ = kDesignHeight;
     QString tipShown_;
+    THttpCli* http_;
 };
 
 } // namespace qw

@@ -16,15 +16,14 @@
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/RecordsPart.h"
+#include "reader/ui/ScanGuard.h"
 #include "reader/ui/TocCriteriaGroup.h"
 #include "settings/book_settings.h"
 #include "settings/configuration.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
 #include <QTableWidget>
@@ -36,77 +35,22 @@ namespace qw {
 
 namespace {
 
-// Lets pending window events through while the contents are scanned, so the
-// window repaints and a pressed Space can stop the scan. Keys and mouse
-// presses are not carried out meanwhile (a Space must not also turn the
-// page, a click must not start another operation), and the resize relayout
-// waits until the scan is over.
-class TocScanPump : public QObject, public TocScanHost {
+// While the contents are scanned the window repaints and Space stops the
+// scan; a Space already waiting when the scan starts is dropped.
+class TocScanPump : public TocScanHost {
   public:
     TocScanPump(QWidget& window, QTimer& resizeTimer, int pollMs)
-        : window_(window), resizeTimer_(resizeTimer), pollMs_(pollMs) {
-        relayoutPending_ = resizeTimer_.isActive();
-        resizeTimer_.stop();
-        qApp->installEventFilter(this);
-        // A Space already waiting is dropped without effect.
-        discarding_ = true;
-        QCoreApplication::processEvents();
-        discarding_ = false;
-        clock_.start();
-    }
-    ~TocScanPump() override {
-        qApp->removeEventFilter(this);
-        if (relayoutPending_)
-            resizeTimer_.start();
-    }
+        : window_(window), guard_(resizeTimer, {Qt::Key_Space}, true), pollMs_(pollMs) {}
 
-    bool abortRequested() override {
-        if (!aborted_ && clock_.elapsed() >= pollMs_) {
-            QCoreApplication::processEvents();
-            clock_.restart();
-        }
-        return aborted_;
-    }
+    bool abortRequested() override { return !guard_.poll(pollMs_); }
     void showProgress(const std::string& caption) override {
         window_.setWindowTitle(QString::fromStdString(caption));
     }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Space && !discarding_)
-                aborted_ = true;
-            return true;
-        }
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-            return true;
-        case QEvent::Timer:
-            if (watched == &resizeTimer_) {
-                resizeTimer_.stop();
-                relayoutPending_ = true;
-                return true;
-            }
-            return false;
-        default:
-            return false;
-        }
-    }
-
   private:
     QWidget& window_;
-    QTimer& resizeTimer_;
+    ScanGuard guard_;
     int pollMs_;
-    QElapsedTimer clock_;
-    bool discarding_ = false;
-    bool aborted_ = false;
-    bool relayoutPending_ = false;
 };
 
 TPanelButton* sectionButton(QWidget* parent, const char* name, const QString& text,
@@ -185,7 +129,9 @@ void ContentsPart::runCreateToc(bool redraw) {
                 Contents->repaint();
         }
         const LineTextSource lines = [this](int n) { return lineText(n); };
-        TocScan scan = DetectSections(book(), TocCriteriaOf(config().state.book), lines, &pump);
+        TocCriteria criteria = TocCriteriaOf(config().state.book);
+        criteria.alwaysListChapters = config().settings.Bool(Setting::AlwaysListChapters);
+        TocScan scan = DetectSections(book(), criteria, lines, &pump);
         sections_ = std::move(scan.sections);
         if (!scan.aborted) {
             if (sections_.empty()) {
@@ -231,6 +177,11 @@ void ContentsPart::attachTocCriteria(TocCriteriaGroup* group) {
         TocCriteriaChanged(headerTextOnly);
     });
     connect(group, &TocCriteriaGroup::applyClicked, this, &ContentsPart::CreateTOCClick);
+    group->setAlwaysListChapters(config().settings.Bool(Setting::AlwaysListChapters));
+    connect(group, &TocCriteriaGroup::alwaysListChaptersToggled, this, [this](bool on) {
+        config().settings.SetBool(Setting::AlwaysListChapters, on);
+        TocCriteriaChanged(false);
+    });
 }
 
 bool ContentsPart::tocWanted() const {

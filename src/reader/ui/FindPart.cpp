@@ -9,15 +9,14 @@
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/ReaderContext.h"
+#include "reader/ui/ScanGuard.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -32,75 +31,32 @@ const char* const kNotFound =
     "Text not found.\rStart again from the beginning?\r(No closes the Find dialog)";
 
 // While the book is scanned: the caption every 10 pages, the hourglass, and
-// the pending keys looked at now and then so that Space or Esc stops the
-// scan. Keys and mouse presses are not carried out meanwhile, and a resize
-// relayout waits until the scan is over (the lines must not change under it).
-class FindScanPump : public QObject, public FindProgress {
+// Space or Esc stop the scan.
+class FindScanPump : public FindProgress {
   public:
     FindScanPump(QWidget& window, QTimer& resizeTimer, int pageCount)
-        : window_(window), resizeTimer_(resizeTimer), pageCount_(pageCount),
-          caption_(window.windowTitle()) {
-        relayoutPending_ = resizeTimer_.isActive();
-        resizeTimer_.stop();
-        qApp->installEventFilter(this);
+        : window_(window), guard_(resizeTimer, {Qt::Key_Space, Qt::Key_Escape}, false),
+          pageCount_(pageCount), caption_(window.windowTitle()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
     ~FindScanPump() override {
         QApplication::restoreOverrideCursor();
-        qApp->removeEventFilter(this);
         window_.setWindowTitle(caption_);
-        if (relayoutPending_)
-            resizeTimer_.start();
     }
 
     bool keepGoing(int page) override {
         if (page % 10 == 0)
             window_.setWindowTitle(
                 QStringLiteral("Searching on page %1 of %2").arg(page).arg(pageCount_));
-        if (!clock_.isValid() || clock_.elapsed() >= kPollMs) {
-            QCoreApplication::processEvents();
-            clock_.start();
-        }
-        return stopKey_ == 0;
+        return guard_.poll(kPollMs);
     }
-    int stopKey() const { return stopKey_; }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (stopKey_ == 0 && (key == Qt::Key_Space || key == Qt::Key_Escape))
-                stopKey_ = key;
-            return true;
-        }
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-            return true;
-        case QEvent::Timer:
-            if (watched == &resizeTimer_) {
-                resizeTimer_.stop();
-                relayoutPending_ = true;
-                return true;
-            }
-            return false;
-        default:
-            return false;
-        }
-    }
+    int stopKey() const { return guard_.stopKey(); }
 
   private:
     QWidget& window_;
-    QTimer& resizeTimer_;
+    ScanGuard guard_;
     int pageCount_;
     QString caption_;
-    QElapsedTimer clock_;
-    int stopKey_ = 0;
-    bool relayoutPending_ = false;
 };
 
 TPanelButton* panelButton(QWidget* parent, const char* name, const QString& text) {
@@ -204,6 +160,17 @@ void FindPart::quickFind(const QString& character, bool open) {
     }
     edit->deselect();
     edit->end(false);
+}
+
+QString FindPart::text() const {
+    return FindText->currentText();
+}
+bool FindPart::caseSensitive() const {
+    return FindCSens->isChecked();
+}
+void FindPart::setSearch(const QString& text, bool caseSensitive) {
+    FindText->setEditText(text);
+    FindCSens->setChecked(caseSensitive);
 }
 
 void FindPart::rememberText(const QString& text) {

@@ -38,6 +38,10 @@ class FindPart : public QObject {
     void findNext();
     // Esc, "Close": both pages' selections cleared, the panel hidden.
     void closePanel();
+    // The text of the field and the case flag; find in files sets them back.
+    QString text() const;
+    bool caseSensitive() const;
+    void setSearch(const QString& text, bool caseSensitive);
     // "Quick find": a typed character becomes the find text (opening the
     // panel) or is appended to it.
     void quickFind(const QString& character, bool open);

@@ -85,6 +85,8 @@ class LayoutPart : public QObject, private FitHost {
     void optionStatesChanged();
     // How file names are shown changed (the INI file list follows).
     void namesShownChanged();
+    // Fitting replaced WorkText (line-break removal or its undoing).
+    void workTextReplaced();
 
   private:
     Book& book() const { return context_.book; }
@@ -105,6 +107,7 @@ class LayoutPart : public QObject, private FitHost {
     bool createToc() override;
     void clearToc() override;
     void showPages() override;
+    void workTextChanged() override { emit workTextReplaced(); }
     void writeBookRecord() override;
 
     ReaderContext& context_;

@@ -27,6 +27,7 @@ PageAreaOptions LayoutPart::layoutOptions() const {
     options.pageNumbersBelow =
         s.Bool(Setting::PageNumbersBelowText) && PageNumbersBelowAllowed(applied);
     options.fullScreen = fullScreen_;
+    options.justify = s.Bool(Setting::JustifyText);
     return options;
 }
 
@@ -160,8 +161,16 @@ void LayoutPart::generalOptionChanged(GeneralOption option, bool checked) {
         emit captionNeeded();
         emit namesShownChanged();
         break;
+    case GeneralOption::SkipGutenbergFrame:
+        if (book().isOpen())
+            fitLines(); // the text between the frame lines, or all of it
+        break;
+    case GeneralOption::JustifyText:
+        pages().setOptions(layoutOptions()); // only the drawing changes
+        break;
     case GeneralOption::HideIgnoredFiles:
     case GeneralOption::ApplyDefaultSettings:
+    case GeneralOption::FindMovedBooks:
         break; // read when they are needed
     }
 }

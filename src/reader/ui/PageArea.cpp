@@ -2,6 +2,7 @@
 
 #include "controls/dialogs.h"
 #include "controls/ui/TPanelButton.h"
+#include "reader/justify.h"
 #include "reader/ui/PageView.h"
 #include "reader/ui/ProgressBar.h"
 #include "reader/ui/TitlePageView.h"
@@ -110,7 +111,19 @@ TPanelButton* PageArea::makeButton(const char* name, QStyle::StandardPixmap icon
 void PageArea::setOptions(const PageAreaOptions& options) {
     options_ = options;
     placeControls();
+    justifyShownPages();
     update();
+}
+
+void PageArea::justifyShownPages() {
+    const auto justify = [this](PageView* view, int page, const PageText& text, bool filled) {
+        view->setJustifiedLines(
+            options_.justify && filled && book_.isOpen()
+                ? PageLinesToJustify(book_, page, text.leadingBlankLines, view->lineCount())
+                : std::vector<bool>());
+    };
+    justify(LinkeSeite, book_.Pages.LeftPage, shown_.left, shown_.leftFilled);
+    justify(RechteSeite, book_.Pages.LeftPage + 1, shown_.right, shown_.rightFilled);
 }
 
 void PageArea::setPageFont(const QFont& font) {
@@ -292,6 +305,7 @@ void PageArea::showCurrentPages() {
     shown_ = ComposePages(book_.Pages.LeftPage, book_.Pages.LinesPerPage, lineCount_, source_);
     LinkeSeite->setPageText(shown_.left.text);
     RechteSeite->setPageText(shown_.right.text);
+    justifyShownPages();
     setUpdatesEnabled(true);
     if (!shown_.failedLines.empty()) {
         const std::string n = std::to_string(shown_.failedLines.front());

@@ -37,6 +37,8 @@ struct PageAreaOptions {
     PageMargins margins{}; // applied
     // Full screen: the button row is pushed above the screen's edge.
     bool fullScreen = false;
+    // "Justify text": the lines of a paragraph are drawn to the page width.
+    bool justify = false;
 };
 
 class PageArea : public QWidget {
@@ -121,6 +123,7 @@ class PageArea : public QWidget {
     Book& book_;
     Dialogs& dialogs_;
     PageAreaOptions options_;
+    void justifyShownPages();
     QFont font_;
     QColor pageColour_{0xe7, 0xe7, 0xe7};
     QColor textColour_{0, 0, 0};

@@ -1,5 +1,7 @@
 #include "reader/ui/PageView.h"
 
+#include "reader/justify.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
@@ -21,14 +23,48 @@ PageView::PageView(QWidget* parent) : QWidget(parent) {
 void PageView::setPageText(const std::string& utf8) {
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     lines_ = text.isEmpty() ? QStringList() : text.split(QStringLiteral("\r\n"));
+    justified_.clear();
     anchor_ = cursor_ = 0;
     update();
 }
 
 void PageView::clearPage() {
     lines_.clear();
+    justified_.clear();
     anchor_ = cursor_ = 0;
     update();
+}
+
+void PageView::setJustifiedLines(std::vector<bool> justified) {
+    justified_ = std::move(justified);
+    update();
+}
+
+std::vector<double> PageView::justifiedBoundaries(int line,
+                                                  const std::vector<double>& natural) const {
+    if (line < 0 || static_cast<size_t>(line) >= justified_.size() ||
+        !justified_[static_cast<size_t>(line)])
+        return {};
+    const QString& text = lines_[line];
+    // A blank may grow to four times its width; a wider gap is a hole.
+    const double blank = QFontMetricsF(font_, this).horizontalAdvance(QLatin1Char(' '));
+    return JustifiedBoundaries(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                                   static_cast<size_t>(text.size())),
+                               natural, width(), 3 * blank);
+}
+
+void PageView::drawWords(QPainter& painter, const QString& line, double baseline,
+                         const std::vector<double>& xs) const {
+    // Each run of characters between blanks at its stretched place.
+    int start = 0;
+    for (int k = 0; k <= line.size(); ++k) {
+        if (k < line.size() && line[k] != QLatin1Char(' '))
+            continue;
+        if (k > start)
+            painter.drawText(QPointF(xs[static_cast<size_t>(start)], baseline),
+                             line.mid(start, k - start));
+        start = k + 1;
+    }
 }
 
 QString PageView::pageText() const {
@@ -110,6 +146,8 @@ double PageView::lineScale(const std::vector<double>& natural) const {
 
 std::vector<double> PageView::boundaries(int line) const {
     std::vector<double> xs = naturalBoundaries(line);
+    if (std::vector<double> stretched = justifiedBoundaries(line, xs); !stretched.empty())
+        return stretched;
     const double scale = lineScale(xs);
     if (scale != 1.0)
         for (double& x : xs)
@@ -161,11 +199,20 @@ void PageView::paintEvent(QPaintEvent*) {
         const double baseline = top + metrics.ascent();
         // A line fitted for a smaller font than the page shows now (until the
         // next fitting) is drawn narrower rather than cut off at the edge.
-        const double scale = lineScale(naturalBoundaries(i));
+        const std::vector<double> natural = naturalBoundaries(i);
+        const std::vector<double> stretched = justifiedBoundaries(i, natural);
+        const double scale = lineScale(natural);
+        auto drawLine = [&] {
+            if (stretched.empty()) {
+                painter.scale(scale, 1.0);
+                drawRuns(painter, line, baseline, metrics);
+            } else {
+                drawWords(painter, line, baseline, stretched);
+            }
+        };
         painter.save();
-        painter.scale(scale, 1.0);
         painter.setPen(text_);
-        drawRuns(painter, line, baseline, metrics);
+        drawLine();
         painter.restore();
         if (from < to && to > start && from <= end) {
             // The selected part: highlight, and its characters again on top.
@@ -178,9 +225,8 @@ void PageView::paintEvent(QPaintEvent*) {
             painter.fillRect(area, palette().color(QPalette::Highlight));
             painter.save();
             painter.setClipRect(area);
-            painter.scale(scale, 1.0);
             painter.setPen(palette().color(QPalette::HighlightedText));
-            drawRuns(painter, line, baseline, metrics);
+            drawLine();
             painter.restore();
         }
         start = end + 1;

@@ -21,6 +21,9 @@ class PageView : public QWidget {
     // The page text in UTF-8, lines separated by CR LF.
     void setPageText(const std::string& utf8);
     void clearPage();
+    // Which lines are drawn stretched to the page width ("Justify text");
+    // the text, the line count and the selection stay as they are.
+    void setJustifiedLines(std::vector<bool> justified);
     QString pageText() const; // the shown lines joined with "\n"
 
     void setPageFont(const QFont& font);
@@ -38,6 +41,7 @@ class PageView : public QWidget {
     void collapseSelection();
     QString selectedText() const;
     bool hasSelection() const { return anchor_ != cursor_; }
+    int selectionStart() const { return std::min(anchor_, cursor_); }
     int selectionEnd() const { return std::max(anchor_, cursor_); }
 
   public slots:
@@ -64,6 +68,10 @@ class PageView : public QWidget {
     int lineStart(int line) const;
     void drawRuns(QPainter& painter, const QString& line, double baseline,
                   const QFontMetricsF& metrics) const;
+    // The boundaries of a stretched line; empty when line `line` is drawn as measured.
+    std::vector<double> justifiedBoundaries(int line, const std::vector<double>& natural) const;
+    void drawWords(QPainter& painter, const QString& line, double baseline,
+                   const std::vector<double>& xs) const;
 
     QStringList lines_;
     QFont font_;
@@ -73,6 +81,7 @@ class PageView : public QWidget {
     int anchor_ = 0;
     int cursor_ = 0;
     bool selecting_ = false; // the left button went down on this page
+    std::vector<bool> justified_;
 };
 
 } // namespace qw

@@ -1,9 +1,11 @@
 #include "reader/ui/RecordsPart.h"
 
 #include "controls/ui/TPanelButton.h"
+#include "import/archive.h"
 #include "reader/book.h"
 #include "reader/title_page.h"
 #include "reader/ui/PageArea.h"
+#include "settings/book_fingerprint.h"
 #include "settings/book_info_fields.h"
 #include "settings/configuration.h"
 #include "settings/ui/AnnotationPage.h"
@@ -113,12 +115,24 @@ void RecordsPart::loadRecord(const std::string& name) {
 
 void RecordsPart::openBook() {
     Book& book = context_.book;
+    takeOverMovedRecord();
     loadRecord(recordName());
     if (record_.info.title.empty() && !book.PalmDocTitle.empty())
         record_.info.title = book.PalmDocTitle;
     // The stored position: fitting carries it over to the new layout.
     book.LineCount = record_.position.totalLines;
     book.Pages.restore(record_.position.page, record_.position.linesPerPage, record_.bookmarks);
+}
+
+void RecordsPart::takeOverMovedRecord() {
+    if (!context_.configLoaded || !context_.config.settings.Bool(Setting::FindMovedBooks) ||
+        IsUnrecorded(recordName(), recordRules()))
+        return;
+    const std::string moved = FindMovedRecord(
+        context_.config.file, recordName(), context_.book.Fingerprint,
+        [](const std::string& reference) { return FileReferenceExists(reference); });
+    if (!moved.empty())
+        TakeOverRecord(context_.config.file, moved, recordName());
 }
 
 void RecordsPart::bookOpened() {
@@ -138,6 +152,9 @@ void RecordsPart::writeBookRecord() {
     record_.position = {book.Pages.LeftPage, book.LineCount, book.Pages.LinesPerPage};
     for (size_t i = 0; i < 3; ++i)
         record_.bookmarks[i] = book.Pages.Bookmarks[i] > 0 ? book.Pages.Bookmarks[i] : kNoBookmark;
+    // Kept with the record so that the book is found again after a move.
+    if (!book.Fingerprint.empty() && !IsUnrecorded(recordName(), recordRules()))
+        context_.config.file.WriteString(recordName(), kFingerprintKey, book.Fingerprint);
     SaveBookSection(context_.config.file, recordName(), record_, tocShown(), recordRules());
 }
 
@@ -218,6 +235,7 @@ void RecordsPart::updateTitlePage() {
     title.remarks = record_.info.remarks;
     title.fileName = context_.book.FileName;
     title.archiveEntry = context_.book.ArchiveEntry;
+    FillFromGutenbergHeader(title, context_.book.Frame.header);
     context_.pages.setTitleInfo(title);
 }
 

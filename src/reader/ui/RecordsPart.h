@@ -68,6 +68,8 @@ class RecordsPart : public QObject {
 
   private:
     void writeBookmarks();
+    // "Find the reading position of moved or renamed books".
+    void takeOverMovedRecord();
     void infoEdited(BookKey key, const std::string& value);
 
     ReaderContext& context_;

@@ -7,7 +7,10 @@
 #include "reader/help_file.h"
 #include "reader/ui/ColoursPart.h"
 #include "reader/ui/ContentsPanel.h"
+#include "reader/ui/EditorPart.h"
+#include "reader/ui/FindInFilesPart.h"
 #include "reader/ui/FindPart.h"
+#include "reader/ui/FolderPart.h"
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/OptionsPart.h"
 #include "reader/ui/PageArea.h"
@@ -79,6 +82,8 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     menu->addSeparator();
     QAction* contents = menuCommand(menu, "ShowTOC", tr("&Table of contents"), tr("Ctrl+T"));
     QAction* catalogue = menuCommand(menu, "PGBrowser", tr("Project &Gutenberg..."), tr("Ctrl+G"));
+    QAction* findInFiles =
+        menuCommand(menu, "FIFiles", tr("Find in &files..."), tr("Ctrl+Shift+F"));
     OptionsAction = menuCommand(menu, "OptionsAction", tr("O&ptions..."), QString());
     menu->addSeparator();
     QAction* help = menuCommand(menu, "OpenHelpTxt", tr("Open &Help.txt"), QString());
@@ -92,6 +97,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(contents, &QAction::triggered, this, [this] { contents_->ToggleToc(); });
     connect(OptionsAction, &QAction::triggered, this, [this] { ShowOptions(); });
     connect(catalogue, &QAction::triggered, this, &TForm1::showCatalogue);
+    connect(findInFiles, &QAction::triggered, this, [this] { runCommand({Command::FindInFiles}); });
     connect(exit, &QAction::triggered, this, [this] { runCommand({Command::Exit}); });
     connect(help, &QAction::triggered, this, &TForm1::OpenHelpFile);
     connect(printText, &QAction::triggered, this, [this] { runCommand({Command::PrintText}); });
@@ -125,6 +131,14 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     connect(options_, &OptionsPart::coloursChanged, colours_, &ColoursPart::apply);
     colours_->apply();
     find_ = new FindPart(*context_, layout_->wrap(), layout_->resizeTimer());
+    folder_ = new FolderPart(
+        *context_,
+        [this](const FileRef& file) { return loader_.openKnownFile(file.path, file.entry); },
+        [this] { return openFolder_; });
+    folder_->addMenuCommands(*menu, exit);
+    findInFiles_ = new FindInFilesPart(*context_, loader_, *find_);
+    connect(find_, &FindPart::findInFilesRequested, findInFiles_, &FindInFilesPart::start);
+    setUpEditor();
     print_ = new PrintPart(*context_);
     qApp->installEventFilter(this); // the window sees keys before its controls
     UpdateCaption();
@@ -414,26 +428,38 @@ void TForm1::runCommand(const KeyDecision& d) {
     case Command::CloseFindBar:
         find_->closePanel();
         break;
+    case Command::Edit:
+        editor_->openEditor();
+        break;
+    case Command::FirstFile:
+        folder_->goToFile(FileDirection::First);
+        break;
+    case Command::PreviousFile:
+        folder_->goToFile(FileDirection::Previous);
+        break;
+    case Command::NextFile:
+        folder_->goToFile(FileDirection::Next);
+        break;
+    case Command::LastFile:
+        folder_->goToFile(FileDirection::Last);
+        break;
+    case Command::FindInFilesStart:
+    case Command::FindInFiles:
+        findInFiles_->start(find_->text());
+        break;
     case Command::PassOn:
     case Command::Nothing:
         break;
     // Not built yet: the find bar, find in files, automatic turning, the
-    // help and menu panels, the editor, the catalogue browser and
+    // help and menu panels, the catalogue browser and
     // the folder navigation plug in here as they arrive.
-    case Command::FindInFilesStart:
     case Command::AutoTurnOff:
     case Command::AutoTurnPause:
     case Command::ToggleHelp:
-    case Command::Edit:
-    case Command::FindInFiles:
     case Command::OpenOptionsPage:
     case Command::DeleteBookRecords:
     case Command::ApplyMargins:
     case Command::OpenHelpPage:
-    case Command::PreviousFile:
-    case Command::NextFile:
-    case Command::FirstFile:
-    case Command::LastFile:
         break;
     }
 }

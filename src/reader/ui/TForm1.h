@@ -44,6 +44,9 @@ class RecordsPart;
 class RecentPart;
 class ColoursPart;
 class FindPart;
+class EditorPart;
+class FolderPart;
+class FindInFilesPart;
 class PrintPart;
 
 class TForm1 : public QWidget, private LoadHost {
@@ -114,6 +117,8 @@ class TForm1 : public QWidget, private LoadHost {
     ContentsPanel* contentsPanel() const { return contents_->panel(); }
     RecentPart* recentPart() const { return recent_; }
     FindPart* findPart() const { return find_; }
+    EditorPart* editorPart() const { return editor_; }
+    FolderPart* folderPart() const { return folder_; }
     PrintPart* printPart() const { return print_; }
     const SectionMap& sections() const { return contents_->sections(); }
     void setTocPollInterval(int ms) { contents_->setPollInterval(ms); }
@@ -133,6 +138,7 @@ class TForm1 : public QWidget, private LoadHost {
     ImportOptions importOptions() override;
     std::string bookEncoding(const std::string& path, const std::string& entry) override;
     void switchOffLineBreakRemoval() override;
+    std::vector<FileRef> orderFiles(std::vector<FileRef> files) override;
     void firstFileLoaded(Book& book, bool appending) override;
     void layOutBook(Book& book) override;
     void bookLoaded(Book& book) override;
@@ -155,6 +161,8 @@ class TForm1 : public QWidget, private LoadHost {
     // "Browse and download Project Gutenberg files" (Ctrl+G, the menu).
     void showCatalogue();
     void setUpRecent();
+    // The editor part and its menu entry (TForm1_editor.cpp).
+    void setUpEditor();
 
     // Keys and the mouse wheel (TForm1_keys.cpp); `focus` is the control the
     // key was meant for.
@@ -183,15 +191,18 @@ class TForm1 : public QWidget, private LoadHost {
     QAction* OptionsAction;
 
     // The parts, each owning its state; new features add a part here.
-    RecordsPart* records_ = nullptr;   // the book record, bookmarks and book information
-    LayoutPart* layout_ = nullptr;     // fitting, pagination, fonts, full screen, margins
-    ContentsPart* contents_ = nullptr; // the sections, the contents panel and its buttons
-    OptionsPart* options_ = nullptr;   // the options window and its pages
-    TPGftpForm* pgBrowser_ = nullptr;  // the catalogue browser, made when first shown
-    RecentPart* recent_ = nullptr;     // the recent files, favourites and their panel
-    ColoursPart* colours_ = nullptr;   // the colours of the scheme on the window
-    FindPart* find_ = nullptr;         // the find panel and find next in the book
-    PrintPart* print_ = nullptr;       // printing the selection or the shown pages
+    RecordsPart* records_ = nullptr;         // the book record, bookmarks and book information
+    LayoutPart* layout_ = nullptr;           // fitting, pagination, fonts, full screen, margins
+    ContentsPart* contents_ = nullptr;       // the sections, the contents panel and its buttons
+    OptionsPart* options_ = nullptr;         // the options window and its pages
+    TPGftpForm* pgBrowser_ = nullptr;        // the catalogue browser, made when first shown
+    RecentPart* recent_ = nullptr;           // the recent files, favourites and their panel
+    ColoursPart* colours_ = nullptr;         // the colours of the scheme on the window
+    FindPart* find_ = nullptr;               // the find panel and find next in the book
+    FolderPart* folder_ = nullptr;           // the files of the book's folder, the file order
+    FindInFilesPart* findInFiles_ = nullptr; // "Find text in files" and opening its hits
+    EditorPart* editor_ = nullptr;           // the editor window and handing its text back
+    PrintPart* print_ = nullptr;             // printing the selection or the shown pages
 };
 
 } // namespace qw

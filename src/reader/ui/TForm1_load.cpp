@@ -10,6 +10,8 @@
 #include "import/ui/TZipForm.h"
 #include "import/zip_archive.h"
 #include "reader/caption.h"
+#include "reader/ui/EditorPart.h"
+#include "reader/ui/FolderPart.h"
 #include "reader/ui/LayoutPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
@@ -56,6 +58,10 @@ std::optional<std::string> TForm1::extractArchiveMember(const std::string& archi
     return std::move(member.bytes);
 }
 
+std::vector<FileRef> TForm1::orderFiles(std::vector<FileRef> files) {
+    return folder_->orderFiles(std::move(files));
+}
+
 ImportOptions TForm1::importOptions() {
     return configLoaded_ ? ImportOptionsFrom(config_->settings, config_->state) : ImportOptions{};
 }
@@ -71,6 +77,7 @@ void TForm1::switchOffLineBreakRemoval() {
 void TForm1::firstFileLoaded(Book& book, bool appending) {
     pages_->leftPage()->clearPage();
     pages_->rightPage()->clearPage();
+    editor_->markStale();
     Append->setEnabled(true);
     Speichern->setEnabled(true);
     Schliessen->setEnabled(true);
@@ -108,6 +115,7 @@ void TForm1::registerLastRead(const FileRef& file) {
 void TForm1::bookClosed(Book& book) {
     setWindowIconText(QString::fromLatin1(kProgramVersionTitle));
     recent_->bookClosed();
+    editor_->markStale();
     Append->setEnabled(false);
     Speichern->setEnabled(false);
     Schliessen->setEnabled(false);

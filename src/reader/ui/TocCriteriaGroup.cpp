@@ -47,6 +47,14 @@ TocCriteriaGroup::TocCriteriaGroup(QWidget* parent)
         box->hide();
     }
 
+    AlwaysListChapters = new QCheckBox(tr("Always list chapter headings"), this);
+    AlwaysListChapters->setObjectName(QStringLiteral("AlwaysListChapters"));
+    AlwaysListChapters->setToolTip(
+        tr("List \"CHAPTER I\", \"BOOK II\", \"PART ONE\" ... even when they are closer than "
+           "the header size to the previous section"));
+    connect(AlwaysListChapters, &QCheckBox::clicked, this,
+            &TocCriteriaGroup::alwaysListChaptersToggled);
+
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(tr("Preceding blank lines:"), this), 0, 0);
     grid->addWidget(PreChapter, 0, 1);
@@ -57,6 +65,7 @@ TocCriteriaGroup::TocCriteriaGroup(QWidget* parent)
     grid->addWidget(HeaderText, 2, 1, 1, 2);
     grid->addWidget(AutomaticTOC, 3, 0, 1, 2);
     grid->addWidget(ApplyTOC, 3, 2);
+    grid->addWidget(AlwaysListChapters, 4, 0, 1, 3);
 
     auto changed = [this] { emit criterionChanged(false); };
     connect(PreChapter, &QSpinBox::valueChanged, this, changed);
@@ -78,6 +87,11 @@ void TocCriteriaGroup::setValues(const BookSettings& s) {
     AutomaticTOC->setChecked(s.automaticToc);
     SectionNewPage->setChecked(s.sectionOnNewPage);
     SectionRightPage->setChecked(s.sectionOnRightPage);
+}
+
+void TocCriteriaGroup::setAlwaysListChapters(bool on) {
+    const QSignalBlocker quiet(AlwaysListChapters);
+    AlwaysListChapters->setChecked(on);
 }
 
 void TocCriteriaGroup::writeTo(BookSettings& s) const {

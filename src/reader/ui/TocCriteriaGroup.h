@@ -24,11 +24,14 @@ class TocCriteriaGroup : public QGroupBox {
     void setValues(const BookSettings& settings);
     // Copies the group's values into the contents fields of `settings`.
     void writeTo(BookSettings& settings) const;
+    // "Always list chapter headings", a general option shown among the criteria.
+    void setAlwaysListChapters(bool on);
 
   signals:
     // A value was changed by the user; headerTextOnly when it was the header text.
     void criterionChanged(bool headerTextOnly);
     void applyClicked();
+    void alwaysListChaptersToggled(bool on);
 
   private:
     QSpinBox* PreChapter;
@@ -39,6 +42,7 @@ class TocCriteriaGroup : public QGroupBox {
     TPanelButton* ApplyTOC;
     QCheckBox* SectionNewPage;
     QCheckBox* SectionRightPage;
+    QCheckBox* AlwaysListChapters;
 };
 
 } // namespace qw

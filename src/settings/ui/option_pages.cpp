@@ -28,6 +28,17 @@ const std::vector<CheckOption>& GeneralOptions() {
         {Id(O::ApplyDefaultSettings), "ApplyDefaultSettings", "Apply default settings to new files",
          "Books opened for the first time take the default font and line settings", false,
          Setting::ApplyDefaultSettings},
+        {Id(O::SkipGutenbergFrame), "SkipGutenbergFrame", "Skip the Gutenberg header and licence",
+         "Pages, find and contents show only the text between the START and END lines of a "
+         "Project Gutenberg e-text",
+         false, Setting::SkipGutenbergFrame},
+        {Id(O::JustifyText), "JustifyText", "Justify text",
+         "Stretch the lines of a paragraph to the page width (the last line stays as it is)", false,
+         Setting::JustifyText},
+        {Id(O::FindMovedBooks), "FindMovedBooks",
+         "Find the reading position of moved or renamed books",
+         "A book opened under a new name takes over the record of the same file", false,
+         Setting::FindMovedBooks},
     };
     return options;
 }

@@ -20,6 +20,9 @@ enum class GeneralOption {
     HideArchiveNames,
     HideIgnoredFiles,
     ApplyDefaultSettings,
+    SkipGutenbergFrame,
+    JustifyText,
+    FindMovedBooks,
 };
 
 enum class ControlOption {

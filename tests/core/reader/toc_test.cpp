@@ -64,6 +64,7 @@ TocCriteria Criteria(int blank, int size, bool countBlank, std::string header = 
     c.headerSize = size;
     c.countBlankLines = countBlank;
     c.headerContains = std::move(header);
+    c.alwaysListChapters = false; // the plain criteria; chapter_headings_test has the option
     return c;
 }
 
