@@ -78,7 +78,7 @@ TForm1::TForm1(Dialogs& dialogs, QWidget* parent)
     Append = menuCommand(menu, "Append", tr("&Append..."), tr("Ctrl+A"));
     Speichern = menuCommand(menu, "Speichern", tr("&Save as..."), tr("Ctrl+S"));
     Schliessen = menuCommand(menu, "Schliessen", tr("Close"), tr("Ctrl+W"));
-    QAction* printText = menuCommand(menu, "PrintText", tr("&Print text"), tr("Ctrl+P"));
+    QAction* printText = menuCommand(menu, "PrintText", tr("Print text"), tr("Ctrl+P"));
     menu->addSeparator();
     QAction* contents = menuCommand(menu, "ShowTOC", tr("&Table of contents"), tr("Ctrl+T"));
     QAction* catalogue = menuCommand(menu, "PGBrowser", tr("Project &Gutenberg..."), tr("Ctrl+G"));
