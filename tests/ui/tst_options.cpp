@@ -93,7 +93,7 @@ class OptionsTest : public QObject {
         }
         // All but the two that are disabled here: "Page numbers below text"
         // (no margins applied) and "Fit when leaving menu" (automatic fitting on).
-        QCOMPARE(checked, 15);
+        QCOMPARE(checked, 18);
     }
 
     void fullScreenAndAntialiasingFollowTheWindow() {
