@@ -135,6 +135,12 @@ GutenbergFrame FindGutenbergFrame(std::string_view text) {
     if (startLine == std::string_view::npos)
         return frame;
     frame.found = true;
+    // The blank lines after the START line are not the book's: its first
+    // line is the first of the pages and of the contents.
+    for (Line line = LineAt(text, bodyBegin);
+         bodyBegin < text.size() && Trimmed(text.substr(line.begin, line.end - line.begin)).empty();
+         line = LineAt(text, bodyBegin))
+        bodyBegin = line.next;
     frame.bodyBegin = bodyBegin;
     frame.bodyEnd = text.size();
 

@@ -25,8 +25,9 @@ struct GutenbergHeader {
 
 struct GutenbergFrame {
     bool found = false;
-    // The text between the two lines: from the line after the START line to
-    // the start of the END line (the end of the text when there is none).
+    // The text between the two lines: from the first non-blank line after the
+    // START line to the start of the END line (the end of the text when there
+    // is none).
     std::size_t bodyBegin = 0;
     std::size_t bodyEnd = 0;
     GutenbergHeader header;

@@ -1,5 +1,7 @@
 #include "settings/book_record.h"
 
+#include "settings/book_fingerprint.h"
+
 #include "import/file_ref.h"
 #include "import/ignored_files.h"
 #include "settings/ini_case.h"
@@ -207,6 +209,8 @@ void SaveBookInfo(ConfigFile& config, const std::string& recordName, const BookR
     config.WriteInteger(recordName, key(BookKey::Lines), record.position.linesPerPage);
     config.WriteString(recordName, key(BookKey::LastOpened), info.lastOpened);
     SaveBookmarks(config, recordName, record.bookmarks);
+    if (!record.fingerprint.empty())
+        config.WriteString(recordName, kFingerprintKey, record.fingerprint);
     config.UpdateFile();
     if (!existed)
         config.NotifyNewSection(recordName);

@@ -61,6 +61,8 @@ struct BookRecord {
     BookInfo info;
     StoredPosition position;
     BookmarkPages bookmarks{kNoBookmark, kNoBookmark, kNoBookmark};
+    // Of the book's file as last read (see book_fingerprint.h); written when known.
+    std::string fingerprint;
 };
 
 struct LoadRecordOptions {

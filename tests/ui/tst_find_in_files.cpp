@@ -95,11 +95,11 @@ class FindInFilesTest : public QObject {
         qw::TFIFForm* fif = openFromFindPanel(form, QStringLiteral("old man"));
         QVERIFY(fif && fif->isVisible());
         QCOMPARE(child<QLineEdit>(*fif, "FIFFind")->text(), QStringLiteral("old man"));
-        auto* stop = child<QPushButton>(*fif, "FIFStop");
-        auto* start = child<QPushButton>(*fif, "FIFStart");
+        auto* stop = child<qw::TPanelButton>(*fif, "FIFStop");
+        auto* start = child<qw::TPanelButton>(*fif, "FIFStart");
         auto* subDirs = child<QCheckBox>(*fif, "SubDirs");
         auto* found = child<QTreeWidget>(*fif, "Found");
-        QVERIFY(!stop->isEnabled() && !child<QPushButton>(*fif, "FIFAbort")->isEnabled());
+        QVERIFY(!stop->isEnabled() && !child<qw::TPanelButton>(*fif, "FIFAbort")->isEnabled());
         QVERIFY(!subDirs->isChecked());
         setFolder(*fif, tree_.path());
         QTest::mouseClick(subDirs, Qt::LeftButton, {}, QPoint(8, subDirs->height() / 2));
@@ -184,7 +184,7 @@ class FindInFilesTest : public QObject {
         QTRY_COMPARE(dialogs.shown.size(), size_t(3));
         // Browse: the chosen folder gets its "/".
         dialogs.folderChoices.push_back(tree_.path().toStdString());
-        QTest::mouseClick(child<QPushButton>(*fif, "FIFBrowse"), Qt::LeftButton);
+        QTest::mouseClick(child<qw::TPanelButton>(*fif, "FIFBrowse"), Qt::LeftButton);
         QCOMPARE(fif->folder(), tree_.path() + QLatin1Char('/'));
         QTest::keyClicks(find, QStringLiteral(" nobody"));
         QTest::keyClick(find, Qt::Key_Return);
@@ -211,7 +211,7 @@ class FindInFilesTest : public QObject {
         fif->beforeFile = [released](int) { released.wait_for(std::chrono::seconds(10)); };
         QTest::keyClick(find, Qt::Key_Return);
         QVERIFY(fif->isSearching());
-        QTest::mouseClick(child<QPushButton>(*fif, "FIFAbort"), Qt::LeftButton);
+        QTest::mouseClick(child<qw::TPanelButton>(*fif, "FIFAbort"), Qt::LeftButton);
         QVERIFY(!fif->isVisible());
         QCOMPARE(fif->result(), qw::TFIFForm::Aborted);
         QCOMPARE(form.findPart()->text(), QStringLiteral("young nobody"));
@@ -226,4 +226,5 @@ class FindInFilesTest : public QObject {
 };
 
 QTEST_MAIN(FindInFilesTest)
+#include "controls/ui/TPanelButton.h"
 #include "tst_find_in_files.moc"

@@ -2,6 +2,7 @@
 
 #include "catalogue/ui/DownloadDialogs.h"
 #include "controls/dialogs.h"
+#include "controls/ui/TPanelButton.h"
 #include "settings/ui/colour_scheme_ui.h"
 
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -22,10 +22,10 @@ namespace qw {
 
 namespace {
 
-QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
+TPanelButton* Button(const QString& text, const char* name, QWidget* parent) {
+    auto* button = new TPanelButton(text, parent);
+    button->useGrooveLook();
     button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -103,7 +103,7 @@ DownloadPane::DownloadPane(THttpCli& http, Dialogs& dialogs, const ServerBases& 
     topRow->addWidget(DLFolder);
     topRow->addWidget(DLSavePath, 1);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {StartDownload, CheckAvailability, Available, AbortDownload, RemoveDL})
+    for (TPanelButton* b : {StartDownload, CheckAvailability, Available, AbortDownload, RemoveDL})
         buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(IndexRefresh);
@@ -123,13 +123,13 @@ DownloadPane::DownloadPane(THttpCli& http, Dialogs& dialogs, const ServerBases& 
     connect(&run_, &DownloadRun::entryChanged, this, &DownloadPane::showRow);
     connect(&run_, &DownloadRun::runningChanged, this, &DownloadPane::setRunning);
     connect(DLFileType, &QComboBox::activated, this, &DownloadPane::changeType);
-    connect(DLFolder, &QPushButton::clicked, this, &DownloadPane::chooseFolder);
-    connect(StartDownload, &QPushButton::clicked, this, &DownloadPane::startDownload);
-    connect(CheckAvailability, &QPushButton::clicked, this, &DownloadPane::checkAvailability);
-    connect(Available, &QPushButton::clicked, this, &DownloadPane::listAvailable);
-    connect(AbortDownload, &QPushButton::clicked, this, &DownloadPane::abortDownload);
-    connect(RemoveDL, &QPushButton::clicked, this, &DownloadPane::removeDownloaded);
-    connect(IndexRefresh, &QPushButton::clicked, this, &DownloadPane::refreshIndex);
+    connect(DLFolder, &TPanelButton::clicked, this, &DownloadPane::chooseFolder);
+    connect(StartDownload, &TPanelButton::clicked, this, &DownloadPane::startDownload);
+    connect(CheckAvailability, &TPanelButton::clicked, this, &DownloadPane::checkAvailability);
+    connect(Available, &TPanelButton::clicked, this, &DownloadPane::listAvailable);
+    connect(AbortDownload, &TPanelButton::clicked, this, &DownloadPane::abortDownload);
+    connect(RemoveDL, &TPanelButton::clicked, this, &DownloadPane::removeDownloaded);
+    connect(IndexRefresh, &TPanelButton::clicked, this, &DownloadPane::refreshIndex);
     connect(DLList, &QTableWidget::itemSelectionChanged, this, &DownloadPane::updateButtons);
     connect(DLList, &QTableWidget::cellDoubleClicked, this, &DownloadPane::listAvailable);
     setRunning(false);

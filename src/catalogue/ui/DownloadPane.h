@@ -10,13 +10,13 @@
 
 #include "catalogue/download_list.h"
 #include "catalogue/ui/DownloadRun.h"
+#include "controls/ui/TPanelButton.h"
 
 #include <QWidget>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTableWidget;
 
 namespace qw {
@@ -50,13 +50,13 @@ class DownloadPane : public QWidget {
     QLabel* DLLabel;
     QComboBox* DLFileType;
     QLineEdit* DLSavePath;
-    QPushButton* DLFolder;
-    QPushButton* StartDownload;
-    QPushButton* CheckAvailability;
-    QPushButton* Available;
-    QPushButton* AbortDownload;
-    QPushButton* RemoveDL;
-    QPushButton* IndexRefresh;
+    TPanelButton* DLFolder;
+    TPanelButton* StartDownload;
+    TPanelButton* CheckAvailability;
+    TPanelButton* Available;
+    TPanelButton* AbortDownload;
+    TPanelButton* RemoveDL;
+    TPanelButton* IndexRefresh;
     QLabel* StatusPanel[3];
 
   signals:

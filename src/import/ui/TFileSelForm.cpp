@@ -96,7 +96,7 @@ void TFileSelForm::SortClick() {
 bool TFileSelForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == BottomPanel && event->type() == QEvent::Resize) {
         placeButtons();
-    } else if (watched == FileSelList->viewport()) {
+    } else if (watched == FileSelList->viewport() && dynamic_cast<QMouseEvent*>(event) != nullptr) {
         // Pressing picks a row up; while the button is held the row moves to
         // the row under the mouse, the rows between shifting by one.
         auto* mouse = static_cast<QMouseEvent*>(event);

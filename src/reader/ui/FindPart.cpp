@@ -116,7 +116,9 @@ void FindPart::findKeyState(KeyState& state, const QWidget* focus) const {
 }
 
 bool FindPart::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &context_.window && event->type() == QEvent::Resize && isOpen())
+    // The window is the parent: while the window is destroyed its context
+    // is already gone, and its last events must not reach into it.
+    if (watched == parent() && event->type() == QEvent::Resize && isOpen())
         placePanel();
     return QObject::eventFilter(watched, event);
 }

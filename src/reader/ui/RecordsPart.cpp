@@ -153,8 +153,7 @@ void RecordsPart::writeBookRecord() {
     for (size_t i = 0; i < 3; ++i)
         record_.bookmarks[i] = book.Pages.Bookmarks[i] > 0 ? book.Pages.Bookmarks[i] : kNoBookmark;
     // Kept with the record so that the book is found again after a move.
-    if (!book.Fingerprint.empty() && !IsUnrecorded(recordName(), recordRules()))
-        context_.config.file.WriteString(recordName(), kFingerprintKey, book.Fingerprint);
+    record_.fingerprint = book.Fingerprint;
     SaveBookSection(context_.config.file, recordName(), record_, tocShown(), recordRules());
 }
 

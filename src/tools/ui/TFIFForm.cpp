@@ -1,6 +1,7 @@
 #include "tools/ui/TFIFForm.h"
 
 #include "controls/dialogs.h"
+#include "controls/ui/TPanelButton.h"
 #include "settings/ui/colour_scheme_ui.h"
 #include "tools/ui/FileSearchRun.h"
 
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -27,11 +27,11 @@ const char* const kCaption = "Find text in files";
 // being converted) is left to end by itself, unseen.
 constexpr int kStopWaitMs = 80;
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QString& hint) {
-    auto* b = new QPushButton(text, parent);
+TPanelButton* button(QWidget* parent, const char* name, const QString& text, const QString& hint) {
+    auto* b = new TPanelButton(text, parent);
+    b->useGrooveLook();
     b->setObjectName(QString::fromLatin1(name));
     b->setToolTip(hint);
-    b->setAutoDefault(false); // Enter is the window's own key
     return b;
 }
 
@@ -104,10 +104,10 @@ TFIFForm::TFIFForm(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs
     layout->addLayout(grid);
     layout->addWidget(Found, 1);
 
-    connect(FIFStart, &QPushButton::clicked, this, &TFIFForm::FIFStartClick);
-    connect(FIFStop, &QPushButton::clicked, this, &TFIFForm::FIFStopClick);
-    connect(FIFAbort, &QPushButton::clicked, this, &TFIFForm::FIFAbortClick);
-    connect(FIFBrowse, &QPushButton::clicked, this, &TFIFForm::FIFBrowseClick);
+    connect(FIFStart, &TPanelButton::clicked, this, &TFIFForm::FIFStartClick);
+    connect(FIFStop, &TPanelButton::clicked, this, &TFIFForm::FIFStopClick);
+    connect(FIFAbort, &TPanelButton::clicked, this, &TFIFForm::FIFAbortClick);
+    connect(FIFBrowse, &TPanelButton::clicked, this, &TFIFForm::FIFBrowseClick);
     connect(Found, &QTreeWidget::itemDoubleClicked, this, &TFIFForm::FoundDblClick);
     for (QWidget* control : findChildren<QWidget*>())
         control->installEventFilter(this);

@@ -3,6 +3,7 @@
 // a phrase in every readable file, archive members included, and lists the
 // files that hold it. Choosing a row closes the window with that file.
 
+#include "controls/ui/TPanelButton.h"
 #include "tools/file_search.h"
 
 #include <QDialog>
@@ -13,7 +14,6 @@
 
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -74,10 +74,10 @@ class TFIFForm : public QDialog {
     QLineEdit* FIFDir;
     QCheckBox* FIFCSens;
     QCheckBox* SubDirs;
-    QPushButton* FIFStart;
-    QPushButton* FIFStop;
-    QPushButton* FIFAbort;
-    QPushButton* FIFBrowse;
+    TPanelButton* FIFStart;
+    TPanelButton* FIFStop;
+    TPanelButton* FIFAbort;
+    TPanelButton* FIFBrowse;
     QTreeWidget* Found;
 
     // "Find" while searching, "Stop" or "Abort" once asked for, empty when idle.

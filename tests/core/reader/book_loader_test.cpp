@@ -3,6 +3,7 @@
 #include "controls/scripted_dialogs.h"
 #include "core/import/zip_test_util.h"
 #include "import/palm_doc.h"
+#include "settings/book_fingerprint.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,21 @@ TEST_F(BookLoaderTest, OpensOnePlainFile) {
     EXPECT_EQ(host.lastRead[0].path, path);
     EXPECT_EQ(host.progress.front(), "Opening file " + path + " ...");
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(BookLoaderTest, AGutenbergFrameAndAFingerprintOnlyForABookOfItsOwn) {
+    const string framed = "Title: T\n*** START OF THE PROJECT GUTENBERG EBOOK T ***\nText\n";
+    const string a = file("a.txt", framed);
+    ASSERT_TRUE(loader.loadFiles({a}));
+    EXPECT_TRUE(book.Frame.found);
+    EXPECT_EQ(book.Frame.header.title, "T");
+    EXPECT_EQ(book.Fingerprint, qw::FileFingerprint(framed)); // of the file as it is on disk
+    ASSERT_TRUE(loader.loadFiles({a, file("b.txt", "Beta")}));
+    EXPECT_FALSE(book.Frame.found); // joined books are shown whole
+    EXPECT_EQ(book.Fingerprint, "");
+    dialogs.answers.push_back(true); // the joined text was never saved: close anyway
+    EXPECT_TRUE(loader.closeBook());
+    EXPECT_FALSE(book.Frame.found);
 }
 
 TEST_F(BookLoaderTest, LineEndStylesGiveTheSameText) {

@@ -37,9 +37,9 @@ TEST(GutenbergFrame, FramesOfGeneratedNovels) {
         const GutenbergFrame f = FindGutenbergFrame(book.text);
         ASSERT_TRUE(f.found);
         const std::string body = Body(book.text, f);
-        // The body begins with the blank lines before the title and ends
-        // with the last paragraph; no line of the frame is in it.
-        EXPECT_EQ(body.find(book.title), body.find_first_not_of("\r\n"));
+        // The body begins with the title and ends with the last paragraph;
+        // no line of the frame is in it.
+        EXPECT_EQ(body.find(book.title), 0u);
         EXPECT_EQ(body.find("Gutenberg"), std::string::npos);
         EXPECT_EQ(body.find("small print"), std::string::npos);
         EXPECT_NE(body.find(book.headings.back()), std::string::npos);
@@ -64,9 +64,9 @@ TEST(GutenbergFrame, OnlyAStartLineNearTheTopMakesAFrame) {
     };
     for (const Case& c : {
              Case{"", false, ""}, Case{"*** START OF THE PROJ", false, ""},
-             Case{lines + start + "quoted\r\n" + end, false, ""},         // line 1001
-             Case{"Title: T\r\n" + start + "text\r\n", true, "text\r\n"}, // no END: to the end
-             Case{start, true, ""},
+             Case{lines + start + "quoted\r\n" + end, false, ""},                  // line 1001
+             Case{"Title: T\r\n" + start + "\r\n \r\ntext\r\n", true, "text\r\n"}, // no END
+             Case{start + "\n\n", true, ""}, Case{start, true, ""},
              Case{"*** start of this project gutenberg ebook x ***\ntext\n" + end, true, "text\n"},
              Case{"***START OF THE PROJECT GUTENBERG EBOOK X***\nA\n***END OF THE PROJECT "
                   "GUTENBERG EBOOK X***\n",

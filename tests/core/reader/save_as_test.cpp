@@ -150,6 +150,23 @@ TEST_F(SaveAsTest, WithRemovalOnTheAnswerSaysWhetherToSaveOneLinePerParagraph) {
     }
 }
 
+TEST_F(SaveAsTest, WithoutBreaksKeepsTheGutenbergHeaderAndLicence) {
+    const string header = "Title: X\r\n*** START OF THE PROJECT GUTENBERG EBOOK X ***\r\n";
+    const string licence = "*** END OF THE PROJECT GUTENBERG EBOOK X ***\r\nLicence.\r\n";
+    book.RawText = header + "Line one\r\nline two.\r\n" + licence;
+    book.Frame = qw::FindGutenbergFrame(book.RawText);
+    book.FrameSkipped = true;
+    book.WorkText = "Line one line two.\r\n";
+    host.removal = true;
+    choose("c.txt");
+    dialogs.answers.push_back(true);
+    EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
+    EXPECT_EQ(ReadAll(dir.path() + "/c.txt"), header + "Line one line two.\r\n" + licence);
+    ASSERT_TRUE(book.Frame.found);
+    EXPECT_EQ(book.RawText.substr(book.Frame.bodyBegin, book.Frame.bodyEnd - book.Frame.bodyBegin),
+              book.WorkText);
+}
+
 TEST_F(SaveAsTest, PalmDocAsksForTheTitleAndWrites) {
     host.title = "My Novel";
     choose("novel.pdb");

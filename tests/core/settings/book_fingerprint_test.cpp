@@ -3,6 +3,8 @@
 
 #include "settings/book_fingerprint.h"
 
+#include "settings/book_record.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -115,6 +117,20 @@ TEST(BookFingerprint, TakingOverKeepsEveryKeyUnderTheNewName) {
     EXPECT_EQ(config.ReadString("/new/b.txt", "Fontsize", ""), "14");
     EXPECT_EQ(config.ReadString("/new/b.txt", "Fingerprint", ""), "1-2");
     EXPECT_EQ(config.ReadString("/other.txt", "Page", ""), "1");
+}
+
+TEST(BookFingerprint, TheRecordKeepsItWhenKnown) {
+    ConfigFile config;
+    std::vector<std::string> created;
+    config.SetNewSectionListener([&](const std::string& name) { created.push_back(name); });
+    BookRecord record;
+    record.fingerprint = "10-abc";
+    SaveBookInfo(config, "/a.txt", record);
+    EXPECT_EQ(config.ReadString("/a.txt", kFingerprintKey, ""), "10-abc");
+    record.fingerprint.clear(); // a saved text: the old value stays until the file is read
+    SaveBookInfo(config, "/a.txt", record);
+    EXPECT_EQ(config.ReadString("/a.txt", kFingerprintKey, ""), "10-abc");
+    EXPECT_EQ(created, std::vector<std::string>{"/a.txt"}); // the INI file list hears of it once
 }
 
 } // namespace
