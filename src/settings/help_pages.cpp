@@ -69,12 +69,4 @@ const std::vector<HelpPage>& HelpPages() {
 std::string ProgramNameAndVersion() {
     return std::string("Quirewell ") + QW_VERSION;
 }
-
-std::vector<std::string> HelpFileCandidates(const std::string& programDir) {
-    std::string dir = programDir;
-    if (!dir.empty() && dir.back() != '/')
-        dir += '/';
-    return {dir + "Help.txt", dir + "../share/quirewell/Help.txt"};
-}
-
 } // namespace qw

@@ -16,8 +16,5 @@ struct HelpPage {
 const std::vector<HelpPage>& HelpPages();
 // "Quirewell" and the version of this build.
 std::string ProgramNameAndVersion();
-// Where "Help.txt" is looked for: the program's own folder, then the shared
-// data folder beside it.
-std::vector<std::string> HelpFileCandidates(const std::string& programDir);
 
 } // namespace qw

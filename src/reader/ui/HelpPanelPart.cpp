@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QBoxLayout>
-#include <QFileInfo>
 #include <QTreeWidget>
 
 namespace qw {
@@ -104,15 +103,7 @@ void HelpPanelPart::showSelectedPage() {
 
 void HelpPanelPart::openHelpFile() {
     closeAllPanels();
-    const std::vector<std::string> candidates =
-        HelpFileCandidates(QCoreApplication::applicationDirPath().toStdString());
-    for (const std::string& path : candidates) {
-        if (QFileInfo::exists(QString::fromStdString(path))) {
-            openFile(QFileInfo(QString::fromStdString(path)).canonicalFilePath().toStdString());
-            return;
-        }
-    }
-    openFile(candidates.front()); // the loader says that it is missing
+    openHelpText();
 }
 
 } // namespace qw

@@ -30,7 +30,7 @@ class HelpPanelPart : public QObject {
     std::function<void()> hideRecent = [] {};
     std::function<void()> hideFloatingToc = [] {};
     std::function<void()> closeAllPanels = [] {};
-    std::function<void(const std::string& path)> openFile = [](const std::string&) {};
+    std::function<void()> openHelpText = [] {}; // opens Help.txt as a book
     // Where the panel's top left corner goes: below the "Menu" button, so
     // the mouse reaches it from the "Help" button without crossing the book.
     std::function<QPoint()> panelCorner = [] { return QPoint(); };

@@ -75,9 +75,7 @@ void TForm1::setUpPanels() {
     help_->hideRecent = [this] { recent_->hidePanel(); };
     help_->hideFloatingToc = [this] { contents_->hideFloatingToc(); };
     help_->closeAllPanels = [this] { menu_->MenuHilfeAus(false); };
-    help_->openFile = [this](const std::string& path) {
-        loader_.openKnownFile(path, std::string());
-    };
+    help_->openHelpText = [this] { OpenHelpFile(); };
     help_->panelCorner = [this] {
         const QWidget* button = menu_->menuButton();
         return button->mapTo(this, QPoint(0, button->height()));
