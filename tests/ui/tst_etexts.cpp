@@ -39,6 +39,8 @@ class ETextsTest : public QObject {
         auto* box = form.menuPanel()->findChild<QCheckBox*>(QString::fromLatin1(name));
         QVERIFY2(box != nullptr, name);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        QTest::keyClick(box, Qt::Key_Escape); // the menu closes, the keys turn pages again
+        QVERIFY(!form.menuPanel()->isVisible());
     }
 
     static QStringList titleTexts(const TForm1& form) {

@@ -161,7 +161,7 @@ TEST_F(SaveAsTest, WithoutBreaksKeepsTheGutenbergHeaderAndLicence) {
     choose("c.txt");
     dialogs.answers.push_back(true);
     EXPECT_EQ(qw::SaveAs(book, host, dialogs), qw::SaveOutcome::Saved);
-    EXPECT_EQ(ReadAll(dir.path() + "/c.txt"), header + "Line one line two.\r\n" + licence);
+    EXPECT_EQ(Slurp(dir.path() + "/c.txt"), header + "Line one line two.\r\n" + licence);
     ASSERT_TRUE(book.Frame.found);
     EXPECT_EQ(book.RawText.substr(book.Frame.bodyBegin, book.Frame.bodyEnd - book.Frame.bodyBegin),
               book.WorkText);
