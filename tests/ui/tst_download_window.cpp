@@ -9,6 +9,7 @@
 #include "catalogue/ui/TPGftpForm.h"
 #include "config_folder.h"
 #include "controls/scripted_dialogs.h"
+#include "controls/ui/TPanelButton.h"
 #include "core/import/zip_test_util.h"
 #include "local_http_server.h"
 #include "settings/configuration.h"
@@ -23,7 +24,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -279,7 +279,7 @@ void TestDownloadWindow::refreshesTheIndexAndKeepsItOnFailure() {
             QCOMPARE(dialog.windowTitle(), "Download the latest index file(s)");
             dialog.findChild<QCheckBox*>("PGUSA")->setChecked(usa);
             dialog.findChild<QCheckBox*>("PGAustralia")->setChecked(australia);
-            QTest::mouseClick(dialog.findChild<QPushButton*>("OK"), Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<qw::TPanelButton*>("OK"), Qt::LeftButton);
         });
         QTest::mouseClick(pane()->IndexRefresh, Qt::LeftButton);
     };

@@ -1,13 +1,14 @@
 #include "catalogue/ui/DownloadDialogs.h"
 
+#include "controls/ui/TPanelButton.h"
 #include "settings/ui/colour_scheme_ui.h"
 
 #include <QCheckBox>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -16,20 +17,41 @@ namespace qw {
 
 namespace {
 
-QPushButton* Button(const QString& text, const char* name, QDialog& dialog) {
-    auto* button = new QPushButton(text, &dialog);
+TPanelButton* Button(const QString& text, const char* name, QDialog& dialog) {
+    auto* button = new TPanelButton(text, &dialog);
     button->setObjectName(QLatin1String(name));
-    button->setMinimumHeight(21);
+    button->setMinimumSize(75, 21);
     return button;
 }
 
+// OK is the default button: Enter that no control takes closes the dialog as OK.
+class EnterAccepts : public QObject {
+  public:
+    explicit EnterAccepts(QDialog& dialog) : QObject(&dialog), dialog_(dialog) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            key->modifiers() != Qt::NoModifier)
+            return false;
+        dialog_.accept();
+        return true;
+    }
+
+  private:
+    QDialog& dialog_;
+};
+
 // OK left of the centre and Cancel right of it, 5 pixels from the centre.
 QHBoxLayout* OkCancelRow(QDialog& dialog) {
-    QPushButton* ok = Button(QObject::tr("OK"), "OK", dialog);
-    QPushButton* cancel = Button(QObject::tr("Cancel"), "Cancel", dialog);
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    TPanelButton* ok = Button(QObject::tr("OK"), "OK", dialog);
+    TPanelButton* cancel = Button(QObject::tr("Cancel"), "Cancel", dialog);
+    dialog.installEventFilter(new EnterAccepts(dialog));
+    QObject::connect(ok, &TPanelButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &TPanelButton::clicked, &dialog, &QDialog::reject);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(ok);

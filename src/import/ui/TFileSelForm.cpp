@@ -1,12 +1,13 @@
 #include "import/ui/TFileSelForm.h"
 
+#include "controls/ui/TPanelButton.h"
 #include "import/folder_files.h"
 #include "import/natural_sort.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace qw {
@@ -32,16 +33,13 @@ TFileSelForm::TFileSelForm(QWidget* parent) : QDialog(parent) {
     BottomPanel->setObjectName(QStringLiteral("BottomPanel"));
     BottomPanel->setFixedHeight(44);
     BottomPanel->installEventFilter(this);
-    SortButton = new QPushButton(tr("Sort"), BottomPanel);
+    SortButton = new TPanelButton(tr("Sort"), BottomPanel);
     SortButton->setObjectName(QStringLiteral("SortButton"));
     SortButton->setToolTip(tr("Sort the files by name, numbers by value"));
-    SortButton->setAutoDefault(false);
-    OKButton = new QPushButton(tr("OK"), BottomPanel);
+    OKButton = new TPanelButton(tr("OK"), BottomPanel);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(tr("Cancel"), BottomPanel);
+    CancelButton = new TPanelButton(tr("Cancel"), BottomPanel);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CancelButton->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -49,9 +47,9 @@ TFileSelForm::TFileSelForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(FileSelList, 1);
     layout->addWidget(BottomPanel);
 
-    connect(SortButton, &QPushButton::clicked, this, &TFileSelForm::SortClick);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(SortButton, &TPanelButton::clicked, this, &TFileSelForm::SortClick);
+    connect(OKButton, &TPanelButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &TPanelButton::clicked, this, &QDialog::reject);
     resize(520, 360);
 }
 
@@ -136,11 +134,21 @@ bool TFileSelForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// OK is the default button: Enter joins the files in the order shown.
+void TFileSelForm::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void TFileSelForm::placeButtons() {
     const int width = BottomPanel->width();
     const int height = BottomPanel->height();
-    const auto centreY = [height](const QPushButton* b) { return (height - b->height()) / 2; };
-    for (QPushButton* button : {SortButton, OKButton, CancelButton})
+    const auto centreY = [height](const TPanelButton* b) { return (height - b->height()) / 2; };
+    for (TPanelButton* button : {SortButton, OKButton, CancelButton})
         button->resize(button->sizeHint().expandedTo(QSize(80, 0)));
     OKButton->move((width - OKButton->width()) / 2, centreY(OKButton));
     CancelButton->move(width - kCancelFromRight - CancelButton->width(), centreY(CancelButton));

@@ -10,10 +10,11 @@
 #include <vector>
 
 class QListWidget;
-class QPushButton;
 class QWidget;
 
 namespace qw {
+
+class TPanelButton;
 
 class TFileSelForm : public QDialog {
     Q_OBJECT
@@ -28,12 +29,13 @@ class TFileSelForm : public QDialog {
 
     QListWidget* FileSelList;
     QWidget* BottomPanel;
-    QPushButton* SortButton;
-    QPushButton* OKButton;
-    QPushButton* CancelButton;
+    TPanelButton* SortButton;
+    TPanelButton* OKButton; // Enter clicks it
+    TPanelButton* CancelButton;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private slots:
     void SortClick();
