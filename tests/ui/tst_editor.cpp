@@ -7,6 +7,7 @@
 
 #include "config_folder.h"
 #include "controls/scripted_dialogs.h"
+#include "controls/ui/TPanelButton.h"
 #include "reader/ui/EditorPart.h"
 #include "reader/ui/PageArea.h"
 #include "reader/ui/PageView.h"
@@ -26,7 +27,6 @@
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QToolBar>
-#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -64,7 +64,7 @@ class EditorTest : public QObject {
         return editor->findChild<T*>(QString::fromLatin1(name));
     }
     static void click(qw::TEditorForm* editor, const char* name) {
-        QTest::mouseClick(control<QToolButton>(editor, name), Qt::LeftButton);
+        QTest::mouseClick(control<qw::TPanelButton>(editor, name), Qt::LeftButton);
     }
     static QString text(qw::TEditorForm* editor) { return editor->textBox()->toPlainText(); }
     static void typeAtStart(qw::TEditorForm* editor, const QString& typed) {
@@ -142,9 +142,9 @@ class EditorTest : public QObject {
         QVERIFY(editor);
         auto* find = control<QLineEdit>(editor, "FindText");
         auto* replace = control<QLineEdit>(editor, "ReplaceText");
-        auto* replaceButton = control<QToolButton>(editor, "StartReplace");
+        auto* replaceButton = control<qw::TPanelButton>(editor, "StartReplace");
         QVERIFY(!replaceButton->isEnabled());
-        QVERIFY(!control<QToolButton>(editor, "StartFind")->isEnabled());
+        QVERIFY(!control<qw::TPanelButton>(editor, "StartFind")->isEnabled());
 
         // "\n" finds across lines and puts line breaks in the replacement.
         find->setText(QStringLiteral("here.\\n\\n\\n\\n\\nchapter ii"));
@@ -177,7 +177,7 @@ class EditorTest : public QObject {
         QCOMPARE(text(editor), before);
         click(editor, "EditorUndo"); // and the single Replace
         QVERIFY(text(editor).contains(QStringLiteral("CHAPTER II")));
-        QVERIFY(!control<QToolButton>(editor, "EditorUndo")->isEnabled());
+        QVERIFY(!control<qw::TPanelButton>(editor, "EditorUndo")->isEnabled());
         editor->EditorUndoClick(); // nothing left to undo
         QVERIFY(text(editor).contains(QStringLiteral("CHAPTER II")));
 
@@ -305,7 +305,7 @@ class EditorTest : public QObject {
             QCOMPARE(popup->actions().at(1)->text(), QStringLiteral("Actions"));
             popup->actions().at(1)->trigger();
             QVERIFY(editor->band(qw::EditorBandKind::Actions)->isHidden());
-            QTest::mouseClick(control<QToolButton>(editor, "EditorBookFont"), Qt::LeftButton);
+            QTest::mouseClick(control<qw::TPanelButton>(editor, "EditorBookFont"), Qt::LeftButton);
             QCOMPARE(editor->textBox()->font().family(), form->pageArea()->pageFont().family());
             QVERIFY(!control<QWidget>(editor, "Schriftart")->isEnabled());
             editor->resize(700, 500);
@@ -325,7 +325,7 @@ class EditorTest : public QObject {
         QVERIFY(editor->band(qw::EditorBandKind::Actions)->isHidden());
         QVERIFY(!editor->barPopup()->actions().at(1)->isChecked());
         QCOMPARE(editor->width(), 700);
-        QVERIFY(control<QToolButton>(editor, "EditorBookFont")->isChecked());
+        QVERIFY(control<qw::TPanelButton>(editor, "EditorBookFont")->Down());
     }
 
     void opensATenMegabyteBookQuickly() {

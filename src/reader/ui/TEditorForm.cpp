@@ -1,6 +1,7 @@
 #include "reader/ui/TEditorForm.h"
 
 #include "controls/dialogs.h"
+#include "controls/ui/TPanelButton.h"
 #include "reader/book.h"
 #include "reader/commands.h"
 #include "reader/editor_find.h"
@@ -28,7 +29,6 @@
 #include <QStackedWidget>
 #include <QTextBlock>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -63,10 +63,6 @@ class BusyCursor {
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
-
-void setCommandEnabled(QToolButton* button, bool enabled) {
-    button->defaultAction()->setEnabled(enabled);
-}
 
 } // namespace
 
@@ -129,12 +125,8 @@ TEditorForm::TEditorForm(Configuration& config, Dialogs& dialogs, const Book& bo
     bars_->setCentralWidget(stack_);
 
     QToolBar* font = makeBand(EditorBandKind::Font, "FontBand");
-    EditorBookFont = new QToolButton(font);
-    EditorBookFont->setObjectName(QStringLiteral("EditorBookFont"));
-    EditorBookFont->setText(tr("Book font"));
+    EditorBookFont = makeButton(font, "EditorBookFont", tr("Book font"), {});
     EditorBookFont->setToolTip(tr("Use the current book font and colors"));
-    EditorBookFont->setCheckable(true);
-    font->addWidget(EditorBookFont);
     Schriftart = new QComboBox(font);
     Schriftart->setObjectName(QStringLiteral("Schriftart"));
     Schriftart->setMinimumContentsLength(16);
@@ -201,22 +193,19 @@ TEditorForm::TEditorForm(Configuration& config, Dialogs& dialogs, const Book& bo
     connect(bars_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { BarPopup->popup(bars_->mapToGlobal(at)); });
 
-    connect(EditorUndo->defaultAction(), &QAction::triggered, this, &TEditorForm::EditorUndoClick);
-    connect(EditorApply->defaultAction(), &QAction::triggered, this,
-            &TEditorForm::EditorApplyClick);
-    connect(EditorReload->defaultAction(), &QAction::triggered, this,
-            &TEditorForm::EditorReloadClick);
-    connect(EditorCancel->defaultAction(), &QAction::triggered, this,
-            &TEditorForm::EditorCancelClick);
-    connect(EditorDone->defaultAction(), &QAction::triggered, this, &TEditorForm::EditorDoneClick);
-    connect(StartFind->defaultAction(), &QAction::triggered, this, &TEditorForm::StartFindClick);
-    connect(StartReplace->defaultAction(), &QAction::triggered, this,
-            &TEditorForm::StartReplaceClick);
-    connect(StartReplaceAll->defaultAction(), &QAction::triggered, this,
-            &TEditorForm::StartReplaceAllClick);
+    connect(EditorUndo, &TPanelButton::clicked, this, &TEditorForm::EditorUndoClick);
+    connect(EditorApply, &TPanelButton::clicked, this, &TEditorForm::EditorApplyClick);
+    connect(EditorReload, &TPanelButton::clicked, this, &TEditorForm::EditorReloadClick);
+    connect(EditorCancel, &TPanelButton::clicked, this, &TEditorForm::EditorCancelClick);
+    connect(EditorDone, &TPanelButton::clicked, this, &TEditorForm::EditorDoneClick);
+    connect(StartFind, &TPanelButton::clicked, this, &TEditorForm::StartFindClick);
+    connect(StartReplace, &TPanelButton::clicked, this, &TEditorForm::StartReplaceClick);
+    connect(StartReplaceAll, &TPanelButton::clicked, this, &TEditorForm::StartReplaceAllClick);
     connect(FindText, &QLineEdit::returnPressed, this, &TEditorForm::StartFindClick);
     connect(FindText, &QLineEdit::textChanged, this, &TEditorForm::updateFindButtons);
-    connect(EditorBookFont, &QToolButton::toggled, this, &TEditorForm::EditorBookFontClick);
+    // A toggle: each click flips it.
+    connect(EditorBookFont, &TPanelButton::clicked, this,
+            [this] { EditorBookFontClick(!EditorBookFont->Down()); });
     connect(Schriftart, &QComboBox::textActivated, this, [this](const QString& name) {
         IniWriteSect(config_.file, sections::kEditor, "Font name", name.toStdString(), false);
         applyFont();
@@ -233,11 +222,11 @@ TEditorForm::TEditorForm(Configuration& config, Dialogs& dialogs, const Book& bo
     QTextDocument* document = OriginalText->document();
     connect(document, &QTextDocument::contentsChanged, this, [this] { plainValid_ = false; });
     connect(document, &QTextDocument::undoAvailable, this,
-            [this](bool available) { setCommandEnabled(EditorUndo, available); });
+            [this](bool available) { EditorUndo->setEnabled(available); });
     connect(OriginalText, &QPlainTextEdit::selectionChanged, this,
-            [this] { setCommandEnabled(StartReplace, false); });
-    setCommandEnabled(EditorUndo, false);
-    setCommandEnabled(StartReplace, false);
+            [this] { StartReplace->setEnabled(false); });
+    EditorUndo->setEnabled(false);
+    StartReplace->setEnabled(false);
     updateFindButtons();
 
     SetColourRole(*this, ColourRole::Window);
@@ -256,13 +245,12 @@ QToolBar* TEditorForm::makeBand(EditorBandKind kind, const char* name) {
     return bar;
 }
 
-QToolButton* TEditorForm::makeButton(QToolBar* bar, const char* name, const QString& text,
-                                     const QList<QKeySequence>& keys) {
+TPanelButton* TEditorForm::makeButton(QToolBar* bar, const char* name, const QString& text,
+                                      const QList<QKeySequence>& keys) {
     // The keys are the window's (keyPressEvent), so they work while the band is hidden.
-    auto* action = new QAction(text, this);
-    auto* button = new QToolButton(bar);
+    auto* button = new TPanelButton(text, bar);
     button->setObjectName(QString::fromLatin1(name));
-    button->setDefaultAction(action);
+    button->useGrooveLook();
     if (!keys.isEmpty())
         button->setToolTip(text + QStringLiteral(" (") +
                            keys.first().toString(QKeySequence::NativeText) + QLatin1Char(')'));
@@ -298,7 +286,7 @@ void TEditorForm::loadText(bool reload) {
     maxLength_ =
         EditorMaxLength(static_cast<std::size_t>(OriginalText->document()->characterCount() - 1));
     OriginalText->maxLength = maxLength_;
-    setCommandEnabled(StartReplace, false);
+    StartReplace->setEnabled(false);
     stack_->setCurrentWidget(OriginalText);
     setWindowTitle(QString::fromLatin1(kEditorCaption));
 }
@@ -425,8 +413,8 @@ void TEditorForm::EditorUndoClick() {
 
 void TEditorForm::updateFindButtons() {
     const bool any = !IsBlankText(view(FindText->text()));
-    setCommandEnabled(StartFind, any);
-    setCommandEnabled(StartReplaceAll, any);
+    StartFind->setEnabled(any);
+    StartReplaceAll->setEnabled(any);
 }
 
 void TEditorForm::StartFindClick() {
@@ -449,7 +437,7 @@ bool TEditorForm::findNext(bool ask) {
             cursor.setPosition(static_cast<int>(hit->start));
             cursor.setPosition(static_cast<int>(hit->start + hit->length), QTextCursor::KeepAnchor);
             OriginalText->setTextCursor(cursor);
-            setCommandEnabled(StartReplace, true);
+            StartReplace->setEnabled(true);
             OriginalText->setFocus();
             return true;
         }
@@ -513,7 +501,7 @@ void TEditorForm::StartReplaceAllClick() {
         stack_->setCurrentWidget(OriginalText);
         OriginalText->setUpdatesEnabled(true);
     }
-    setCommandEnabled(StartReplace, false);
+    StartReplace->setEnabled(false);
     OriginalText->setFocus();
     if (result.tooLong)
         dialogs_.warning(tooLongMessage(maxLength_));
@@ -533,10 +521,7 @@ void TEditorForm::fillFontBoxes() {
 
 void TEditorForm::applyFont() {
     const bool useBookFont = config_.settings.Bool(Setting::UseFontInEditor);
-    {
-        const QSignalBlocker quiet(EditorBookFont);
-        EditorBookFont->setChecked(useBookFont);
-    }
+    EditorBookFont->setDown(useBookFont);
     Schriftart->setEnabled(!useBookFont);
     Fontgroesse->setEnabled(!useBookFont);
     // By default a fixed-pitch font, named as the font list names it.
@@ -560,7 +545,7 @@ void TEditorForm::keyPressEvent(QKeyEvent* event) {
     // Keys the focused control leaves over come here.
     const bool ctrl = event->modifiers() == Qt::ControlModifier;
     const bool plain = event->modifiers() == Qt::NoModifier;
-    QToolButton* command = nullptr;
+    TPanelButton* command = nullptr;
     switch (event->key()) {
     case Qt::Key_Z:
         command = ctrl ? EditorUndo : nullptr;
@@ -594,8 +579,7 @@ void TEditorForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    if (command->defaultAction()->isEnabled())
-        command->defaultAction()->trigger();
+    command->click(); // does nothing while the command is disabled
 }
 
 void TEditorForm::showEvent(QShowEvent* event) {

@@ -23,7 +23,6 @@ class QMenu;
 class QPlainTextEdit;
 class QStackedWidget;
 class QToolBar;
-class QToolButton;
 
 namespace qw {
 
@@ -31,6 +30,7 @@ struct Book;
 class Configuration;
 class Dialogs;
 class EditorTextBox;
+class TPanelButton;
 
 class TEditorForm : public QDialog {
     Q_OBJECT
@@ -74,8 +74,8 @@ class TEditorForm : public QDialog {
 
   private:
     QToolBar* makeBand(EditorBandKind kind, const char* name);
-    QToolButton* makeButton(QToolBar* bar, const char* name, const QString& text,
-                            const QList<QKeySequence>& keys);
+    TPanelButton* makeButton(QToolBar* bar, const char* name, const QString& text,
+                             const QList<QKeySequence>& keys);
     void loadText(bool reload);
     void placeCaret(int line);
     // Asks the closing question; true when the window may close.
@@ -116,20 +116,20 @@ class TEditorForm : public QDialog {
     EditorTextBox* OriginalText;
     QLabel* OTPanel;
 
-    QToolButton* EditorBookFont;
+    TPanelButton* EditorBookFont;
     QComboBox* Schriftart;
     QComboBox* Fontgroesse;
-    QToolButton* EditorUndo;
-    QToolButton* EditorApply;
-    QToolButton* EditorReload;
-    QToolButton* EditorCancel;
-    QToolButton* EditorDone;
-    QToolButton* StartFind;
+    TPanelButton* EditorUndo;
+    TPanelButton* EditorApply;
+    TPanelButton* EditorReload;
+    TPanelButton* EditorCancel;
+    TPanelButton* EditorDone;
+    TPanelButton* StartFind;
     QLineEdit* FindText;
     QCheckBox* FindWord;
     QCheckBox* FindCase;
-    QToolButton* StartReplace;
-    QToolButton* StartReplaceAll;
+    TPanelButton* StartReplace;
+    TPanelButton* StartReplaceAll;
     QLineEdit* ReplaceText;
 };
 
