@@ -4,8 +4,20 @@
 
 namespace qw {
 
+std::optional<DisplayLinePlace> BookSearchLines::placeOf(int n) const {
+    // The line after the one read last is found without a search.
+    if (known_ && n == number_ + 1) {
+        if (wrapped_ + 1 < book_.LineHeights[logical_])
+            return DisplayLinePlace{logical_, wrapped_ + 1};
+        if (logical_ + 1 < book_.LineHeights.size())
+            return DisplayLinePlace{logical_ + 1, 0};
+        return std::nullopt;
+    }
+    return FindDisplayLine(book_, n);
+}
+
 std::string_view BookSearchLines::line(int n) {
-    const std::optional<DisplayLinePlace> place = FindDisplayLine(book_, n);
+    const std::optional<DisplayLinePlace> place = placeOf(n);
     if (!place) {
         known_ = false;
         return {};
@@ -20,6 +32,7 @@ std::string_view BookSearchLines::line(int n) {
     }
     const std::size_t end = wrap_.nextLineStart(text, start);
     known_ = true;
+    number_ = n;
     logical_ = place->logicalLine;
     wrapped_ = place->wrappedLine;
     end_ = end;

@@ -5,9 +5,11 @@
 
 #include "reader/book.h"
 #include "reader/find_text.h"
+#include "reader/fit_lines.h"
 #include "reader/para_wrap.h"
 
 #include <cstddef>
+#include <optional>
 
 namespace qw {
 
@@ -21,9 +23,12 @@ class BookSearchLines : public SearchLines {
     std::string_view line(int n) override;
 
   private:
+    std::optional<DisplayLinePlace> placeOf(int n) const;
+
     const Book& book_;
     const ParaWrap& wrap_;
     bool known_ = false; // the fields below describe the line read last
+    int number_ = 0;
     std::size_t logical_ = 0;
     int wrapped_ = 0;
     std::size_t end_ = 0; // where that wrapped line ended in its logical line

@@ -204,6 +204,10 @@ TEST(FindText, ReadsTheFittedLinesOfTheBook) {
     for (int n : {1, 2, 3, 5, 4, lines.count(), 1})
         EXPECT_EQ(lines.line(n), *DisplayLineText(book, wrap, n)) << n;
     EXPECT_EQ(lines.line(lines.count() + 1), "");
+    // Read in order, each line follows from the one before, up to past the end.
+    for (int n = 1; n <= lines.count(); ++n)
+        EXPECT_EQ(lines.line(n), *DisplayLineText(book, wrap, n)) << n;
+    EXPECT_EQ(lines.line(lines.count() + 1), "");
     const FindResult across =
         FindFrom(*MakeFindQuery("jumps over", false), lines, 1, 0, 3, nullptr);
     ASSERT_EQ(across.end, FindEnd::Hit);
