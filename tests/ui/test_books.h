@@ -19,6 +19,17 @@ inline QString WriteTestFile(const QString& folder, const QString& name,
     return path;
 }
 
+// Paragraphs of numbered words "w00001 w00002 ..." : every word and every
+// pair of words occurs once.
+inline QByteArray NumberedWords(int words) {
+    QByteArray text;
+    for (int i = 1; i <= words; ++i) {
+        text += "w" + QByteArray::number(i).rightJustified(5, '0');
+        text += i % 60 == 0 ? "\r\n\r\n" : " ";
+    }
+    return text;
+}
+
 // A title line, then `chapters` chapters "CHAPTER <roman>" (numbered past
 // XIV) after three blank lines, each of `paragraphs` paragraphs of four hard
 // wrapped lines separated by one blank line.

@@ -22,20 +22,7 @@
 
 #include <memory>
 
-namespace {
-
-// Paragraphs of numbered words "w00001 w00002 ..." : every word and every
-// pair of words occurs once.
-QByteArray NumberedWords(int words) {
-    QByteArray text;
-    for (int i = 1; i <= words; ++i) {
-        text += "w" + QByteArray::number(i).rightJustified(5, '0');
-        text += i % 60 == 0 ? "\r\n\r\n" : " ";
-    }
-    return text;
-}
-
-} // namespace
+namespace {} // namespace
 
 class FindTest : public QObject {
     Q_OBJECT
@@ -48,7 +35,7 @@ class FindTest : public QObject {
         if (!qw::test::ShowNormalAt(*form, QSize(1280, 800)))
             return nullptr;
         const QString path = qw::test::WriteTestFile(config_.path(), QStringLiteral("words.txt"),
-                                                     NumberedWords(4000));
+                                                     qw::test::NumberedWords(4000));
         form->startupOpen({QStringLiteral("quirewell"), path});
         return form;
     }

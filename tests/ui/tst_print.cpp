@@ -20,15 +20,6 @@
 
 namespace {
 
-QByteArray NumberedWords(int words) {
-    QByteArray text;
-    for (int i = 1; i <= words; ++i) {
-        text += "w" + QByteArray::number(i).rightJustified(5, '0');
-        text += i % 60 == 0 ? "\r\n\r\n" : " ";
-    }
-    return text;
-}
-
 QStringList Words(const QString& text) {
     return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
 }
@@ -56,7 +47,7 @@ class PrintTest : public QObject {
         if (!qw::test::ShowNormalAt(*form, QSize(1280, 800)))
             return nullptr;
         const QString path = qw::test::WriteTestFile(config_.path(), QStringLiteral("words.txt"),
-                                                     NumberedWords(4000));
+                                                     qw::test::NumberedWords(4000));
         form->startupOpen({QStringLiteral("quirewell"), path});
         // The print dialog's choice: print to this PDF file.
         form->printPart()->askPrinter = [pdf](QPrinter& printer) {
