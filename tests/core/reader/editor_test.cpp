@@ -8,6 +8,7 @@
 #include "reader/fit_lines.h"
 #include "reader/text_measurer.h"
 
+#include "core/reader/fixed_fit.h"
 #include "growth.h"
 
 #include <gtest/gtest.h>
@@ -177,22 +178,13 @@ TEST(EditorSession, ConvertsLineBreaks) {
 
 TEST(EditorSession, OpensAtTheLogicalLineOfTheSelection) {
     // 10 characters per line: logical lines 0 (2 display lines), 1 (blank), 2.
-    FixedWidthMeasurer fixed{1.0};
-    ParaWrap wrap;
-    wrap.setFont(fixed);
-    wrap.setBounds(10, 100);
-    wrap.setTabStops(32);
+    test::FixedFit fixed(10);
     Book book;
     book.FileName = "/books/a.txt";
     book.RawText = "the quick brown fox\r\n\r\nover the lazy dog";
     book.RestoreRawText = true;
     book.Pages.LinesPerPage = 2;
-    class Quiet : public FitHost {
-        void showProgress(const std::string&) override {}
-    } host;
-    FitOptions options;
-    options.removeLineBreaks = false;
-    FitLines(book, options, wrap, host);
+    fixed.fit(book);
     ASSERT_EQ(book.LineCount, 5);
     struct Row {
         int page;

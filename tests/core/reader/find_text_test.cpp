@@ -8,6 +8,7 @@
 #include "reader/fit_lines.h"
 #include "reader/text_measurer.h"
 
+#include "core/reader/fixed_fit.h"
 #include "growth.h"
 
 #include <gtest/gtest.h>
@@ -183,22 +184,14 @@ TEST(FindText, WorkIsLinearInTheTextWhateverThePhrase) {
 
 TEST(FindText, ReadsTheFittedLinesOfTheBook) {
     // 10 pixels wide, 1 pixel per character; the last line has no line break.
-    FixedWidthMeasurer fixed{1.0};
-    ParaWrap wrap;
-    wrap.setFont(fixed);
-    wrap.setBounds(10, 100);
-    wrap.setTabStops(32);
+    test::FixedFit fixed(10);
+    const ParaWrap& wrap = fixed.wrap;
     Book book;
     book.FileName = "/books/a.txt";
     book.RawText = "the quick brown fox jumps\r\n\r\nover the lazy dog";
     book.RestoreRawText = true;
     book.Pages.LinesPerPage = 3;
-    class Quiet : public FitHost {
-        void showProgress(const std::string&) override {}
-    } host;
-    FitOptions options;
-    options.removeLineBreaks = false;
-    FitLines(book, options, wrap, host);
+    fixed.fit(book);
     BookSearchLines lines(book, wrap);
     ASSERT_EQ(lines.count(), 6);
     for (int n : {1, 2, 3, 5, 4, lines.count(), 1})

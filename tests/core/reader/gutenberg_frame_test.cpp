@@ -2,6 +2,7 @@
 // line break, its header read, quoted START lines further down ignored, and
 // fitting showing only the body while RawText keeps everything.
 
+#include "core/reader/fixed_fit.h"
 #include "core/reader/novel_gen.h"
 #include "reader/fit_lines.h"
 #include "reader/gutenberg_frame.h"
@@ -87,35 +88,26 @@ TEST(GutenbergFrame, FittingShowsTheBodyAndKeepsTheRawText) {
     shape.frame = novel::Frame::New;
     const novel::Novel generated = novel::Make(shape);
 
-    const FixedWidthMeasurer measurer(1.0);
-    ParaWrap wrap;
-    wrap.setFont(measurer);
-    wrap.setBounds(80, 0);
-    wrap.setTabStops(32);
-    struct : FitHost {
-        void showProgress(const std::string&) override {}
-    } host;
+    test::FixedFit fixed(80);
     Book book;
     book.FileName = "/books/quiet.txt";
     book.RawText = generated.text;
     book.Frame = FindGutenbergFrame(book.RawText);
     book.RestoreRawText = true;
     book.Pages.LinesPerPage = 40;
-    FitOptions options;
-    options.removeLineBreaks = false;
 
-    FitLines(book, options, wrap, host);
+    fixed.fit(book);
     const int bodyLines = book.LineCount;
     EXPECT_EQ(book.WorkText.find("Gutenberg"), std::string::npos);
     EXPECT_EQ(book.RawText, generated.text);
 
-    options.skipGutenbergFrame = false; // switching the option off shows everything again
-    FitLines(book, options, wrap, host);
+    fixed.options.skipGutenbergFrame = false; // switching the option off shows everything again
+    fixed.fit(book);
     EXPECT_EQ(book.WorkText, generated.text);
     EXPECT_GT(book.LineCount, bodyLines + 60);
 
-    options.skipGutenbergFrame = true;
-    FitLines(book, options, wrap, host);
+    fixed.options.skipGutenbergFrame = true;
+    fixed.fit(book);
     EXPECT_EQ(book.LineCount, bodyLines);
 }
 

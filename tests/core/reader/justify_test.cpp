@@ -1,6 +1,7 @@
 // Justified pages: which lines of a page are stretched, and where the
 // characters of a stretched line go.
 
+#include "core/reader/fixed_fit.h"
 #include "reader/fit_lines.h"
 #include "reader/justify.h"
 #include "reader/text_measurer.h"
@@ -47,14 +48,7 @@ TEST(Justify, BlanksShareTheRoomInWholePixels) {
 }
 
 TEST(Justify, EveryLineOfAParagraphButItsLast) {
-    const FixedWidthMeasurer measurer(1.0);
-    ParaWrap wrap;
-    wrap.setFont(measurer);
-    wrap.setBounds(20, 0);
-    wrap.setTabStops(32);
-    struct : FitHost {
-        void showProgress(const std::string&) override {}
-    } host;
+    test::FixedFit fixed(20);
     Book book;
     book.FileName = "/a.txt";
     // Display lines: 1-3 the first paragraph, 4 blank, 5 a short line, 6-7 the second paragraph.
@@ -62,9 +56,7 @@ TEST(Justify, EveryLineOfAParagraphButItsLast) {
                    "twelve thirteen fourteen";
     book.RestoreRawText = true;
     book.Pages.LinesPerPage = 4;
-    FitOptions options;
-    options.removeLineBreaks = false;
-    FitLines(book, options, wrap, host);
+    fixed.fit(book);
     ASSERT_EQ(book.LineCount, 7);
     std::vector<bool> continues;
     for (int n = 0; n <= 8; ++n)
