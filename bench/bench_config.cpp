@@ -4,6 +4,8 @@
 
 #include "settings/config_file.h"
 
+#include "text_gen.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cctype>
@@ -16,23 +18,10 @@ namespace {
 
 constexpr int kRecords = 5000;
 
-std::string RecordName(int i) {
-    return "/home/reader/Books/Author " + std::to_string(i % 97) + "/Book number " +
-           std::to_string(i) + ".txt";
-}
-
 std::string BigIni() {
     std::string ini = "[Options]\nBook style=Yes\nAuto-open=No\n[Recent]\nRecent 0=/a.txt\n";
     for (int i = 0; i < kRecords; ++i) {
-        ini += "[" + RecordName(i) + "]\n";
-        ini += "Fontname=Liberation Serif\nFontsize=12\nTab width=32\nRemove line breaks=Yes\n"
-               "Check punctuation marks=No\nCheck indentation=Yes\nAutomatically create TOC=No\n"
-               "Section header contains=\nPreceding blank lines=3\nSection header size=5\n"
-               "Count blank lines=Yes\nTOC on left side=No\nSection on new page=No\n"
-               "Section on right page=No\nTitle=The story of book " +
-               std::to_string(i) +
-               "\nAuthor=Someone Else\nFinished=No\nPage=" + std::to_string(i % 400) +
-               "\nTotal lines=24000\nLines=38\nBookmark 1=\n";
+        ini += qw::bench::BookRecord(i);
     }
     return ini;
 }
@@ -73,8 +62,8 @@ void BM_ConfigPageTurnWrite(benchmark::State& state) {
     IniFile file;
     qw::ConfigFile config(file.path);
     qw::ConfigFile other(file.path);
-    const std::string record = RecordName(kRecords / 2);
-    const std::string otherRecord = RecordName(kRecords / 3);
+    const std::string record = qw::bench::BookRecordName(kRecords / 2);
+    const std::string otherRecord = qw::bench::BookRecordName(kRecords / 3);
     int page = 0;
     int merges = 0;
     for (auto _ : state) {
@@ -99,7 +88,7 @@ void BM_ConfigLookupLastRecord(benchmark::State& state) {
     IniFile file;
     qw::ConfigFile config(file.path);
     // Looked up in another spelling of the name, as paths may be.
-    std::string record = RecordName(kRecords - 1);
+    std::string record = qw::bench::BookRecordName(kRecords - 1);
     for (char& c : record)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     for (auto _ : state)

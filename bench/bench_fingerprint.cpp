@@ -4,6 +4,8 @@
 
 #include "settings/book_fingerprint.h"
 
+#include "text_gen.h"
+
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -11,11 +13,6 @@
 namespace {
 
 constexpr int kRecords = 5000;
-
-std::string RecordName(int i) {
-    return "/home/reader/Books/Author " + std::to_string(i % 97) + "/Book number " +
-           std::to_string(i) + ".txt";
-}
 
 std::string FingerprintOf(int i) {
     return qw::FileFingerprint("the text of book " + std::to_string(i));
@@ -25,17 +22,8 @@ std::string FingerprintOf(int i) {
 qw::ConfigFile BigConfig() {
     std::string ini = "[Options]\nBook style=Yes\nAuto-open=No\n";
     for (int i = 0; i < kRecords; ++i) {
-        ini += "[" + RecordName(i) + "]\n";
-        ini += "Fontname=Liberation Serif\nFontsize=12\nTab width=32\nRemove line breaks=Yes\n"
-               "Check punctuation marks=No\nCheck indentation=Yes\nAutomatically create TOC=No\n"
-               "Section header contains=\nPreceding blank lines=3\nSection header size=5\n"
-               "Count blank lines=Yes\nTOC on left side=No\nSection on new page=No\n"
-               "Section on right page=No\nTitle=The story of book " +
-               std::to_string(i) +
-               "\nAuthor=Someone Else\nFinished=No\nPage=" + std::to_string(i % 400) +
-               "\nTotal lines=24000\nLines=38\nBookmark 1=\nLast opened=2026-12-01 10:00:00\n"
-               "Fingerprint=" +
-               FingerprintOf(i) + "\n";
+        ini += qw::bench::BookRecord(i) +
+               "Last opened=2026-12-01 10:00:00\nFingerprint=" + FingerprintOf(i) + "\n";
     }
     qw::ConfigFile config;
     config.Parse(ini);

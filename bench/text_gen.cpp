@@ -1,6 +1,7 @@
 #include "text_gen.h"
 
 #include <random>
+#include <string>
 #include <vector>
 
 namespace qw::bench {
@@ -65,6 +66,24 @@ std::string GenerateRussianNovel(std::size_t bytes, unsigned seed) {
         }
     }
     return text;
+}
+
+std::string BookRecordName(int i) {
+    return "/home/reader/Books/Author " + std::to_string(i % 97) + "/Book number " +
+           std::to_string(i) + ".txt";
+}
+
+std::string BookRecord(int i) {
+    return "[" + BookRecordName(i) +
+           "]\n"
+           "Fontname=Liberation Serif\nFontsize=12\nTab width=32\nRemove line breaks=Yes\n"
+           "Check punctuation marks=No\nCheck indentation=Yes\nAutomatically create TOC=No\n"
+           "Section header contains=\nPreceding blank lines=3\nSection header size=5\n"
+           "Count blank lines=Yes\nTOC on left side=No\nSection on new page=No\n"
+           "Section on right page=No\nTitle=The story of book " +
+           std::to_string(i) +
+           "\nAuthor=Someone Else\nFinished=No\nPage=" + std::to_string(i % 400) +
+           "\nTotal lines=24000\nLines=38\nBookmark 1=\n";
 }
 
 } // namespace qw::bench

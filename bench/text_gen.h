@@ -15,4 +15,9 @@ std::string GenerateNovel(std::size_t bytes, bool unixLines = false, unsigned se
 // The same novel in Cyrillic letters, about `bytes` bytes of UTF-8, CR LF.
 std::string GenerateRussianNovel(std::size_t bytes, unsigned seed = 1);
 
+// The name of generated book record i: a path in one of 97 author folders.
+std::string BookRecordName(int i);
+// Book record i as the reader writes it: its section line and keys.
+std::string BookRecord(int i);
+
 } // namespace qw::bench
