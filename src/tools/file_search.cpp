@@ -1,8 +1,8 @@
 #include "tools/file_search.h"
 
 #include "import/archive.h"
+#include "import/folder_files.h"
 #include "import/ignored_files.h"
-#include "import/natural_sort.h"
 #include "import/plain_text.h"
 #include "import/read_file.h"
 #include "import/zip_archive.h"
@@ -12,7 +12,6 @@
 #include <dirent.h>
 #include <set>
 #include <sys/stat.h>
-#include <unordered_map>
 #include <utility>
 
 namespace qw {
@@ -82,18 +81,6 @@ class FolderWalk {
     std::set<std::pair<dev_t, ino_t>> visited_;
 };
 
-std::pair<std::string, std::string> splitFolder(const std::string& path, const char* separators) {
-    const std::size_t cut = path.find_last_of(separators);
-    if (cut == std::string::npos)
-        return {{}, path};
-    return {path.substr(0, cut + 1), path.substr(cut + 1)};
-}
-
-void padTo(std::string& key, const std::string& part, std::size_t width) {
-    key += part;
-    key.append(width - part.size(), ' ');
-}
-
 } // namespace
 
 std::vector<FileRef> ListSearchFiles(const std::string& folder, bool subfolders,
@@ -105,45 +92,6 @@ std::vector<FileRef> ListSearchFiles(const std::string& folder, bool subfolders,
     FolderWalk walk(options, subfolders, keepGoing);
     walk.list(root, {});
     return std::move(walk.files);
-}
-
-void OrderSearchFiles(std::vector<FileRef>& files) {
-    // One key per pair: folder, name, member folder and member name, each
-    // left-aligned in a field as wide as the widest of the list, so that a
-    // missing folder (blanks) sorts first.
-    struct Parts {
-        std::pair<std::string, std::string> file, member;
-    };
-    std::vector<Parts> parts;
-    parts.reserve(files.size());
-    std::size_t widths[3] = {0, 0, 0};
-    for (const FileRef& file : files) {
-        Parts p{splitFolder(file.path, "/"), splitFolder(file.entry, "/\\")};
-        widths[0] = std::max(widths[0], p.file.first.size());
-        widths[1] = std::max(widths[1], p.file.second.size());
-        widths[2] = std::max(widths[2], p.member.first.size());
-        parts.push_back(std::move(p));
-    }
-    std::vector<std::string> keys;
-    keys.reserve(files.size());
-    std::unordered_multimap<std::string, std::size_t> byKey;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        std::string key;
-        padTo(key, parts[i].file.first, widths[0]);
-        padTo(key, parts[i].file.second, widths[1]);
-        padTo(key, parts[i].member.first, widths[2]);
-        key += parts[i].member.second;
-        byKey.emplace(key, i);
-        keys.push_back(std::move(key));
-    }
-    std::vector<FileRef> ordered;
-    ordered.reserve(files.size());
-    for (const std::string& key : NaturalSort(std::move(keys))) {
-        const auto found = byKey.find(key);
-        ordered.push_back(std::move(files[found->second]));
-        byKey.erase(found);
-    }
-    files = std::move(ordered);
 }
 
 std::optional<std::string> TextAsLoaded(const FileRef& file, ImportOptions options,
@@ -185,7 +133,7 @@ FileSearchEnd SearchFiles(const FileSearchRequest& request, FileSearchObserver& 
         return FileSearchEnd::Stopped;
     if (files.empty())
         return FileSearchEnd::NoFiles;
-    OrderSearchFiles(files);
+    SortFileList(files);
     const int count = static_cast<int>(files.size());
     observer.listed(count);
     std::string root = request.folder;

@@ -25,11 +25,6 @@ std::vector<FileRef> ListSearchFiles(const std::string& folder, bool subfolders,
                                      const ImportOptions& options,
                                      const std::function<bool()>& keepGoing = {});
 
-// Orders the pairs by folder, then file name, then the member's folder and
-// name, each in natural order (numbers by value, letters without case); a
-// folder's own files come before its subfolders.
-void OrderSearchFiles(std::vector<FileRef>& files);
-
 // The text of a file or archive member as the reader loads it: read whole
 // (or extracted), converted by the extension of the file (or member), line
 // breaks made CR LF. Nothing when it cannot be read or converted.

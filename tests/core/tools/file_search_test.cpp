@@ -7,6 +7,8 @@
 #include "tools/book_encodings.h"
 #include "tools/file_search.h"
 
+#include "import/folder_files.h"
+
 #include "core/import/zip_test_util.h"
 #include "temp_dir.h"
 
@@ -86,7 +88,7 @@ class FileSearch : public ::testing::Test {
 
 TEST_F(FileSearch, ListsFilesThenSubfoldersInNaturalOrder) {
     std::vector<FileRef> files = ListSearchFiles(dir_.path(), true, ImportOptions{});
-    OrderSearchFiles(files);
+    SortFileList(files);
     std::vector<std::string> expected = {"a.txt",
                                          "b9.txt",
                                          "b10.txt",
