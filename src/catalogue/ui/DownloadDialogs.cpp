@@ -21,6 +21,7 @@ TPanelButton* Button(const QString& text, const char* name, QDialog& dialog) {
     auto* button = new TPanelButton(text, &dialog);
     button->setObjectName(QLatin1String(name));
     button->setMinimumSize(75, 21);
+    button->useGrooveLook();
     return button;
 }
 

@@ -40,6 +40,8 @@ TFileSelForm::TFileSelForm(QWidget* parent) : QDialog(parent) {
     OKButton->setObjectName(QStringLiteral("OKButton"));
     CancelButton = new TPanelButton(tr("Cancel"), BottomPanel);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    for (TPanelButton* button : {SortButton, OKButton, CancelButton})
+        button->useGrooveLook(); // framed like the buttons of the other dialogs
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
